@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+class QLabel;
+
+// The building blocks the screens are made of: frames and panels, labels,
+// rounded boxes, pictures shown unscaled, lines and the option buttons.
+namespace ui {
+
+QFont font(const QString &family, double points, bool bold);
+
+// A frame or panel without border, filled with one colour.
+QWidget *panel(QWidget *parent, const QString &name, const QColor &fill);
+
+// A plain-text label. With no background it is transparent.
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+              const QColor &textColour, const QColor &background = QColor(),
+              Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop);
+
+} // namespace ui
+
+// A filled rounded rectangle with a border.
+class RoundedBox : public QWidget
+{
+    Q_OBJECT
+public:
+    RoundedBox(QWidget *parent, const QString &name, const QColor &fill, const QColor &border,
+               int borderWidth = 1);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_fill;
+    QColor m_border;
+    int m_borderWidth;
+};
+
+// A picture element: shows its picture at the picture's own size from the
+// top-left corner, never stretched; an empty picture shows nothing.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    PictureBox(QWidget *parent, const QString &name);
+
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};
+
+// A line between two fixed points of its container, in pixels. It never
+// takes the mouse, so what lies under it still answers.
+class LineElement : public QWidget
+{
+    Q_OBJECT
+public:
+    LineElement(QWidget *parent, const QString &name, QPoint from, QPoint to, const QColor &colour,
+                int width);
+
+    QPoint from() const { return m_from; }
+    QPoint to() const { return m_to; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint m_from;
+    QPoint m_to;
+    QColor m_colour;
+    int m_width;
+};
+
+// An option drawn as a big push button in its own background colour.
+class OptionButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    OptionButton(QWidget *parent, const QString &name, int index, const QString &caption,
+                 const QFont &font, const QColor &background);
+
+    int index() const { return m_index; }
+    QColor background() const { return m_background; }
+    void setBackground(const QColor &colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_index;
+    QColor m_background;
+};
+
+// A push button drawn in its own colour (the screens' command buttons).
+class ColouredButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    ColouredButton(QWidget *parent, const QString &name, const QString &caption, const QFont &font,
+                   const QColor &background);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_background;
+};

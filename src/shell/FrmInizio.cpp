@@ -1,0 +1,199 @@
+#include "shell/FrmInizio.h"
+
+#include "drill/frmOperativo3.h"
+#include "shell/Elements.h"
+#include "shell/OptionList.h"
+#include "shell/frmAutore.h"
+#include "worksheets/frmStampaSchede3.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace {
+const QColor pink(255, 192, 255);
+const QColor deepPink(255, 128, 255);
+const QColor magenta(255, 0, 255);
+const QColor border(0, 0, 0);
+} // namespace
+
+FrmInizio::FrmInizio()
+    : Screen(QStringLiteral("GLI INSIEMI"), QSize(11910, 8280), Opening::Maximized)
+{
+}
+
+bool FrmInizio::isCurtainTimerEnabled() const
+{
+    return m_timer && m_timer->isActive();
+}
+
+void FrmInizio::createElements(QWidget *client)
+{
+    const TwipsScale s = scale();
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, pink);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+
+    const QFont optionFont = ui::font(QStringLiteral("Arial"), 20.25, true);
+    const QFont noticeFont = ui::font(QStringLiteral("Arial"), 12, true);
+
+    // Made from the bottom of the stack up, so that each lies above the last.
+    auto *shape4 = new RoundedBox(client, QStringLiteral("Shape4"), magenta, border);
+    auto *shape3 = new RoundedBox(client, QStringLiteral("Shape3"), pink, border);
+    auto *version = ui::label(client, QStringLiteral("lblVersione"), QString(), noticeFont,
+                              QColor(192, 0, 0));
+    auto *shape6 = new RoundedBox(client, QStringLiteral("Shape6"), magenta, border);
+    auto *shape5 = new RoundedBox(client, QStringLiteral("Shape5"), pink, border);
+    auto *notice = ui::label(client, QStringLiteral("Label3"),
+                             QStringLiteral("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"),
+                             noticeFont, QColor(192, 0, 0));
+    auto *author = ui::label(client, QStringLiteral("Label5(1)"),
+                             QStringLiteral("Il nuovo software di Brivano"),
+                             ui::font(QStringLiteral("Arial"), 21.75, true), QColor(128, 0, 0),
+                             deepPink);
+
+    QWidget *title = ui::panel(client, QStringLiteral("frmTitolo"), pink);
+    auto *shape1 = new RoundedBox(title, QStringLiteral("Shape1"), deepPink, border, 2);
+    auto *shape2 = new RoundedBox(title, QStringLiteral("Shape2"), pink, border);
+    auto *heading = ui::label(title, QStringLiteral("Label4"), QStringLiteral("VELMORA"),
+                              ui::font(QStringLiteral("Arial"), 36, true), QColor(0, 0, 192),
+                              pink);
+
+    QWidget *frame = ui::panel(client, QStringLiteral("Frame1"), pink);
+    auto *vai = new OptionButton(frame, QStringLiteral("Option1(0)"), 0, QStringLiteral("VAI"),
+                                 optionFont, deepPink);
+    auto *esci = new OptionButton(frame, QStringLiteral("Option1(1)"), 1, QStringLiteral("ESCI"),
+                                  optionFont, pink);
+
+    m_picture2 = ui::panel(client, QStringLiteral("Picture2"), deepPink);
+    m_picture1 = ui::panel(client, QStringLiteral("Picture1"), deepPink);
+
+    m_timer = new QTimer(client);
+    m_timer->setObjectName(QStringLiteral("timerTendine"));
+    m_timer->setInterval(10);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &FrmInizio::timerTendine_Timer);
+
+    QMenuBar *menu = window()->menuBar();
+    QAction *print = menu->addAction(QStringLiteral("Stampa schede"));
+    print->setObjectName(QStringLiteral("mnuStampaSchede"));
+    connect(print, &QAction::triggered, this, &FrmInizio::mnuStampaSchede_Click);
+    QAction *about = menu->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("mnuInfo"));
+    connect(about, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
+
+    m_options = new OptionList(m_optionRules, [this](int i) { EseguiScelta(i); }, window());
+    m_options->add(vai);
+    m_options->add(esci);
+
+    // The element collection, topmost first, with the design boxes in twips.
+    ElementTable &e = elements();
+    e.add(m_picture1, {0, 0, 120, 8280}, ElementTable::Dock::Left);
+    e.add(m_picture2, {11685, 0, 228, 8280}, ElementTable::Dock::Right);
+    e.addUnplaced(m_timer, ElementKind::Timer);
+    e.add(frame, {6270, 3120, 5385, 3090});
+    e.add(vai, {105, 135, 4935, 795});
+    e.add(esci, {120, 1110, 4935, 795});
+    e.add(title, {0, 0, 11745, 1485});
+    e.add(heading, {300, 315, 9675, 885});
+    e.add(shape2, {210, 90, 9900, 1185});
+    e.add(shape1, {210, 90, 9960, 1245});
+    e.add(author, {0, 7425, 12030, 465});
+    e.add(notice, {2865, 6870, 8385, 330});
+    e.add(shape5, {2730, 6765, 8640, 465});
+    e.add(shape6, {2745, 6765, 8670, 510});
+    e.add(version, {450, 6915, 1740, 225});
+    e.add(shape3, {315, 6765, 2010, 465});
+    e.add(shape4, {315, 6765, 2040, 510});
+    e.addUnplaced(print, ElementKind::MenuItem);
+    e.addUnplaced(about, ElementKind::MenuItem);
+
+    // Until the first resize every element stands at its design place.
+    e.capture(designClientTwips());
+    e.apply(s.size(designClientTwips().width(), designClientTwips().height()));
+}
+
+void FrmInizio::formLoad()
+{
+    AvviaTendine();
+    captureLayout();
+    if (auto *version = element<QLabel>(QStringLiteral("lblVersione")))
+        version->setText(QStringLiteral("Vers.  1.0.0"));
+    m_options->giveFocus(0);
+}
+
+void FrmInizio::AvviaTendine()
+{
+    const double half = scale().twips(window()->frameGeometry().width()) / 2.0;
+    m_curtains.close(half);
+    elements().setDesignWidth(m_picture1, half);
+    elements().setDesignWidth(m_picture2, half);
+    showCurtains();
+    m_timer->start();
+}
+
+void FrmInizio::showCurtains()
+{
+    const TwipsScale s = scale();
+    const int height = clientSize().height();
+    const int left = s.pixels(m_curtains.left());
+    const int right = s.pixels(m_curtains.right());
+    m_picture1->setGeometry(0, 0, left, height);
+    m_picture2->setGeometry(clientSize().width() - right, 0, right, height);
+}
+
+void FrmInizio::formResize()
+{
+    applyLayout();
+    // The resize gives the curtains their closed width again; they then open
+    // again rather than leave the screen covered.
+    const TwipsScale s = scale();
+    m_curtains.setWidths(s.twips(m_picture1->width()), s.twips(m_picture2->width()));
+    if (!m_curtains.isOpen() && !m_timer->isActive())
+        m_timer->start();
+}
+
+void FrmInizio::timerTendine_Timer()
+{
+    if (!m_curtains.step())
+        m_timer->stop();
+    showCurtains();
+}
+
+void FrmInizio::EseguiScelta(int index)
+{
+    switch (index) {
+    case 0:
+        Screen::the<frmOperativo3>().show();
+        break;
+    case 1:
+        ChiudiTutto();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmInizio::ChiudiTutto()
+{
+    const QList<Screen *> all = Screen::screens();
+    for (Screen *screen : all)
+        screen->unload();
+}
+
+void FrmInizio::formUnload()
+{
+    ChiudiTutto();
+}
+
+void FrmInizio::mnuStampaSchede_Click()
+{
+    Screen::the<frmStampaSchede3>().show();
+}
+
+void FrmInizio::mnuInfo_Click()
+{
+    Screen::the<frmAutore>().showModal();
+}
