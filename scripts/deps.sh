@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program, its tests and its tools need.
+# Quiet and quick when everything is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+  libcups2-dev
+  fonts-liberation2
+  xvfb xauth x11-utils imagemagick
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  dbus at-spi2-core python3-pyatspi
+  desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
