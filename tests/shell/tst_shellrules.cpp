@@ -1,0 +1,303 @@
+// Rules of the shell that need no window: the proportional layout, the
+// option-list keys and latches, the curtain steps.
+#include "shell/Curtains.h"
+#include "shell/OptionListRules.h"
+#include "shell/ProportionalLayout.h"
+#include "shell/Twips.h"
+
+#include <QTest>
+
+using Outcome = OptionListRules::Outcome;
+
+class TestShellRules : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void layoutRoundTrip_data();
+    void layoutRoundTrip();
+    void layoutLeavesFixedElementsAlone();
+    void layoutMinimizeAndRestore();
+
+    void keyDown_data();
+    void keyDown();
+    void heldKeyActsOnce();
+    void latchesClearOnRelease();
+    void spaceCyclesOverEnabledOptions_data();
+    void spaceCyclesOverEnabledOptions();
+    void digitsOnDisabledTargetsDoNothing();
+    void qtKeysMapToKeyCodes_data();
+    void qtKeysMapToKeyCodes();
+
+    void curtainsOpenAndStop();
+    void curtainNeverKeepsTickingOnASliver();
+
+    void twipsToPixels();
+};
+
+void TestShellRules::layoutRoundTrip_data()
+{
+    QTest::addColumn<double>("scaleX");
+    QTest::addColumn<double>("scaleY");
+    QTest::newRow("design size") << 1.0 << 1.0;
+    QTest::newRow("full hd") << 1920.0 / 794.0 << 1040.0 / 552.0;
+    QTest::newRow("narrow") << 0.5 << 1.25;
+}
+
+void TestShellRules::layoutRoundTrip()
+{
+    QFETCH(double, scaleX);
+    QFETCH(double, scaleY);
+    // The start screen's own boxes, in twips, nested ones included.
+    const QList<QList<double>> boxes = {{6270, 3120, 5385, 3090}, {105, 135, 4935, 795},
+                                        {0, 7425, 12030, 465},    {450, 6915, 1740, 225},
+                                        {11685, 0, 228, 8280},    {0, 0, 0, 0}};
+    QList<ElementBox> elements;
+    for (const auto &b : boxes)
+        elements.append(ElementBox::ordinary(b[0], b[1], b[2], b[3]));
+    ProportionalLayout layout;
+    layout.capture(elements, 11910, 8280);
+
+    const double w = 11910 * scaleX, h = 8280 * scaleY;
+    int moved = 0;
+    layout.apply(w, h, [&](int i, const Placement &p) {
+        ++moved;
+        const auto &b = boxes.at(i);
+        QVERIFY(qAbs(p.left - b[0] * scaleX) < 0.05);
+        QVERIFY(qAbs(p.top - b[1] * scaleY) < 0.05);
+        QVERIFY(qAbs(p.width - b[2] * scaleX) < 0.05);
+        QVERIFY(qAbs(p.height - b[3] * scaleY) < 0.05);
+    });
+    QCOMPARE(moved, boxes.size());
+}
+
+void TestShellRules::layoutLeavesFixedElementsAlone()
+{
+    const QList<ElementBox> elements = {
+        ElementBox::of(ElementKind::Timer),    ElementBox::ordinary(10, 20, 30, 40),
+        ElementBox::of(ElementKind::MenuItem), ElementBox{ElementKind::ComboBox, 1, 2, 3, 4},
+        ElementBox{ElementKind::Line, 5, 6, 7, 8}, ElementBox::ordinary(0, 0, 100, 100),
+    };
+    ProportionalLayout layout;
+    layout.capture(elements, 100, 100);
+    // Unreadable values leave zero ratios.
+    QCOMPARE(layout.records().at(0).width, 0.0f);
+    QCOMPARE(layout.records().at(2).left, 0.0f);
+
+    QList<int> moved;
+    layout.apply(1000, 500, [&](int i, const Placement &) { moved.append(i); });
+    QCOMPARE(moved, (QList<int>{1, 5}));
+}
+
+void TestShellRules::layoutMinimizeAndRestore()
+{
+    ProportionalLayout layout;
+    layout.capture({ElementBox::ordinary(100, 200, 300, 400)}, 1000, 1000);
+    Placement last{};
+    layout.apply(0, 0, [&](int, const Placement &p) { last = p; });
+    QCOMPARE(last.width, 0.0f);
+    QCOMPARE(last.height, 0.0f);
+    layout.apply(2000, 1000, [&](int, const Placement &p) { last = p; });
+    QCOMPARE(last.left, 200.0f);
+    QCOMPARE(last.top, 200.0f);
+    QCOMPARE(last.width, 600.0f);
+    QCOMPARE(last.height, 400.0f);
+}
+
+void TestShellRules::keyDown_data()
+{
+    QTest::addColumn<int>("digitTargets");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("focus");  // -1: none
+    QTest::addColumn<int>("choose"); // -1: none
+    QTest::addColumn<bool>("latched");
+
+    const int acc = int(Outcome::Accepted), sw = int(Outcome::Swallowed);
+    QTest::newRow("enter chooses focused") << 2 << 1 << 13 << acc << -1 << 1 << true;
+    QTest::newRow("1 focuses first") << 2 << 1 << 49 << acc << 0 << -1 << true;
+    QTest::newRow("2 only moves the focus") << 2 << 0 << 50 << acc << 1 << -1 << true;
+    QTest::newRow("keypad 2 only moves") << 2 << 0 << 98 << acc << 1 << -1 << true;
+    QTest::newRow("3 on start screen") << 2 << 0 << 51 << acc << -1 << -1 << true;
+    QTest::newRow("3 on drill") << 3 << 0 << 51 << acc << 2 << -1 << true;
+    QTest::newRow("keypad 3 on drill") << 3 << 4 << 99 << acc << 2 << -1 << true;
+    QTest::newRow("F2 accepted, no effect") << 2 << 0 << 113 << acc << -1 << -1 << true;
+    QTest::newRow("F3 accepted, no effect") << 3 << 1 << 114 << acc << -1 << -1 << true;
+    QTest::newRow("tab keeps focus here") << 2 << 1 << 9 << sw << 1 << -1 << false;
+    QTest::newRow("letter swallowed") << 2 << 0 << 65 << sw << -1 << -1 << false;
+    QTest::newRow("arrow swallowed") << 2 << 0 << 40 << sw << -1 << -1 << false;
+    QTest::newRow("4 swallowed") << 3 << 0 << 52 << sw << -1 << -1 << false;
+    QTest::newRow("space swallowed on key down") << 2 << 0 << 32 << sw << -1 << -1 << false;
+}
+
+void TestShellRules::keyDown()
+{
+    QFETCH(int, digitTargets);
+    QFETCH(int, option);
+    QFETCH(int, key);
+    QFETCH(int, outcome);
+    QFETCH(int, focus);
+    QFETCH(int, choose);
+    QFETCH(bool, latched);
+
+    OptionListRules rules(digitTargets == 3 ? 6 : 2, digitTargets);
+    const auto effect = rules.keyDown(option, key);
+    QCOMPARE(int(effect.outcome), outcome);
+    QCOMPARE(effect.focus.value_or(-1), focus);
+    QCOMPARE(effect.choose.value_or(-1), choose);
+    QCOMPARE(rules.keyDownLatch(), latched);
+}
+
+void TestShellRules::heldKeyActsOnce()
+{
+    OptionListRules rules(2, 2);
+    QCOMPARE(rules.keyDown(0, KeyCode::Enter).choose.value_or(-1), 0);
+    // The repeats of the held key and a second accepted key do nothing at all.
+    for (int i = 0; i < 5; ++i) {
+        const auto repeat = rules.keyDown(0, KeyCode::Enter);
+        QCOMPARE(repeat.outcome, Outcome::Untouched);
+        QVERIFY(!repeat.choose && !repeat.focus);
+    }
+    QCOMPARE(rules.keyDown(0, KeyCode::Digit2).outcome, Outcome::Untouched);
+    QCOMPARE(rules.keyDown(0, 65).outcome, Outcome::Untouched); // not even swallowed
+
+    QCOMPARE(rules.keyPress(0, KeyCode::Space).focus.value_or(-1), 1);
+    QCOMPARE(rules.keyPress(1, KeyCode::Space).outcome, Outcome::Untouched);
+}
+
+void TestShellRules::latchesClearOnRelease()
+{
+    OptionListRules rules(2, 2);
+    rules.keyDown(0, KeyCode::Enter);
+    rules.keyPress(0, KeyCode::Space);
+    // A mouse release clears only the key-down latch.
+    rules.mouseUp();
+    QVERIFY(!rules.keyDownLatch());
+    QVERIFY(rules.keyPressLatch());
+    rules.keyDown(0, KeyCode::Enter);
+    rules.keyUp();
+    QVERIFY(!rules.keyDownLatch());
+    QVERIFY(!rules.keyPressLatch());
+    // Any mouse press chooses, whatever the latches.
+    rules.keyDown(1, KeyCode::Enter);
+    QCOMPARE(rules.mouseDown(1).choose.value_or(-1), 1);
+}
+
+void TestShellRules::spaceCyclesOverEnabledOptions_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<int>>("disabled");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to"); // -1: the focus stays
+    QTest::newRow("next") << 2 << QList<int>{} << 0 << 1;
+    QTest::newRow("wraps from last") << 2 << QList<int>{} << 1 << 0;
+    QTest::newRow("drill waiting: > wraps to <") << 6 << QList<int>{3, 4, 5} << 2 << 0;
+    QTest::newRow("drill verdict: AVANTI to ESCI") << 6 << QList<int>{0, 1, 2, 3} << 4 << 5;
+    QTest::newRow("drill verdict: ESCI to AVANTI") << 6 << QList<int>{0, 1, 2, 3} << 5 << 4;
+    QTest::newRow("sign chosen: VERIFICA wraps past") << 6 << QList<int>{4, 5} << 3 << 0;
+    QTest::newRow("nothing enabled") << 3 << QList<int>{0, 1, 2} << 1 << -1;
+}
+
+void TestShellRules::spaceCyclesOverEnabledOptions()
+{
+    QFETCH(int, count);
+    QFETCH(QList<int>, disabled);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    OptionListRules rules(count, 3);
+    for (int i : disabled)
+        rules.setEnabled(i, false);
+    const auto effect = rules.keyPress(from, KeyCode::Space);
+    QCOMPARE(effect.outcome, Outcome::Accepted);
+    QCOMPARE(effect.focus.value_or(-1), to);
+    QVERIFY(rules.keyPressLatch());
+    // Any other character is swallowed.
+    rules.keyUp();
+    QCOMPARE(rules.keyPress(from, 'a').outcome, Outcome::Swallowed);
+    QVERIFY(!rules.keyPressLatch());
+}
+
+void TestShellRules::digitsOnDisabledTargetsDoNothing()
+{
+    OptionListRules rules(6, 3);
+    for (int i : {0, 1, 2, 3})
+        rules.setEnabled(i, false);
+    for (int key : {KeyCode::Digit1, KeyCode::Numpad2, KeyCode::Digit3}) {
+        rules.keyUp();
+        const auto effect = rules.keyDown(4, key);
+        QVERIFY(!effect.focus);
+        QVERIFY(!effect.choose);
+    }
+}
+
+void TestShellRules::qtKeysMapToKeyCodes_data()
+{
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<int>("code");
+    QTest::newRow("tab") << int(Qt::Key_Tab) << false << 9;
+    QTest::newRow("return") << int(Qt::Key_Return) << false << 13;
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << true << 13;
+    QTest::newRow("1") << int(Qt::Key_1) << false << 49;
+    QTest::newRow("3") << int(Qt::Key_3) << false << 51;
+    QTest::newRow("keypad 1") << int(Qt::Key_1) << true << 97;
+    QTest::newRow("keypad 3") << int(Qt::Key_3) << true << 99;
+    QTest::newRow("F2") << int(Qt::Key_F2) << false << 113;
+    QTest::newRow("F3") << int(Qt::Key_F3) << false << 114;
+    QTest::newRow("space") << int(Qt::Key_Space) << false << 32;
+    QTest::newRow("a") << int(Qt::Key_A) << false << 65;
+}
+
+void TestShellRules::qtKeysMapToKeyCodes()
+{
+    QFETCH(int, qtKey);
+    QFETCH(bool, keypad);
+    QFETCH(int, code);
+    QCOMPARE(KeyCode::fromQtKey(qtKey, keypad), code);
+}
+
+void TestShellRules::curtainsOpenAndStop()
+{
+    Curtains c;
+    c.close(960 * 15.0);
+    int ticks = 0;
+    while (c.step())
+        ++ticks;
+    ++ticks;
+    QVERIFY(c.isOpen());
+    QVERIFY(c.left() <= Curtains::openTwips);
+    QCOMPARE(ticks, 192); // 14400 twips at 75 a tick
+    QCOMPARE(c.right(), 0.0);
+}
+
+void TestShellRules::curtainNeverKeepsTickingOnASliver()
+{
+    // 11 to 74 twips left: the next step would go negative. It ends at 0 and
+    // the timer stops instead of ticking forever.
+    for (double w : {11.0, 40.0, 74.0, 85.5}) {
+        Curtains c;
+        c.setWidths(w, w + 30);
+        int ticks = 0;
+        while (c.step() && ticks < 10)
+            ++ticks;
+        QVERIFY2(ticks < 2, qPrintable(QString::number(w)));
+        QCOMPARE(c.left(), 0.0);
+        QVERIFY(c.right() >= 0.0);
+    }
+    Curtains atTen;
+    atTen.setWidths(10, 10);
+    QVERIFY(atTen.isOpen());
+}
+
+void TestShellRules::twipsToPixels()
+{
+    QCOMPARE(TwipsScale(96).pixels(1440), 96);
+    QCOMPARE(TwipsScale(96).pixels(75), 5);
+    QCOMPARE(TwipsScale(120).pixels(11910), 993);
+    QCOMPARE(TwipsScale(96).rect(15, 30, 150, 300), QRect(1, 2, 10, 20));
+    QCOMPARE(TwipsScale(144).twips(144), 1440.0);
+}
+
+QTEST_APPLESS_MAIN(TestShellRules)
+#include "tst_shellrules.moc"

@@ -1,0 +1,334 @@
+// The start screen and the about screen driven like a user does: clicks,
+// held keys, resizes, minimizing, the modal about screen, closing.
+#include "drill/frmOperativo3.h"
+#include "shell/Elements.h"
+#include "shell/FrmInizio.h"
+#include "shell/frmAutore.h"
+#include "worksheets/frmStampaSchede3.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+FrmInizio &start()
+{
+    return Screen::the<FrmInizio>();
+}
+
+QPushButton *option(Screen &screen, int i)
+{
+    return screen.element<QPushButton>(QStringLiteral("Option1(%1)").arg(i));
+}
+
+void sendKey(QWidget *w, QEvent::Type type, Qt::Key key, const QString &text, bool repeat = false)
+{
+    QKeyEvent event(type, key, Qt::NoModifier, text, repeat);
+    QApplication::sendEvent(w, &event);
+}
+
+bool waitForCurtains()
+{
+    return QTest::qWaitFor([] { return !start().isCurtainTimerEnabled(); }, 10000);
+}
+} // namespace
+
+class TestStartScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void opensMaximizedWithItsTexts();
+    void curtainsOpenAndCloseAgainOnResize();
+    void minimizeAndRestore();
+    void optionFocusColours();
+    void mouseButtonsAllChoose_data();
+    void mouseButtonsAllChoose();
+    void heldEnterOpensTheDrillOnce();
+    void latchStaysSetWhenEnterOpensAnotherScreen();
+    void keysThatOnlyMoveOrAreSwallowed();
+    void vaiTwiceGivesOneDrill();
+    void aboutIsModalAndFreshEachTime();
+    void menuOpensTheWorksheetScreenOnce();
+    void closingStartClosesEverything();
+};
+
+void TestStartScreen::initTestCase()
+{
+    qApp->setQuitOnLastWindowClosed(false);
+}
+
+void TestStartScreen::init()
+{
+    start().show();
+    QVERIFY(QTest::qWaitForWindowExposed(start().window()));
+}
+
+void TestStartScreen::cleanup()
+{
+    start().ChiudiTutto();
+    QTest::qWait(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestStartScreen::opensMaximizedWithItsTexts()
+{
+    QMainWindow *w = start().window();
+    QCOMPARE(w->windowTitle(), QStringLiteral("GLI INSIEMI"));
+    QVERIFY(w->isMaximized());
+    const QRect available = w->screen()->availableGeometry();
+    QCOMPARE(w->frameGeometry().size(), available.size());
+
+    QCOMPARE(start().element<QLabel>("lblVersione")->text(), QStringLiteral("Vers.  1.0.0"));
+    QCOMPARE(start().element<QLabel>("Label4")->text(), QStringLiteral("VELMORA"));
+    QCOMPARE(start().element<QLabel>("Label3")->text(),
+             QStringLiteral("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"));
+    QCOMPARE(option(start(), 0)->text(), QStringLiteral("VAI"));
+    QCOMPARE(option(start(), 1)->text(), QStringLiteral("ESCI"));
+    QVERIFY(start().element<QAction>("mnuStampaSchede"));
+    QVERIFY(start().element<QAction>("mnuInfo"));
+
+    // Every element scaled to the maximized client area.
+    QWidget *client = start().client();
+    const double sx = client->width() / (11910 * 96.0 / 1440.0);
+    QWidget *frame = start().element<QWidget>("Frame1");
+    QVERIFY(qAbs(frame->x() - 6270 / 15.0 * sx) <= 1.0);
+    QVERIFY(qAbs(frame->width() - 5385 / 15.0 * sx) <= 1.0);
+}
+
+void TestStartScreen::curtainsOpenAndCloseAgainOnResize()
+{
+    QWidget *left = start().element<QWidget>("Picture1");
+    QWidget *right = start().element<QWidget>("Picture2");
+    QWidget *client = start().client();
+    // Closed at first: together they cover the client area.
+    QVERIFY(start().isCurtainTimerEnabled());
+    QVERIFY(left->width() + right->width() >= client->width() - 10);
+    QVERIFY(waitForCurtains());
+    QVERIFY(left->width() <= 1);
+    QCOMPARE(right->width(), 0);
+    QCOMPARE(right->geometry().right() + 1, client->width());
+
+    // A resize closes them again; they open again rather than stay shut.
+    start().window()->showNormal();
+    start().window()->resize(900, 700);
+    QTRY_VERIFY(client->width() < 1000);
+    QVERIFY(left->width() >= client->width() / 2 - 2);
+    QCOMPARE(left->height(), client->height());
+    QVERIFY(start().isCurtainTimerEnabled());
+    QVERIFY(waitForCurtains());
+    QVERIFY(left->width() <= 1);
+}
+
+void TestStartScreen::minimizeAndRestore()
+{
+    QVERIFY(waitForCurtains());
+    QWidget *frame = start().element<QWidget>("Frame1");
+    const QRect before = frame->geometry();
+    start().window()->showMinimized();
+    QTRY_COMPARE(frame->size(), QSize(0, 0));
+    start().window()->showMaximized();
+    QTRY_COMPARE(frame->geometry(), before);
+    QVERIFY(start().element<QWidget>("Picture1")->width() > 100);
+    QVERIFY(waitForCurtains());
+}
+
+void TestStartScreen::optionFocusColours()
+{
+    auto *vai = qobject_cast<OptionButton *>(option(start(), 0));
+    auto *esci = qobject_cast<OptionButton *>(option(start(), 1));
+    QVERIFY(vai && esci);
+    QTRY_VERIFY(vai->hasFocus());
+    QCOMPARE(vai->background(), QColor(255, 128, 255));
+    QCOMPARE(esci->background(), QColor(255, 192, 255));
+    // Space moves on and wraps around.
+    QTest::keyClick(vai, Qt::Key_Space);
+    QVERIFY(esci->hasFocus());
+    QCOMPARE(esci->background(), QColor(255, 128, 255));
+    QCOMPARE(vai->background(), QColor(255, 192, 255));
+    QTest::keyClick(esci, Qt::Key_Space);
+    QVERIFY(vai->hasFocus());
+}
+
+void TestStartScreen::mouseButtonsAllChoose_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("left") << Qt::LeftButton;
+    QTest::newRow("right") << Qt::RightButton;
+    QTest::newRow("middle") << Qt::MiddleButton;
+}
+
+void TestStartScreen::mouseButtonsAllChoose()
+{
+    QFETCH(Qt::MouseButton, button);
+    auto &drill = Screen::the<frmOperativo3>();
+    QVERIFY(!drill.isLoaded());
+    // It acts on the press, before any release.
+    QTest::mousePress(option(start(), 0), button);
+    QVERIFY(drill.isLoaded());
+    QVERIFY(drill.window()->isVisible());
+    QTest::mouseRelease(option(start(), 0), button);
+    QVERIFY(start().isLoaded());
+}
+
+void TestStartScreen::heldEnterOpensTheDrillOnce()
+{
+    auto &drill = Screen::the<frmOperativo3>();
+    QSignalSpy loads(&drill, &Screen::loadedChanged);
+    QPushButton *vai = option(start(), 0);
+    sendKey(vai, QEvent::KeyPress, Qt::Key_Return, QStringLiteral("\r"));
+    drill.unload(); // whatever opens, a repeat must not open it again
+    for (int i = 0; i < 10; ++i) {
+        sendKey(vai, QEvent::KeyRelease, Qt::Key_Return, QStringLiteral("\r"), true);
+        sendKey(vai, QEvent::KeyPress, Qt::Key_Return, QStringLiteral("\r"), true);
+    }
+    QVERIFY(!drill.isLoaded());
+    sendKey(vai, QEvent::KeyRelease, Qt::Key_Return, QStringLiteral("\r"));
+    QCOMPARE(loads.count(), 2); // loaded once, closed once
+    QVERIFY(!start().optionRules().keyDownLatch());
+}
+
+void TestStartScreen::latchStaysSetWhenEnterOpensAnotherScreen()
+{
+    QPushButton *vai = option(start(), 0);
+    QPushButton *esci = option(start(), 1);
+    sendKey(vai, QEvent::KeyPress, Qt::Key_Return, QStringLiteral("\r"));
+    QVERIFY(Screen::the<frmOperativo3>().isLoaded());
+    // The release went to the drill: the start screen still holds its latch.
+    QVERIFY(start().optionRules().keyDownLatch());
+    Screen::the<frmOperativo3>().unload();
+    vai->setFocus();
+    QTest::keyPress(vai, Qt::Key_2);
+    QVERIFY(vai->hasFocus()); // did nothing
+    QTest::keyRelease(vai, Qt::Key_2);
+    QTest::keyPress(vai, Qt::Key_2);
+    QVERIFY(esci->hasFocus());
+    QTest::keyRelease(esci, Qt::Key_2);
+    // A mouse release over an option clears the latch too.
+    sendKey(esci, QEvent::KeyPress, Qt::Key_F2, QString());
+    QVERIFY(start().optionRules().keyDownLatch());
+    QTest::mouseRelease(esci, Qt::LeftButton);
+    QVERIFY(!start().optionRules().keyDownLatch());
+}
+
+void TestStartScreen::keysThatOnlyMoveOrAreSwallowed()
+{
+    QPushButton *vai = option(start(), 0);
+    QPushButton *esci = option(start(), 1);
+    vai->setFocus();
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_Down, Qt::Key_Right, Qt::Key_Escape, Qt::Key_4,
+                        Qt::Key_F2, Qt::Key_Tab, Qt::Key_3}) {
+        QTest::keyClick(vai, key);
+        QVERIFY2(vai->hasFocus(), qPrintable(QTest::toString(key)));
+    }
+    QTest::keyClick(vai, Qt::Key_2, Qt::KeypadModifier);
+    QVERIFY(esci->hasFocus());
+    QVERIFY(start().isLoaded()); // "2" never closes anything
+    QTest::keyClick(esci, Qt::Key_1);
+    QVERIFY(vai->hasFocus());
+    QVERIFY(!Screen::the<frmOperativo3>().isLoaded());
+}
+
+void TestStartScreen::vaiTwiceGivesOneDrill()
+{
+    auto &drill = Screen::the<frmOperativo3>();
+    QSignalSpy loads(&drill, &Screen::loadedChanged);
+    start().EseguiScelta(0);
+    QMainWindow *first = drill.window();
+    start().window()->activateWindow();
+    start().EseguiScelta(0);
+    QCOMPARE(drill.window(), first);
+    QCOMPARE(loads.count(), 1);
+    QCOMPARE(drill.window()->windowTitle(),
+             QStringLiteral("STABILIRE UNA RELAZIONE TRA DUE INSIEMI"));
+    QVERIFY(drill.window()->isMaximized());
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const int windows = int(std::count_if(all.cbegin(), all.cend(), [](QWidget *w) {
+        return w->isVisible() && w->windowTitle().startsWith(QStringLiteral("STABILIRE"));
+    }));
+    QCOMPARE(windows, 1);
+    start().EseguiScelta(7); // any other index does nothing
+    QVERIFY(start().isLoaded());
+}
+
+void TestStartScreen::aboutIsModalAndFreshEachTime()
+{
+    QAction *info = start().element<QAction>("mnuInfo");
+    info->trigger();
+    auto &about = Screen::the<frmAutore>();
+    QVERIFY(about.isLoaded());
+    QVERIFY(QTest::qWaitForWindowExposed(about.window()));
+    QCOMPARE(about.window()->windowTitle(), QStringLiteral("Autore"));
+    QCOMPARE(QApplication::activeModalWidget(), about.window());
+    QCOMPARE(about.element<QLabel>("Label1")->text(), QStringLiteral("Sito dell'autore:"));
+    QCOMPARE(about.element<QLabel>("Label3")->text(), QStringLiteral("Email:"));
+    QCOMPARE(about.element<QLabel>("Label2")->text(), frmAutore::siteAddress());
+    QCOMPARE(about.element<QLabel>("Label4")->text(), frmAutore::mailAddress());
+    QVERIFY(frmAutore::mailAddress().endsWith(QStringLiteral("example.org")));
+
+    // Input through the window system does not reach the start screen.
+    QWindow *startWindow = start().window()->windowHandle();
+    QTest::keyClick(startWindow, Qt::Key_Return);
+    QTest::mouseClick(startWindow, Qt::LeftButton, {},
+                      option(start(), 0)->mapTo(start().window(), QPoint(10, 10)));
+    QVERIFY(!Screen::the<frmOperativo3>().isLoaded());
+
+    auto *close = about.element<QPushButton>("Command1");
+    QCOMPARE(close->text(), QStringLiteral("C h i u d i"));
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(!about.isLoaded());
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+
+    info->trigger();
+    QVERIFY(about.isLoaded());
+    QCOMPARE(about.element<QLabel>("Label2")->text(), frmAutore::siteAddress());
+    about.window()->close();
+    QVERIFY(!about.isLoaded());
+}
+
+void TestStartScreen::menuOpensTheWorksheetScreenOnce()
+{
+    QAction *print = start().element<QAction>("mnuStampaSchede");
+    auto &sheets = Screen::the<frmStampaSchede3>();
+    QSignalSpy loads(&sheets, &Screen::loadedChanged);
+    print->trigger();
+    print->trigger();
+    QCOMPARE(loads.count(), 1);
+    QVERIFY(sheets.window()->isVisible());
+    QCOMPARE(sheets.window()->windowTitle(), QStringLiteral("VISUALIZZAZIONE SCHEDA         "));
+}
+
+void TestStartScreen::closingStartClosesEverything()
+{
+    start().EseguiScelta(0);
+    start().element<QAction>("mnuStampaSchede")->trigger();
+    QVERIFY(Screen::the<frmOperativo3>().isLoaded());
+    QVERIFY(Screen::the<frmStampaSchede3>().isLoaded());
+    start().window()->close();
+    for (Screen *s : Screen::screens())
+        QVERIFY2(!s->isLoaded(), qPrintable(s->metaObject()->className()));
+    // No window is left, so the program ends.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QWidgetList all = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(all.cbegin(), all.cend(), [](QWidget *w) { return w->isVisible(); }));
+
+    // "ESCI" does the same through the option list.
+    start().show();
+    start().EseguiScelta(0);
+    QTest::mousePress(option(start(), 1), Qt::LeftButton);
+    for (Screen *s : Screen::screens())
+        QVERIFY(!s->isLoaded());
+}
+
+QTEST_MAIN(TestStartScreen)
+#include "tst_startscreen.moc"
