@@ -75,8 +75,12 @@ protected:
     {
         // Minimizing leaves a client area of nothing; restoring lays every
         // element out again.
-        if (event->type() == QEvent::WindowStateChange)
+        if (event->type() == QEvent::WindowStateChange) {
+            const auto old = static_cast<QWindowStateChangeEvent *>(event)->oldState();
+            if (old.testFlag(Qt::WindowMaximized) && windowState() == Qt::WindowNoState)
+                m_screen->windowRestored();
             m_screen->windowResized();
+        }
         QMainWindow::changeEvent(event);
     }
     void showEvent(QShowEvent *event) override
@@ -153,11 +157,10 @@ void Screen::load()
 
     const QSize design = scale().size(m_designTwips.width(), m_designTwips.height());
     m_window->centralWidget()->resize(design);
-    m_window->resize(design);
-    if (m_fixedSize)
-        m_window->setFixedSize(design);
-
     createElements(m_window->centralWidget());
+    m_window->resize(designWindowSize());
+    if (m_fixedSize)
+        m_window->setFixedSize(designWindowSize());
     formLoad();
     Q_EMIT loadedChanged(true);
 }
@@ -224,6 +227,27 @@ void Screen::windowResized()
 {
     if (m_window && !m_closing)
         formResize();
+}
+
+QSize Screen::designWindowSize() const
+{
+    // The client area has the design size; a menu bar comes on top of it.
+    QSize size = scale().size(m_designTwips.width(), m_designTwips.height());
+    if (m_window && m_window->menuWidget())
+        size.rheight() += m_window->menuWidget()->sizeHint().height();
+    return size;
+}
+
+void Screen::windowRestored()
+{
+    // A maximized screen restores to its design size, centred.
+    if (m_opening != Opening::Maximized || !m_window)
+        return;
+    const QScreen *screen = m_window->screen();
+    QRect frame(QPoint(), designWindowSize());
+    if (screen)
+        frame.moveCenter(screen->availableGeometry().center());
+    m_window->setGeometry(frame);
 }
 
 void Screen::windowShown()

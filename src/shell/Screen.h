@@ -76,6 +76,7 @@ protected:
     ElementTable &elements() { return m_elements; }
     QSize designClientTwips() const { return m_designTwips; }
     QSize clientSize() const;
+    QSize designWindowSize() const;
     void captureLayout();
     void applyLayout();
 
@@ -84,6 +85,7 @@ private:
     void windowResized();
     void windowClosing();
     void windowShown();
+    void windowRestored();
 
     QString m_caption;
     QSize m_designTwips;

@@ -121,6 +121,12 @@ void TestStartScreen::curtainsOpenAndCloseAgainOnResize()
 
     // A resize closes them again; they open again rather than stay shut.
     start().window()->showNormal();
+    // Restored, it takes its design client size, centred.
+    QTRY_COMPARE(client->size(), QSize(794, 552));
+    QCOMPARE(start().window()->geometry().center(),
+             start().window()->screen()->availableGeometry().center());
+    QVERIFY(left->width() >= client->width() / 2 - 2);
+    QVERIFY(waitForCurtains());
     start().window()->resize(900, 700);
     QTRY_VERIFY(client->width() < 1000);
     QVERIFY(left->width() >= client->width() / 2 - 2);
