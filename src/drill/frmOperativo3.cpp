@@ -1,12 +1,293 @@
 #include "drill/frmOperativo3.h"
 
+#include "sets/FrmFigure.h"
+#include "sets/frmElaborazione.h"
+#include "shell/Elements.h"
+#include "shell/OptionList.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QLabel>
+
+namespace {
+const QColor pink(255, 192, 255);
+const QColor deepPink(255, 128, 255);
+const QColor red(255, 0, 0);
+
+// Slot k lies in row (k - 1) / 5 and column (k - 1) % 5; the two grids differ
+// a little.
+QPoint leftSlot(int k)
+{
+    static const int columns[5] = {315, 1110, 1950, 2760, 3570};
+    static const int rows[3] = {270, 1155, 2040};
+    return {columns[(k - 1) % 5], rows[(k - 1) / 5]};
+}
+
+QPoint rightSlot(int k)
+{
+    static const int columns[5] = {315, 1125, 1950, 2805, 3630};
+    static const int rows[3] = {300, 1185, 2130};
+    return {k == 15 ? 3645 : columns[(k - 1) % 5], rows[(k - 1) / 5]};
+}
+
+constexpr int slotSide = 750;
+
+// Screen readers present a slot's picture as an image with its figure's name.
+QAccessibleInterface *pictureAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("PictureBox") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+struct Choice
+{
+    const char *caption;
+    QPoint at;
+    bool sign;
+};
+
+const Choice choices[RelationDrill::optionCount] = {
+    {"<", {315, 150}, true},         {"=", {1965, 150}, true},
+    {">", {3630, 150}, true},        {"VERIFICA", {315, 930}, false},
+    {"AVANTI", {1965, 930}, false},  {"ESCI", {3630, 930}, false},
+};
+} // namespace
+
 frmOperativo3::frmOperativo3()
     : Screen(QStringLiteral("STABILIRE UNA RELAZIONE TRA DUE INSIEMI"), QSize(11880, 8550),
              Opening::Maximized)
 {
     setMinMaxButtons(false);
+    QAccessible::installFactory(pictureAccessible);
 }
 
-void frmOperativo3::createElements(QWidget *)
+void frmOperativo3::createElements(QWidget *client)
 {
+    const TwipsScale s = scale();
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, pink);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+
+    const QString arial = QStringLiteral("Arial");
+    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+    const QFont headingFont = ui::font(arial, 20.25, true);
+    const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
+    ElementTable &e = elements();
+
+    // Labels and lines first: the frames and the options lie above them.
+    auto *heading = ui::label(client, QStringLiteral("Label1(0)"),
+                              QStringLiteral(" OBIETTIVO:   CONFRONTA I  DUE INSIEMI"),
+                              headingFont, QColor(192, 64, 0), pink, topLeft);
+    auto *band = ui::label(client, QStringLiteral("Label1(1)"), QString(), headingFont,
+                           QColor(192, 64, 0), pink, topLeft);
+    m_signBox = ui::label(client, QStringLiteral("LblRelazione"), QString(),
+                          ui::font(QStringLiteral("Times New Roman"), 72, true), windowText,
+                          pink);
+    m_signBox->setAccessibleDescription(QStringLiteral("segno di relazione"));
+    m_correction = ui::label(client, QStringLiteral("lblCorrezione"), QString(),
+                             ui::font(arial, 27.75, true), red, pink);
+    m_verdict = ui::label(client, QStringLiteral("LblEsito"), QString(),
+                          ui::font(arial, 48, true), QColor(0, 0, 192));
+    m_line1 = new LineElement(client, QStringLiteral("Line1"), s.point(4980, 2085),
+                              s.point(6825, 2970), red, 4);
+    m_line2 = new LineElement(client, QStringLiteral("Line2"), s.point(6795, 2235),
+                              s.point(4995, 2910), red, 4);
+    m_line1->hide();
+    m_line2->hide();
+
+    // The two sets: a red rounded outline and fifteen hidden slots each.
+    auto makeSet = [&](const QString &name, const QString &spoken, const QRect &box,
+                       const QString &outline, const QRect &outlineBox, const QString &slotName,
+                       QPoint (*slotAt)(int), QPointer<PictureBox> (&slots)[slotCount + 1]) {
+        QWidget *frame = ui::panel(client, name, pink);
+        frame->setAccessibleName(spoken);
+        e.add(frame, box);
+        auto *shape = new RoundedBox(frame, outline, QColor(), red, 5);
+        e.add(shape, outlineBox);
+        for (int k = 1; k <= slotCount; ++k) {
+            auto *picture = new PictureBox(frame, QStringLiteral("%1(%2)").arg(slotName).arg(k));
+            picture->hide();
+            const QPoint at = slotAt(k);
+            e.add(picture, {at.x(), at.y(), slotSide, slotSide});
+            slots[k] = picture;
+        }
+        return frame;
+    };
+    m_leftSet = makeSet(QStringLiteral("FraSfondoS"), QStringLiteral("insieme di sinistra"),
+                        {375, 1020, 4620, 3240}, QStringLiteral("Shape1(0)"),
+                        {30, 30, 4545, 3030}, QStringLiteral("Image2"), leftSlot, m_left);
+    m_rightSet = makeSet(QStringLiteral("FraSfondoD"), QStringLiteral("insieme di destra"),
+                         {6780, 1035, 4620, 3240}, QStringLiteral("Shape1(1)"),
+                         {30, 105, 4545, 3030}, QStringLiteral("Image1"), rightSlot, m_right);
+
+    QWidget *optionFrame = ui::panel(client, QStringLiteral("Frame1"), pink);
+    e.add(optionFrame, {2970, 4230, 5550, 1650});
+    m_options = new OptionList(m_optionRules, [this](int i) { EseguiScelta(i); }, window());
+    for (int i = 0; i < RelationDrill::optionCount; ++i) {
+        const Choice &c = choices[i];
+        auto *button = new OptionButton(optionFrame, QStringLiteral("Option1(%1)").arg(i), i,
+                                        QString::fromLatin1(c.caption),
+                                        ui::font(arial, c.sign ? 48 : 15.75, true),
+                                        i == 0 ? deepPink : pink);
+        e.add(button, {c.at.x(), c.at.y(), 1575, 600});
+        m_options->add(button);
+    }
+
+    m_panel = new frmElaborazione(client);
+    m_panel->addTo(e, {300, 6720, 4890, 1695});
+
+    e.add(heading, {0, 0, 12000, 492});
+    e.add(band, {0, 495, 12000, 495});
+    e.add(m_signBox, {4980, 1665, 1815, 1815});
+    e.add(m_correction, {5040, 3510, 1770, 615});
+    e.add(m_verdict, {315, 5835, 4860, 960});
+    e.addUnplaced(m_line1, ElementKind::Line);
+    e.addUnplaced(m_line2, ElementKind::Line);
+
+    // Until the first resize every element stands at its design place.
+    e.capture(designClientTwips());
+    e.apply(s.size(designClientTwips().width(), designClientTwips().height()));
+}
+
+void frmOperativo3::formLoad()
+{
+    captureLayout();
+    m_panel->showExercise(m_drill.score());
+    NuovoEsercizio();
+}
+
+void frmOperativo3::formResize()
+{
+    applyLayout();
+}
+
+void frmOperativo3::NuovoEsercizio()
+{
+    if (!isLoaded())
+        return;
+    m_panel->clearAnswerTime();
+    m_correction->clear();
+    m_line1->hide();
+    m_line2->hide();
+    m_drill.newExercise();
+    m_panel->showExercise(m_drill.score());
+    m_verdict->clear();
+    setSignBox(QString());
+    m_panel->clearAnswerTime();
+    PreparaRisposta();
+    genera();
+}
+
+void frmOperativo3::PreparaRisposta()
+{
+    showOptions();
+}
+
+void frmOperativo3::PreparaAvanti()
+{
+    showOptions();
+}
+
+void frmOperativo3::showOptions()
+{
+    // Enable first and disable last, so the focus never has to wander.
+    for (int i = 0; i < RelationDrill::optionCount; ++i) {
+        if (m_drill.isEnabled(i))
+            m_options->setEnabled(i, true);
+    }
+    m_options->giveFocus(m_drill.focusOption());
+    for (int i = 0; i < RelationDrill::optionCount; ++i) {
+        if (!m_drill.isEnabled(i))
+            m_options->setEnabled(i, false);
+    }
+}
+
+void frmOperativo3::genera()
+{
+    for (int k = 1; k <= slotCount; ++k) {
+        m_right[k]->hide();
+        m_left[k]->hide();
+    }
+    showSet(m_leftSet, m_left, m_drill.leftSlots());
+    showSet(m_rightSet, m_right, m_drill.rightSlots());
+}
+
+void frmOperativo3::showSet(QWidget *frame, const QPointer<PictureBox> (&slots)[slotCount + 1],
+                            const QList<int> &drawn)
+{
+    const int figure = m_drill.figure();
+    const QPixmap picture =
+        Screen::the<FrmFigure>().picture(figure, window()->devicePixelRatioF());
+    const QString name = FrmFigure::pictureName(figure);
+    frame->show();
+    for (int s : drawn) {
+        if (s < 1 || s > slotCount)
+            continue;
+        PictureBox *slot = slots[s];
+        slot->setPicture(picture);
+        slot->setAccessibleName(name);
+        slot->show();
+    }
+}
+
+void frmOperativo3::EseguiScelta(int index)
+{
+    // A choice that the state does not allow is ignored, however it came.
+    if (!isLoaded() || !m_drill.isEnabled(index))
+        return;
+    switch (index) {
+    case RelationDrill::optLess:
+    case RelationDrill::optEqual:
+    case RelationDrill::optGreater: {
+        const RelationDrill::Sign sign = RelationDrill::signOf(index);
+        if (m_drill.chooseSign(sign))
+            setSignBox(RelationDrill::text(sign));
+        break;
+    }
+    case RelationDrill::optVerify:
+        VerificaRelazione();
+        break;
+    case RelationDrill::optNext:
+        NuovoEsercizio();
+        break;
+    case RelationDrill::optExit:
+        unload();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmOperativo3::setSignBox(const QString &text)
+{
+    m_signBox->setText(text);
+    LblRelazione_Change();
+}
+
+void frmOperativo3::LblRelazione_Change()
+{
+    if (m_signBox->text().isEmpty())
+        return;
+    m_options->setEnabled(RelationDrill::optVerify, true);
+    m_options->giveFocus(RelationDrill::optVerify);
+}
+
+void frmOperativo3::VerificaRelazione()
+{
+    if (!m_drill.verify())
+        return;
+    if (m_drill.isRight()) {
+        m_verdict->setText(QStringLiteral("E s a t t o"));
+        m_panel->showRight(m_drill.score());
+    } else {
+        m_verdict->setText(QStringLiteral("E r r a t o"));
+        m_line1->show();
+        m_line2->show();
+        m_correction->setText(RelationDrill::text(m_drill.correction()));
+        m_panel->showWrong(m_drill.score());
+    }
+    PreparaAvanti();
+    m_panel->showTimes(m_drill.score());
 }

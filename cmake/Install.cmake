@@ -1,0 +1,66 @@
+# Installation into the usual places of a desktop system (program, desktop
+# entry, icons, AppStream metainfo) and the Debian package made by CPack.
+include(GNUInstallDirs)
+
+add_subdirectory(tools)
+
+set(GLI_APP_ID org.example.GliInsiemi)
+set(GLI_RELEASE_DATE 2026-12-08)
+set(GLI_ICON_SIZES 16 32 48 64 128 256)
+set(GLI_ICON_SVG ${PROJECT_SOURCE_DIR}/assets/icon/gli-insiemi.svg)
+set(GLI_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
+
+# The PNG sizes of the icon, rendered from the one SVG at build time. The
+# renderer needs no display; a sanitized build must not fail on Qt's own
+# start-up allocations.
+set(gli_icon_pngs)
+foreach(size IN LISTS GLI_ICON_SIZES)
+  list(APPEND gli_icon_pngs ${GLI_ICON_DIR}/${size}x${size}/apps/gli-insiemi.png)
+endforeach()
+add_custom_command(
+  OUTPUT ${gli_icon_pngs}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+          $<TARGET_FILE:gli-render-icon> ${GLI_ICON_SVG} ${GLI_ICON_DIR} ${GLI_ICON_SIZES}
+  DEPENDS gli-render-icon ${GLI_ICON_SVG}
+  COMMENT "Rendering the icon sizes"
+  VERBATIM)
+add_custom_target(gli-icons ALL DEPENDS ${gli_icon_pngs})
+
+configure_file(${PROJECT_SOURCE_DIR}/packaging/${GLI_APP_ID}.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/packaging/${GLI_APP_ID}.metainfo.xml @ONLY)
+
+install(TARGETS gli-insiemi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/gli-insiemi.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${GLI_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${GLI_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size IN LISTS GLI_ICON_SIZES)
+  install(FILES ${GLI_ICON_DIR}/${size}x${size}/apps/gli-insiemi.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+# The Debian package. Its library dependencies are read from the binary
+# (dpkg-shlibdeps); the platform plugins are only recommended by Qt's own
+# packages, yet without them the program cannot open a window.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME gli-insiemi)
+set(CPACK_PACKAGE_VENDOR "Gli insiemi")
+set(CPACK_PACKAGE_CONTACT "Gli insiemi <gli-insiemi@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "confronto di due insiemi con i segni di relazione")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Esercizi per la scuola primaria: il bambino confronta due insiemi di figure e
+sceglie il segno di relazione (<, = o >); il programma giudica la risposta,
+conta le risposte esatte ed errate e misura i tempi. Per l'insegnante compone
+e stampa schede di quattro esercizi.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Gli insiemi <gli-insiemi@example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.org/gli-insiemi)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+include(CPack)

@@ -1,0 +1,362 @@
+#include "printing/PrintService.h"
+
+#include "printing/PageArea.h"
+
+#include <cups/cups.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// Every exchange with the print system is bounded: a print server that does
+// not answer must not freeze the program.
+constexpr int connectTimeoutMs = 2000;
+constexpr double answerTimeoutSeconds = 5.0;
+constexpr qsizetype writeChunk = 64 * 1024;
+constexpr const char *a4MediaName = "iso_a4_210x297mm";
+
+int giveUp(http_t *, void *)
+{
+    return 0;
+}
+
+struct IppDeleter
+{
+    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
+};
+using IppPtr = std::unique_ptr<ipp_t, IppDeleter>;
+
+struct DestDeleter
+{
+    void operator()(cups_dest_t *dest) const { cupsFreeDests(1, dest); }
+};
+using DestPtr = std::unique_ptr<cups_dest_t, DestDeleter>;
+
+struct DestInfoDeleter
+{
+    void operator()(cups_dinfo_t *info) const { cupsFreeDestInfo(info); }
+};
+using DestInfoPtr = std::unique_ptr<cups_dinfo_t, DestInfoDeleter>;
+
+QString lastCupsError()
+{
+    return QString::fromUtf8(cupsLastErrorString());
+}
+
+bool succeeded()
+{
+    return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+}
+
+// One connection to the print server for one operation. A request that gets
+// no answer ends the connection for good: libcups, asked again on it, goes
+// through long rounds of reconnecting. libcups also writes to its socket
+// without MSG_NOSIGNAL, so a server going away in the middle would end the
+// program with SIGPIPE: the signal is ignored meanwhile.
+class Connection
+{
+public:
+    Connection()
+    {
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGPIPE, &ignore, &m_previousPipe);
+
+        // The server first: naming it may also set the port ("host:port").
+        const QByteArray server = cupsServer();
+        m_server = QString::fromUtf8(server);
+        m_http = httpConnect2(server.constData(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(),
+                              1, connectTimeoutMs, nullptr);
+        if (m_http)
+            httpSetTimeout(m_http, answerTimeoutSeconds, &giveUp, nullptr);
+    }
+    ~Connection()
+    {
+        if (m_http)
+            httpClose(m_http);
+        sigaction(SIGPIPE, &m_previousPipe, nullptr);
+    }
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    explicit operator bool() const { return m_http && !m_silent; }
+    http_t *http() const { return m_http; }
+
+    // Why nothing could be asked: no server there, or it stopped answering.
+    QString error() const
+    {
+        if (!m_http)
+            return QStringLiteral("No print system answers at %1.").arg(m_server);
+        return QStringLiteral("The print system at %1 does not answer.").arg(m_server);
+    }
+
+    // Sends the request (taking it over) and returns the answer, whatever
+    // its status; null when the server did not answer.
+    IppPtr ask(ipp_t *request, const QByteArray &resource = QByteArrayLiteral("/"))
+    {
+        if (!*this) {
+            ippDelete(request);
+            return nullptr;
+        }
+        IppPtr response(cupsDoRequest(m_http, request, resource.constData()));
+        if (!response)
+            m_silent = true;
+        return response;
+    }
+
+    // After a libcups call that failed: note whether the server went silent.
+    void noteFailure()
+    {
+        if (httpError(m_http) != 0 || httpGetStatus(m_http) == HTTP_STATUS_ERROR)
+            m_silent = true;
+    }
+
+private:
+    QString m_server;
+    http_t *m_http = nullptr;
+    bool m_silent = false;
+    struct sigaction m_previousPipe = {};
+};
+
+QByteArray queueResource(const QByteArray &name)
+{
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                     "/printers/%s", name.constData());
+    return QByteArray(uri);
+}
+
+ipp_t *queueRequest(ipp_op_t operation, const QByteArray &name)
+{
+    ipp_t *request = ippNewRequest(operation);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 queueResource(name).constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    return request;
+}
+
+// The attributes of exactly the queue `name`; null when there is no such
+// queue or no answer. (libcups's own look-ups by name go searching the
+// network when the queue is missing, and may find some other printer.)
+IppPtr queueAttributes(Connection &connection, const QByteArray &name,
+                       std::initializer_list<const char *> wanted)
+{
+    ipp_t *request = queueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, name);
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  static_cast<int>(wanted.size()), nullptr, wanted.begin());
+    IppPtr response = connection.ask(request);
+    if (!response || !succeeded())
+        return nullptr;
+    return response;
+}
+
+// The A4 medium of the queue, when it has one.
+std::optional<MediaSize> a4Media(Connection &connection, const QByteArray &name)
+{
+    // Only a queue known to exist is looked up by name (see above).
+    if (!queueAttributes(connection, name, {"printer-name"}))
+        return std::nullopt;
+    const DestPtr dest(cupsGetNamedDest(connection.http(), name.constData(), nullptr));
+    if (!dest) {
+        connection.noteFailure();
+        return std::nullopt;
+    }
+    const DestInfoPtr info(cupsCopyDestInfo(connection.http(), dest.get()));
+    if (!info) {
+        connection.noteFailure();
+        return std::nullopt;
+    }
+    cups_size_t size = {};
+    if (!cupsGetDestMediaByName(connection.http(), dest.get(), info.get(), a4MediaName,
+                                CUPS_MEDIA_FLAGS_DEFAULT, &size))
+        return std::nullopt;
+    const MediaSize media{size.width, size.length, size.left, size.top, size.right, size.bottom};
+    if (!PageArea::isA4Portrait(media))
+        return std::nullopt;
+    return media;
+}
+
+// Creates a job on exactly the queue `name`: its id, or 0 with the server's
+// error. (cupsCreateJob looks the queue up by name first, see above.)
+int createJob(Connection &connection, const QByteArray &name, const QByteArray &title,
+              bool askForA4)
+{
+    ipp_t *request = queueRequest(IPP_OP_CREATE_JOB, name);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
+                 title.constData());
+    if (askForA4)
+        ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "media", nullptr, a4MediaName);
+    const IppPtr response = connection.ask(request, "/printers/" + name);
+    if (!response || !succeeded())
+        return 0;
+    ipp_attribute_t *id = ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER);
+    return id ? ippGetInteger(id, 0) : 0;
+}
+
+} // namespace
+
+PrintService &PrintService::shared()
+{
+    static PrintService service;
+    return service;
+}
+
+bool PrintService::printSystemAnswers() const
+{
+    Connection connection;
+    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_DEFAULT);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-name");
+    return connection.ask(request) != nullptr;
+}
+
+QStringList PrintService::printers() const
+{
+    QStringList names;
+    Connection connection;
+    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-name");
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    const IppPtr response = connection.ask(request);
+    if (!response)
+        return names;
+    // The server answers in its own order, by name; its other clients show
+    // the same order.
+    for (ipp_attribute_t *attr = ippFirstAttribute(response.get()); attr;
+         attr = ippNextAttribute(response.get())) {
+        if (ippGetGroupTag(attr) == IPP_TAG_PRINTER && ippGetValueTag(attr) == IPP_TAG_NAME
+            && std::strcmp(ippGetName(attr), "printer-name") == 0)
+            names.append(QString::fromUtf8(ippGetString(attr, 0, nullptr)));
+    }
+    return names;
+}
+
+QString PrintService::defaultPrinter() const
+{
+    const Connection connection;
+    if (!connection)
+        return {};
+    // Without a name libcups looks, as the print commands do, at LPDEST and
+    // PRINTER, then the lpoptions files, then the server's default; it
+    // gives nothing when the one named there does not exist.
+    const DestPtr dest(cupsGetNamedDest(connection.http(), nullptr, nullptr));
+    return dest ? QString::fromUtf8(dest->name) : QString();
+}
+
+QString PrintService::currentPrinter() const
+{
+    if (!m_resolved) {
+        // Until the system names a default, ask again next time: the print
+        // system may just not have been running yet.
+        const QString system = defaultPrinter();
+        if (!system.isEmpty()) {
+            m_current = system;
+            m_resolved = true;
+        }
+    }
+    return m_current;
+}
+
+void PrintService::setCurrentPrinter(const QString &name)
+{
+    m_current = name;
+    m_resolved = !name.isEmpty();
+}
+
+PrintService::Result PrintService::checkCurrentPrinter() const
+{
+    Result result;
+    const QString name = currentPrinter();
+    if (name.isEmpty()) {
+        result.error = QStringLiteral("There is no printer to print on.");
+        return result;
+    }
+    Connection connection;
+    const IppPtr attributes = queueAttributes(
+        connection, name.toUtf8(), {"printer-is-accepting-jobs", "printer-state-message"});
+    if (!attributes) {
+        result.error = connection ? lastCupsError() : connection.error();
+        return result;
+    }
+    ipp_attribute_t *accepting = ippFindAttribute(attributes.get(), "printer-is-accepting-jobs",
+                                                  IPP_TAG_BOOLEAN);
+    if (accepting && !ippGetBoolean(accepting, 0)) {
+        result.error = QStringLiteral("Destination \"%1\" is not accepting jobs.").arg(name);
+        ipp_attribute_t *why = ippFindAttribute(attributes.get(), "printer-state-message",
+                                                IPP_TAG_TEXT);
+        const char *reason = why ? ippGetString(why, 0, nullptr) : nullptr;
+        if (reason && *reason)
+            result.error += QLatin1Char(' ') + QString::fromUtf8(reason);
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+QRectF PrintService::printableArea() const
+{
+    const QString name = currentPrinter();
+    if (name.isEmpty())
+        return PageArea::fallback();
+    Connection connection;
+    const std::optional<MediaSize> media = a4Media(connection, name.toUtf8());
+    return media ? PageArea::fromMedia(*media) : PageArea::fallback();
+}
+
+PrintService::Result PrintService::submitPdf(const QByteArray &pdf, const QString &title) const
+{
+    Result result;
+    const QString current = currentPrinter();
+    if (current.isEmpty()) {
+        result.error = QStringLiteral("There is no printer to print on.");
+        return result;
+    }
+    Connection connection;
+    const QByteArray name = current.toUtf8();
+    const QByteArray jobTitle = title.toUtf8();
+
+    // The job goes to this queue or nowhere: a queue that is gone or refuses
+    // jobs gives no job. A4 is asked for where the printer has it: the sheet
+    // is laid out for it.
+    const bool hasA4 = a4Media(connection, name).has_value();
+    const int job = connection ? createJob(connection, name, jobTitle, hasA4) : 0;
+    if (job <= 0) {
+        result.error = connection ? lastCupsError() : connection.error();
+        return result;
+    }
+
+    http_t *http = connection.http();
+    bool sent = cupsStartDocument(http, name.constData(), job, jobTitle.constData(),
+                                  CUPS_FORMAT_PDF, 1)
+                == HTTP_STATUS_CONTINUE;
+    for (qsizetype at = 0; sent && at < pdf.size(); at += writeChunk) {
+        const qsizetype length = std::min(writeChunk, pdf.size() - at);
+        sent = cupsWriteRequestData(http, pdf.constData() + at, static_cast<size_t>(length))
+               == HTTP_STATUS_CONTINUE;
+    }
+    if (sent)
+        sent = cupsFinishDocument(http, name.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    if (!sent) {
+        result.error = lastCupsError();
+        if (result.error.isEmpty() || succeeded())
+            result.error = QStringLiteral("The document could not be sent to \"%1\".").arg(current);
+        // A job without its document would wait in the queue for nothing. The
+        // broken exchange leaves its connection unusable: cancel on a new one.
+        Connection again;
+        if (again)
+            cupsCancelJob2(again.http(), name.constData(), job, 0);
+        return result;
+    }
+    result.ok = true;
+    result.jobId = job;
+    return result;
+}

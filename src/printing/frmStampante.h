@@ -1,0 +1,38 @@
+#pragma once
+
+#include "printing/PrinterChoice.h"
+#include "shell/Screen.h"
+
+#include <QStringList>
+#include <functional>
+
+// The printer chooser, shown modally from the worksheet screen. A thin view:
+// the one-time flag and the name match are PrinterChoice's, the printers and
+// the program's current printer are PrintService's. Its controls keep their
+// design size whatever the window's size.
+class frmStampante : public Screen
+{
+    Q_OBJECT
+public:
+    using PrinterSource = std::function<QStringList()>;
+
+    frmStampante();
+
+    // Where the installed printers come from: the print system unless a
+    // source is set here (tests set their own).
+    void setPrinterSource(PrinterSource source);
+
+    const PrinterChoice &choice() const { return m_choice; }
+
+protected:
+    void createElements(QWidget *client) override;
+    void formLoad() override;
+
+private:
+    void Combo1_Click();
+    void Command2_Click();
+    QStringList installedPrinters() const;
+
+    PrinterChoice m_choice;
+    PrinterSource m_source;
+};

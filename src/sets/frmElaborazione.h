@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+class ElementTable;
+class QLabel;
+class ScoreTiming;
+
+// The score and timing panel: a pink frame with five headings and five value
+// labels. It only shows what ScoreTiming holds; the screen that contains it
+// decides when each value changes.
+class frmElaborazione : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr QSize designTwips() { return {4890, 1695}; }
+
+    explicit frmElaborazione(QWidget *parent);
+
+    // Registers the frame at its design box in its container, then every
+    // label at its design box inside the frame.
+    void addTo(ElementTable &elements, const QRect &frameTwips);
+
+    void showExercise(const ScoreTiming &score);
+    void showRight(const ScoreTiming &score);
+    void showWrong(const ScoreTiming &score);
+    void showTimes(const ScoreTiming &score);
+    void clearAnswerTime();
+
+private:
+    QLabel *m_headings[5] = {};
+    QLabel *m_exercise = nullptr;
+    QLabel *m_right = nullptr;
+    QLabel *m_wrong = nullptr;
+    QLabel *m_answerTime = nullptr;
+    QLabel *m_totalTime = nullptr;
+};

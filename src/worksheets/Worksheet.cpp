@@ -1,0 +1,63 @@
+#include "worksheets/Worksheet.h"
+
+#include "sets/RandomSource.h"
+
+Worksheet::Worksheet(RandomSource &random) : m_random(random)
+{
+}
+
+void Worksheet::reset()
+{
+    m_left.fill(Place{});
+    m_right.fill(Place{});
+    m_last = Composition{};
+}
+
+const Worksheet::Place &Worksheet::place(Side side, int index) const
+{
+    static const Place outside{};
+    if (index < 0 || index >= placeCount)
+        return outside;
+    return side == Side::Left ? m_left[index] : m_right[index];
+}
+
+bool Worksheet::isComposed(int exercise) const
+{
+    if (exercise < 1 || exercise > exerciseCount)
+        return false;
+    // Composition leaves no place of its exercise without a picture.
+    return m_left[placeIndex(exercise, 1)].picture != noPicture;
+}
+
+void Worksheet::compose(int exercise)
+{
+    if (exercise < 1 || exercise > exerciseCount)
+        return;
+    const int base = placeIndex(exercise, 1);
+
+    for (int i = base; i < base + slotCount; ++i) {
+        m_left[i].picture = blankPicture;
+        m_right[i].picture = blankPicture;
+    }
+
+    m_random.reseedFromClock();
+    Composition c;
+    c.exercise = exercise;
+    c.figure = m_random.draw(12, 1);
+    c.leftSize = m_random.draw(maxSetSize, 1);
+    c.leftSlots = drawDistinctSlots(c.leftSize, m_random);
+    for (int s : c.leftSlots) {
+        Place &p = m_left[base + s - 1];
+        p.visible = true;
+        p.picture = c.figure;
+    }
+
+    do {
+        c.rightSize = m_random.draw(maxSetSize, 1);
+    } while (c.rightSize == c.leftSize);
+    for (int i = base; i < base + c.rightSize; ++i) {
+        m_right[i].visible = true;
+        m_right[i].picture = c.figure;
+    }
+    m_last = c;
+}

@@ -1,0 +1,267 @@
+// The Debian package as a school's technician gets it: built by CPack from
+// this build folder, unpacked into a temporary root, its files validated and
+// its program started.
+#include <QtTest>
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Run
+{
+    int code = -1;
+    QString out;
+};
+
+Run run(const QString &program, const QStringList &args, int timeoutMs = 300000)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    Run r;
+    if (p.waitForFinished(timeoutMs) && p.exitStatus() == QProcess::NormalExit)
+        r.code = p.exitCode();
+    r.out = QString::fromLocal8Bit(p.readAll());
+    return r;
+}
+
+// key=value lines of the [Desktop Entry] group.
+QMap<QString, QString> desktopEntry(const QString &path)
+{
+    QMap<QString, QString> entry;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return entry;
+    bool inGroup = false;
+    for (const QString &raw : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(QLatin1Char('[')))
+            inGroup = line == QStringLiteral("[Desktop Entry]");
+        else if (inGroup && line.contains(QLatin1Char('=')))
+            entry.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
+    }
+    return entry;
+}
+
+} // namespace
+
+class TestPackage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void controlFields_data();
+    void controlFields();
+    void dependsOn_data();
+    void dependsOn();
+    void validators_data();
+    void validators();
+    void icons_data();
+    void icons();
+    void desktopEntryMatchesInstalledFiles();
+    void metainfoMatchesInstalledFiles();
+    void binaryFindsItsLibraries();
+    void installedProgramStaysUp();
+
+private:
+    QString root(const QString &relative) const
+    {
+        return m_work.filePath(QStringLiteral("root/usr/") + relative);
+    }
+
+    QTemporaryDir m_work;
+    QString m_deb;
+};
+
+void TestPackage::initTestCase()
+{
+    QVERIFY(m_work.isValid());
+    const QString out = m_work.filePath(QStringLiteral("pkg"));
+    const Run cpack = run(QStringLiteral(GLI_CPACK),
+                          {QStringLiteral("--config"), QStringLiteral(GLI_CPACK_CONFIG),
+                           QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), out});
+    QVERIFY2(cpack.code == 0, qPrintable(cpack.out));
+    const QStringList debs = QDir(out).entryList({QStringLiteral("*.deb")}, QDir::Files);
+    QCOMPARE(debs.size(), 1);
+    m_deb = QDir(out).filePath(debs.first());
+    const Run unpack = run(QStringLiteral("dpkg"),
+                           {QStringLiteral("-x"), m_deb, m_work.filePath(QStringLiteral("root"))});
+    QVERIFY2(unpack.code == 0, qPrintable(unpack.out));
+}
+
+void TestPackage::controlFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("package") << "Package" << "gli-insiemi";
+    QTest::newRow("version") << "Version" << GLI_VERSION;
+    QTest::newRow("section") << "Section" << "education";
+    QTest::newRow("maintainer") << "Maintainer" << "Gli insiemi <gli-insiemi@example.org>";
+}
+
+void TestPackage::controlFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, expected);
+    const Run r = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), m_deb, field});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out.trimmed(), expected);
+}
+
+// The libraries come from the binary itself (shlibdeps); the platform plugins
+// must be named by hand or the program cannot open a window.
+void TestPackage::dependsOn_data()
+{
+    QTest::addColumn<QString>("package");
+    for (const char *p : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6", "libcups2",
+                          "libc6", "qt6-qpa-plugins"})
+        QTest::newRow(p) << QString::fromLatin1(p);
+}
+
+void TestPackage::dependsOn()
+{
+    QFETCH(QString, package);
+    const Run r
+        = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), m_deb, QStringLiteral("Depends")});
+    QCOMPARE(r.code, 0);
+    QStringList names;
+    for (const QString &clause : r.out.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (const QString &alternative : clause.split(QLatin1Char('|')))
+            names << alternative.trimmed().section(QLatin1Char(' '), 0, 0);
+    }
+    QVERIFY2(names.contains(package), qPrintable(r.out));
+}
+
+void TestPackage::validators_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("desktop entry")
+        << "desktop-file-validate"
+        << QStringList{root(QStringLiteral("share/applications/gli-insiemi.desktop"))};
+    QTest::newRow("metainfo")
+        << "appstreamcli"
+        << QStringList{QStringLiteral("validate"), QStringLiteral("--no-net"),
+                       root(QStringLiteral("share/metainfo/org.example.GliInsiemi.metainfo.xml"))};
+}
+
+void TestPackage::validators()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, args);
+    QVERIFY2(QFile::exists(args.last()), qPrintable(args.last()));
+    const Run r = run(program, args);
+    QVERIFY2(r.code == 0, qPrintable(r.out));
+    // desktop-file-validate passes hints too; none are expected here.
+    QVERIFY2(!r.out.contains(QStringLiteral("warning")), qPrintable(r.out));
+}
+
+void TestPackage::icons_data()
+{
+    QTest::addColumn<int>("side");
+    for (int side : {16, 32, 48, 64, 128, 256})
+        QTest::addRow("%dx%d", side, side) << side;
+}
+
+void TestPackage::icons()
+{
+    QFETCH(int, side);
+    const QString path
+        = root(QStringLiteral("share/icons/hicolor/%1x%1/apps/gli-insiemi.png").arg(side));
+    const QImage icon(path);
+    QVERIFY2(!icon.isNull(), qPrintable(path));
+    QCOMPARE(icon.size(), QSize(side, side));
+    QSet<QRgb> colours;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            colours.insert(icon.pixel(x, y));
+    QVERIFY2(colours.size() >= 4, "the icon is blank");
+}
+
+void TestPackage::desktopEntryMatchesInstalledFiles()
+{
+    const auto entry = desktopEntry(root(QStringLiteral("share/applications/gli-insiemi.desktop")));
+    QCOMPARE(entry.value(QStringLiteral("Name")), QStringLiteral("Gli insiemi"));
+    const QStringList categories
+        = entry.value(QStringLiteral("Categories")).split(QLatin1Char(';'));
+    QVERIFY(categories.contains(QStringLiteral("Education")));
+    QVERIFY(categories.contains(QStringLiteral("Math")));
+    const QFileInfo program(
+        root(QStringLiteral("bin/")
+             + entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0)));
+    QVERIFY2(program.isFile() && program.isExecutable(), qPrintable(program.filePath()));
+    const QString icon = entry.value(QStringLiteral("Icon"));
+    const QString svg = root(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(icon));
+    QFile installed(svg), source(QStringLiteral(GLI_SOURCE_DIR "/assets/icon/gli-insiemi.svg"));
+    QVERIFY2(installed.open(QIODevice::ReadOnly), qPrintable(svg));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QCOMPARE(installed.readAll(), source.readAll());
+}
+
+void TestPackage::metainfoMatchesInstalledFiles()
+{
+    QFile file(root(QStringLiteral("share/metainfo/org.example.GliInsiemi.metainfo.xml")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString id, launchable, binary, release;
+    int screenshots = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("id"))
+            id = xml.readElementText();
+        else if (name == QLatin1String("launchable"))
+            launchable = xml.readElementText();
+        else if (name == QLatin1String("binary"))
+            binary = xml.readElementText();
+        else if (name == QLatin1String("image"))
+            screenshots += xml.readElementText().endsWith(QStringLiteral(".png"));
+        else if (name == QLatin1String("release") && release.isEmpty())
+            release = xml.attributes().value(QStringLiteral("version")).toString();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(QFileInfo(file).fileName(), id + QStringLiteral(".metainfo.xml"));
+    QVERIFY2(QFile::exists(root(QStringLiteral("share/applications/") + launchable)),
+             qPrintable(launchable));
+    QVERIFY2(QFile::exists(root(QStringLiteral("bin/") + binary)), qPrintable(binary));
+    QVERIFY(screenshots >= 1);
+    QCOMPARE(release, QStringLiteral(GLI_VERSION));
+}
+
+void TestPackage::binaryFindsItsLibraries()
+{
+    const QString program = root(QStringLiteral("bin/gli-insiemi"));
+    const Run ldd = run(QStringLiteral("ldd"), {program});
+    QVERIFY2(ldd.code == 0, qPrintable(ldd.out));
+    QVERIFY2(!ldd.out.contains(QStringLiteral("not found")), qPrintable(ldd.out));
+    // An installed program must not look for libraries in the build folder.
+    const Run dynamic = run(QStringLiteral("readelf"), {QStringLiteral("-d"), program});
+    QCOMPARE(dynamic.code, 0);
+    QVERIFY2(!dynamic.out.contains(QStringLiteral("PATH")), qPrintable(dynamic.out));
+}
+
+void TestPackage::installedProgramStaysUp()
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(root(QStringLiteral("bin/gli-insiemi")), {});
+    QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+    // The start screen opens its curtains over its first second or so; a
+    // program that cannot load a plugin or a picture is gone by then.
+    QTest::qWait(2000);
+    const QString output = QString::fromLocal8Bit(program.readAll());
+    QVERIFY2(program.state() == QProcess::Running, qPrintable(output));
+    program.kill();
+    QVERIFY(program.waitForFinished());
+}
+
+QTEST_GUILESS_MAIN(TestPackage)
+#include "tst_package.moc"

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "printing/frmStampante.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+// Drives the printer chooser as the teacher does.
+namespace chooserdriver {
+
+inline frmStampante &chooser()
+{
+    return Screen::the<frmStampante>();
+}
+
+inline QComboBox *combo()
+{
+    return chooser().element<QComboBox>(QStringLiteral("Combo1"));
+}
+
+inline QString labelText(const char *name)
+{
+    QLabel *label = chooser().element<QLabel>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<missing>");
+}
+
+inline QStringList entries()
+{
+    QStringList items;
+    for (int i = 0; i < combo()->count(); ++i)
+        items.append(combo()->itemText(i));
+    return items;
+}
+
+// Opens the list and clicks the entry, even the one already selected.
+inline bool pick(int index)
+{
+    QComboBox *box = combo();
+    if (index < 0 || index >= box->count())
+        return false;
+    box->showPopup();
+    QAbstractItemView *view = box->view();
+    if (!QTest::qWaitForWindowExposed(view->window()))
+        return false;
+    const QRect cell = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    return QTest::qWaitFor([view] { return !view->isVisible(); }, 2000);
+}
+
+inline bool pick(const QString &name)
+{
+    return pick(combo()->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+} // namespace chooserdriver

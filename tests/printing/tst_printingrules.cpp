@@ -1,0 +1,110 @@
+// The printer chooser's rules and the printable area of an A4 sheet, without
+// a window or a print system.
+#include "printing/PageArea.h"
+#include "printing/PrinterChoice.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(MediaSize)
+
+class PrintingRulesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void onlyTheFirstSelectionAfterLoadingIsIgnored()
+    {
+        PrinterChoice choice;
+        QVERIFY(!choice.takeSelection());
+        QVERIFY(choice.takeSelection());
+        QVERIFY(choice.takeSelection());
+        // Loading again ignores the next automatic selection again.
+        choice.reset();
+        QVERIFY(!choice.isArmed());
+        QVERIFY(!choice.takeSelection());
+        QVERIFY(choice.isArmed());
+        QVERIFY(choice.takeSelection());
+    }
+
+    void matchIsExact_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("expected"); // null: no match
+
+        const QStringList aule{QStringLiteral("aula"), QStringLiteral("Aula"),
+                               QStringLiteral("Aula 2")};
+        QTest::newRow("same case") << QStringLiteral("Aula") << aule << QStringLiteral("Aula");
+        QTest::newRow("lower case is another printer")
+            << QStringLiteral("aula") << aule << QStringLiteral("aula");
+        QTest::newRow("case differs from all") << QStringLiteral("AULA") << aule << QString();
+        QTest::newRow("prefix is not enough") << QStringLiteral("Aula 2 ") << aule << QString();
+        QTest::newRow("gone from the system") << QStringLiteral("Vecchia") << aule << QString();
+        QTest::newRow("nothing installed") << QStringLiteral("Aula") << QStringList() << QString();
+        QTest::newRow("markup is a name like any other")
+            << QStringLiteral("<b>Aula</b>")
+            << QStringList{QStringLiteral("Aula"), QStringLiteral("<b>Aula</b>")}
+            << QStringLiteral("<b>Aula</b>");
+    }
+
+    void matchIsExact()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QStringList, installed);
+        QFETCH(QString, expected);
+        const std::optional<QString> found = PrinterChoice::match(entry, installed);
+        QCOMPARE(found.has_value(), !expected.isNull());
+        if (found)
+            QCOMPARE(*found, expected);
+    }
+
+    void printableArea_data()
+    {
+        QTest::addColumn<MediaSize>("media");
+        QTest::addColumn<QRectF>("expected"); // null: the fallback
+
+        const double mm = 72.0 / 25.4;
+        QTest::newRow("A4 without margins")
+            << MediaSize{21000, 29700, 0, 0, 0, 0} << QRectF(0, 0, 210 * mm, 297 * mm);
+        QTest::newRow("A4 with the usual margins")
+            << MediaSize{21000, 29700, 423, 500, 423, 1000}
+            << QRectF(4.23 * mm, 5 * mm, (210 - 8.46) * mm, (297 - 15) * mm);
+        QTest::newRow("A4 rounded by the driver")
+            << MediaSize{20990, 29704, 0, 0, 0, 0} << QRectF(0, 0, 209.9 * mm, 297.04 * mm);
+        QTest::newRow("US letter") << MediaSize{21590, 27940, 635, 635, 635, 635} << QRectF();
+        QTest::newRow("A4 landscape") << MediaSize{29700, 21000, 0, 0, 0, 0} << QRectF();
+        QTest::newRow("negative margin") << MediaSize{21000, 29700, -100, 0, 0, 0} << QRectF();
+        QTest::newRow("margins eat the page")
+            << MediaSize{21000, 29700, 6000, 0, 6000, 0} << QRectF();
+        QTest::newRow("nothing known") << MediaSize{} << QRectF();
+    }
+
+    void printableArea()
+    {
+        QFETCH(MediaSize, media);
+        QFETCH(QRectF, expected);
+        const QRectF area = PageArea::fromMedia(media);
+        const QRectF want = expected.isNull() ? PageArea::fallback() : expected;
+        QVERIFY2(qAbs(area.left() - want.left()) < 0.01 && qAbs(area.top() - want.top()) < 0.01
+                     && qAbs(area.width() - want.width()) < 0.01
+                     && qAbs(area.height() - want.height()) < 0.01,
+                 qPrintable(QStringLiteral("got %1,%2 %3x%4")
+                                .arg(area.left()).arg(area.top())
+                                .arg(area.width()).arg(area.height())));
+    }
+
+    void fallbackHoldsTheWholeSheet()
+    {
+        // The sheet reaches 11000 x 15600 twips from the area's corner; the
+        // fallback must hold it and stay on an A4 page.
+        const QRectF area = PageArea::fallback();
+        QVERIFY(area.width() * 20 >= 11000);
+        QVERIFY(area.height() * 20 >= 15600);
+        QVERIFY(area.left() > 0 && area.top() > 0);
+        QVERIFY(area.right() < 210 * 72 / 25.4);
+        QVERIFY(area.bottom() < 297 * 72 / 25.4);
+    }
+};
+
+QTEST_APPLESS_MAIN(PrintingRulesTest)
+#include "tst_printingrules.moc"

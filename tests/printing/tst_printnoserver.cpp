@@ -1,0 +1,199 @@
+// The print service when no print system answers: nothing listens, a server
+// that never answers, a server that hangs up at once. Every call comes back,
+// with an empty list or a failure, and never takes the program down.
+#include "printing/PrintService.h"
+#include "printing/PageArea.h"
+#include "printing/frmStampante.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cups/cups.h>
+
+#include <atomic>
+#include <functional>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// A stand-in print server on a local socket: it takes connections and then
+// either says nothing or hangs up at once.
+class FakeServer
+{
+public:
+    enum class Manner { Silent, HangsUp };
+
+    FakeServer(const QString &path, Manner manner) : m_manner(manner)
+    {
+        m_fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        const QByteArray bytes = path.toLocal8Bit();
+        qstrncpy(address.sun_path, bytes.constData(), sizeof address.sun_path);
+        if (bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+            || listen(m_fd, 16) != 0) {
+            ::close(m_fd);
+            m_fd = -1;
+            return;
+        }
+        m_thread = std::thread([this] { serve(); });
+    }
+    ~FakeServer()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        for (int fd : m_held)
+            ::close(fd);
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool isListening() const { return m_fd >= 0; }
+
+private:
+    void serve()
+    {
+        while (!m_stop) {
+            pollfd waiting{m_fd, POLLIN, 0};
+            if (poll(&waiting, 1, 50) <= 0)
+                continue;
+            const int client = accept(m_fd, nullptr, nullptr);
+            if (client < 0)
+                continue;
+            if (m_manner == Manner::HangsUp)
+                ::close(client);
+            else
+                m_held.push_back(client);
+        }
+    }
+
+    Manner m_manner;
+    int m_fd = -1;
+    std::atomic<bool> m_stop{false};
+    std::vector<int> m_held;
+    std::thread m_thread;
+};
+
+// Generous: only a call that never comes back fails it.
+constexpr qint64 noHang = 30000;
+
+QByteArray someDocument()
+{
+    // Large enough that sending it takes many writes.
+    return QByteArray("%PDF-1.4\n") + QByteArray(2 * 1024 * 1024, 'x');
+}
+} // namespace
+
+class NoServerTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void cleanup() { cupsSetServer(nullptr); }
+
+    void everyCallComesBackEmptyOrFailed_data()
+    {
+        QTest::addColumn<int>("manner"); // -1: nothing listens
+        QTest::newRow("nothing listens") << -1;
+        QTest::newRow("never answers") << int(FakeServer::Manner::Silent);
+        QTest::newRow("hangs up at once") << int(FakeServer::Manner::HangsUp);
+    }
+
+    void everyCallComesBackEmptyOrFailed()
+    {
+        QFETCH(int, manner);
+        const QString path = m_dir.filePath(QStringLiteral("cups-%1.sock").arg(manner + 1));
+        std::unique_ptr<FakeServer> server;
+        if (manner >= 0) {
+            server = std::make_unique<FakeServer>(path, FakeServer::Manner(manner));
+            QVERIFY(server->isListening());
+        }
+        cupsSetServer(path.toLocal8Bit().constData());
+        PrintService &service = PrintService::shared();
+
+        const std::vector<std::pair<const char *, std::function<void()>>> calls{
+            {"answers", [&] { QVERIFY(!service.printSystemAnswers()); }},
+            {"printers", [&] { QVERIFY(service.printers().isEmpty()); }},
+            {"default", [&] { QVERIFY(service.defaultPrinter().isEmpty()); }},
+            {"check",
+             [&] {
+                 service.setCurrentPrinter(QStringLiteral("Aula 2"));
+                 const PrintService::Result r = service.checkCurrentPrinter();
+                 QVERIFY(!r.ok);
+                 QVERIFY(!r.error.isEmpty());
+             }},
+            {"area",
+             [&] {
+                 service.setCurrentPrinter(QStringLiteral("Aula 2"));
+                 QCOMPARE(service.printableArea(), PageArea::fallback());
+             }},
+            {"submit",
+             [&] {
+                 service.setCurrentPrinter(QStringLiteral("Aula 2"));
+                 const PrintService::Result r = service.submitPdf(someDocument(),
+                                                                  QStringLiteral("Scheda"));
+                 QVERIFY(!r.ok);
+                 QCOMPARE(r.jobId, 0);
+                 QVERIFY2(r.error.contains(path), qPrintable(r.error));
+             }},
+        };
+        for (const auto &[name, call] : calls) {
+            QElapsedTimer clock;
+            clock.start();
+            call();
+            if (QTest::currentTestFailed())
+                QFAIL(name);
+            QVERIFY2(clock.elapsed() < noHang, name);
+        }
+    }
+
+    void currentPrinterWaitsForASystemDefault()
+    {
+        // Nothing is known yet: the current printer stays unnamed and is
+        // asked for again later rather than fixed to nothing.
+        cupsSetServer(m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
+        PrintService::shared().setCurrentPrinter(QString());
+        QCOMPARE(PrintService::shared().currentPrinter(), QString());
+        const PrintService::Result r = PrintService::shared().submitPdf(someDocument(),
+                                                                        QStringLiteral("Scheda"));
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+
+        // Once a print system names a default, it is the current printer.
+        cupsSetServer(nullptr);
+        const QString system = PrintService::shared().defaultPrinter();
+        if (system.isEmpty())
+            QSKIP("no print system with a default printer runs here");
+        QCOMPARE(PrintService::shared().currentPrinter(), system);
+    }
+
+    void chooserWithoutPrintSystemIsEmpty()
+    {
+        cupsSetServer(m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
+        PrintService::shared().setCurrentPrinter(QString());
+        frmStampante &chooser = Screen::the<frmStampante>();
+        chooser.showModal();
+        QVERIFY(chooser.isLoaded());
+        auto *combo = chooser.element<QComboBox>(QStringLiteral("Combo1"));
+        QCOMPARE(combo->count(), 0);
+        QCOMPARE(chooser.element<QLabel>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("La stampante predefinita è \r\n"));
+        QCOMPARE(chooser.element<QLabel>(QStringLiteral("Label2"))->text(), QString());
+        chooser.unload();
+    }
+
+private:
+    QTemporaryDir m_dir{QStringLiteral("/tmp/gli-noserver-XXXXXX")};
+};
+
+QTEST_MAIN(NoServerTest)
+#include "tst_printnoserver.moc"

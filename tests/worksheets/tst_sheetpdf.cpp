@@ -1,0 +1,175 @@
+// The sheet drawn into a PDF and read back with poppler: one A4 page, the
+// header as text, ink in exactly the cells that hold a figure, the sheet
+// scaled to fit a small printable area, and a refused document reported.
+#include "PaperCells.h"
+#include "PdfTools.h"
+
+#include "sets/FrmFigure.h"
+#include "sets/RandomSource.h"
+#include "worksheets/PdfSheetDevice.h"
+#include "worksheets/SheetPrint.h"
+#include "worksheets/Worksheet.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+using Side = Worksheet::Side;
+const QRectF wholePage(0, 0, 595.276, 841.89);
+
+struct Printed
+{
+    sheet::Outcome outcome;
+    QStringList messages;
+    double scale = 0;
+};
+
+Printed print(const Worksheet &w, const QRectF &area, const PdfSheetDevice::Delivery &deliver)
+{
+    Printed p;
+    PdfSheetDevice device(area, QStringLiteral("prova"), deliver);
+    p.scale = device.sheetScale();
+    p.outcome = sheet::print(w, device, &FrmFigure::pictureSize,
+                             [&](const QString &m) { p.messages.append(m); });
+    return p;
+}
+
+PdfSheetDevice::Delivery toFile(const QString &file)
+{
+    return [file](const QByteArray &pdf) {
+        QFile out(file);
+        return out.open(QIODevice::WriteOnly) && out.write(pdf) == pdf.size();
+    };
+}
+
+// Twips of the sheet as pixels of the page rendered at 72 dpi.
+QRect onPage(const QRectF &twips, const QPointF &origin = {}, double scale = 1)
+{
+    return QRectF(origin + twips.topLeft() * scale / 20, twips.size() * scale / 20).toRect();
+}
+} // namespace
+
+class TestSheetPdf : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void onePageWithTheHeaderAndInkWhereTheFiguresAre();
+    void sheetFitsThePrintableArea_data();
+    void sheetFitsThePrintableArea();
+    void refusedDocumentIsReportedOnce();
+
+private:
+    QTemporaryDir m_dir;
+    RandomSource m_random{17};
+};
+
+void TestSheetPdf::initTestCase()
+{
+    if (!pdftools::available())
+        QSKIP("poppler-utils (pdftoppm, pdftotext, pdfinfo) not installed");
+    QVERIFY(m_dir.isValid());
+}
+
+void TestSheetPdf::onePageWithTheHeaderAndInkWhereTheFiguresAre()
+{
+    Worksheet w(m_random);
+    // Exercise 4 stays empty: its places must leave the paper white.
+    for (int e = 1; e <= 3; ++e)
+        w.compose(e);
+    const QString file = m_dir.filePath(QStringLiteral("cells.pdf"));
+    const Printed p = print(w, wholePage, toFile(file));
+    QVERIFY(p.messages.isEmpty());
+
+    const QString info = pdftools::info(file);
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+    const QString text = pdftools::text(file);
+    const qsizetype name = text.indexOf(QStringLiteral("Nome e Cognome"));
+    const qsizetype instruction =
+        text.indexOf(QStringLiteral("Scrivi il segno di relazione ra i due insiemi: < = >"));
+    QVERIFY2(name >= 0 && instruction > name, qPrintable(text));
+
+    const QImage page = pdftools::page(file, 72);
+    QCOMPARE(page.size(), QSize(595, 842));
+    for (int e = 1; e <= 4; ++e) {
+        for (auto side : {Side::Left, Side::Right}) {
+            for (int slot = 1; slot <= 15; ++slot) {
+                const int picture = w.place(side, Worksheet::placeIndex(e, slot)).picture;
+                // A blank place is wider than its column: look only where no
+                // neighbour reaches.
+                const QSize size = (picture > 0 ? FrmFigure::pictureSize(picture) : QSize(51, 60)) * 15;
+                const QRect cell = onPage(QRectF(paperCell(e, side == Side::Left, slot), QSizeF(size)))
+                                       .adjusted(3, 3, -3, -3);
+                const int found = pdftools::ink(page, cell);
+                QVERIFY2(picture > 0 ? found > 20 : found == 0,
+                         qPrintable(QStringLiteral("exercise %1 side %2 slot %3: %4 dark pixels")
+                                        .arg(e).arg(int(side)).arg(slot).arg(found)));
+            }
+        }
+    }
+}
+
+void TestSheetPdf::sheetFitsThePrintableArea_data()
+{
+    QTest::addColumn<QRectF>("area");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("whole page") << wholePage << 1.0;
+    QTest::newRow("usual margins") << QRectF(18, 18, 559, 805) << 1.0;
+    QTest::newRow("narrow") << QRectF(36, 36, 480, 770) << 480.0 * 20 / 11000;
+    QTest::newRow("short") << QRectF(40, 60, 555, 600) << 600.0 * 20 / 15600;
+    QTest::newRow("empty means the page") << QRectF() << 1.0;
+}
+
+void TestSheetPdf::sheetFitsThePrintableArea()
+{
+    QFETCH(QRectF, area);
+    QFETCH(double, scale);
+    Worksheet w(m_random);
+    for (int e = 1; e <= 4; ++e)
+        w.compose(e);
+    const QString file = m_dir.filePath(QStringLiteral("fit.pdf"));
+    const Printed p = print(w, area, toFile(file));
+    QVERIFY(qAbs(p.scale - scale) < 1e-6);
+
+    const QImage page = pdftools::page(file, 72);
+    const QPointF origin = area.isEmpty() ? QPointF() : area.topLeft();
+    // The first box's top-left and the last box's bottom-right corners land
+    // where the origin and the scale put them...
+    for (const QPointF corner : {QPointF(500, 2000), QPointF(11000, 15600)}) {
+        const QRect around = onPage(QRectF(corner - QPointF(40, 40), QSizeF(80, 80)), origin, p.scale);
+        QVERIFY(pdftools::ink(page, around.adjusted(-1, -1, 1, 1), 250) > 0);
+    }
+    // ...and nothing is drawn outside the printable area.
+    const QRect inside =
+        (area.isEmpty() ? QRectF(page.rect()) : area).toAlignedRect().adjusted(-1, -1, 1, 1);
+    QCOMPARE(pdftools::ink(page, page.rect(), 250) - pdftools::ink(page, inside, 250), 0);
+}
+
+void TestSheetPdf::refusedDocumentIsReportedOnce()
+{
+    Worksheet w(m_random);
+    w.compose(2);
+    QList<QByteArray> sent;
+    PdfSheetDevice device(wholePage, QStringLiteral("rifiutato"), [&](const QByteArray &pdf) {
+        sent.append(pdf);
+        return false;
+    });
+    QStringList messages;
+    const sheet::Outcome o = sheet::print(w, device, &FrmFigure::pictureSize,
+                                          [&](const QString &m) { messages.append(m); });
+    QVERIFY(o.endFailed && !o.headerFailed && !o.bodyFailed);
+    QCOMPARE(messages, QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
+    QCOMPARE(sent.size(), 1);
+    QVERIFY(sent.first().startsWith("%PDF"));
+    // The document is over: nothing more is drawn or sent.
+    QVERIFY(!device.drawLine({0, 0}, {10, 10}, 0));
+    QVERIFY(!device.endDocument());
+    QCOMPARE(sent.size(), 1);
+}
+
+QTEST_MAIN(TestSheetPdf)
+#include "tst_sheetpdf.moc"

@@ -1,0 +1,122 @@
+// Composition of the worksheet's exercises over the two arrays of places.
+#include "sets/RandomSource.h"
+#include "worksheets/Worksheet.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+using Side = Worksheet::Side;
+
+QList<int> all(const Worksheet &w)
+{
+    QList<int> pictures;
+    for (int i = 0; i < Worksheet::placeCount; ++i)
+        pictures << w.place(Side::Left, i).picture << w.place(Side::Right, i).picture;
+    return pictures;
+}
+
+// Slots of exercise e whose place holds the given picture.
+QList<int> slotsWith(const Worksheet &w, Side side, int e, int picture)
+{
+    QList<int> slots;
+    for (int slot = 1; slot <= 15; ++slot) {
+        if (w.place(side, 15 * (e - 1) + slot - 1).picture == picture)
+            slots.append(slot);
+    }
+    return slots;
+}
+} // namespace
+
+class TestWorksheet : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void composingTouchesOnlyItsOwnPlaces_data();
+    void composingTouchesOnlyItsOwnPlaces();
+    void everyCompositionIsAValidExercise();
+};
+
+void TestWorksheet::composingTouchesOnlyItsOwnPlaces_data()
+{
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<bool>("othersComposed");
+    for (int e = 0; e <= 5; ++e) {
+        QTest::addRow("exercise %d among empty ones", e) << e << false;
+        QTest::addRow("exercise %d among composed ones", e) << e << true;
+    }
+}
+
+void TestWorksheet::composingTouchesOnlyItsOwnPlaces()
+{
+    QFETCH(int, exercise);
+    QFETCH(bool, othersComposed);
+    RandomSource random(7);
+    Worksheet w(random);
+    if (othersComposed) {
+        for (int e = 1; e <= 4; ++e)
+            w.compose(e);
+    }
+    const bool valid = exercise >= 1 && exercise <= 4;
+    for (int round = 0; round < 20; ++round) {
+        const QList<int> before = all(w);
+        w.compose(exercise);
+        const QList<int> after = all(w);
+        // Index i of the list is place i / 2 of Image1 or Image2.
+        for (int i = 0; i < after.size(); ++i) {
+            if (valid && i / 2 / 15 == exercise - 1)
+                QVERIFY(after[i] >= 0 && after[i] <= 12);
+            else
+                QCOMPARE(after[i], before[i]);
+        }
+        for (int e = 1; e <= 4; ++e)
+            QCOMPARE(w.isComposed(e), othersComposed || e == exercise);
+    }
+    w.reset();
+    QCOMPARE(all(w), QList<int>(120, Worksheet::noPicture));
+}
+
+void TestWorksheet::everyCompositionIsAValidExercise()
+{
+    RandomSource random(11);
+    Worksheet w(random);
+    QSet<int> figures, leftSizes, rightSizes, leftSlots;
+    for (int round = 0; round < 3000; ++round) {
+        const int e = round % 4 + 1;
+        w.compose(e);
+        const Worksheet::Composition &c = w.lastComposition();
+        QCOMPARE(c.exercise, e);
+        QVERIFY(c.figure >= 1 && c.figure <= 12);
+        QVERIFY(c.leftSize >= 1 && c.leftSize <= 9);
+        QVERIFY(c.rightSize >= 1 && c.rightSize <= 9);
+        QVERIFY(c.leftSize != c.rightSize);
+
+        // The left set stands on exactly its drawn slots, the right set fills
+        // slots 1 to m, every other place of the exercise is blank: nothing
+        // is left of an earlier composition.
+        QList<int> drawn = c.leftSlots;
+        std::sort(drawn.begin(), drawn.end());
+        QCOMPARE(QSet<int>(drawn.begin(), drawn.end()).size(), c.leftSize);
+        QCOMPARE(slotsWith(w, Side::Left, e, c.figure), drawn);
+        QList<int> firstSlots;
+        for (int s = 1; s <= c.rightSize; ++s)
+            firstSlots.append(s);
+        QCOMPARE(slotsWith(w, Side::Right, e, c.figure), firstSlots);
+        QCOMPARE(slotsWith(w, Side::Left, e, 0).size(), 15 - c.leftSize);
+        QCOMPARE(slotsWith(w, Side::Right, e, 0).size(), 15 - c.rightSize);
+
+        figures.insert(c.figure);
+        leftSizes.insert(c.leftSize);
+        rightSizes.insert(c.rightSize);
+        leftSlots.unite(QSet<int>(drawn.begin(), drawn.end()));
+    }
+    const QSet<int> oneToNine{1, 2, 3, 4, 5, 6, 7, 8, 9};
+    QCOMPARE(figures.size(), 12);
+    QCOMPARE(leftSizes, oneToNine);
+    QCOMPARE(rightSizes, oneToNine);
+    QCOMPARE(leftSlots.size(), 15); // slot 1 and slot 15 included
+}
+
+QTEST_APPLESS_MAIN(TestWorksheet)
+#include "tst_worksheet.moc"

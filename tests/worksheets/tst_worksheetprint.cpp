@@ -1,0 +1,167 @@
+// "STAMPA" against a real print system: the sheet arrives as one PDF page on
+// the current printer's queue and matches the screen; a printer that is gone
+// is reported once and nothing is printed elsewhere. Needs the test queues
+// of scripts/print-system.sh.
+#include "PaperCells.h"
+#include "PdfTools.h"
+
+#include "printing/PrintService.h"
+#include "worksheets/SheetPrint.h"
+#include "worksheets/frmStampaSchede3.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+using Side = Worksheet::Side;
+
+const QString pdfQueue = QStringLiteral("gli-test-pdf");
+const QString otherQueue = QStringLiteral("gli-test-other");
+const QString outputRoot = QStringLiteral("/tmp/gli-print-test/");
+
+frmStampaSchede3 &screen()
+{
+    return Screen::the<frmStampaSchede3>();
+}
+
+void click(const char *name)
+{
+    QTest::mouseClick(screen().element<QPushButton>(QString::fromLatin1(name)), Qt::LeftButton);
+}
+
+QStringList pdfs(const QString &queue)
+{
+    return QDir(outputRoot + queue).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+}
+
+// The file that arrives in the queue's folder after `before`, once poppler
+// can read it; empty after a minute.
+QString waitForNew(const QString &queue, const QStringList &before)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 60000) {
+        for (const QString &f : pdfs(queue)) {
+            const QString path = outputRoot + queue + QLatin1Char('/') + f;
+            if (!before.contains(f) && !pdftools::info(path).isEmpty())
+                return path;
+        }
+        QTest::qWait(200);
+    }
+    return {};
+}
+
+// For every place, whether it holds a figure (on screen) or shows ink in the
+// middle of its cell (on the printed page, where the printable area and the
+// scale put the sheet).
+QList<bool> onScreen()
+{
+    QList<bool> cells;
+    for (int e = 1; e <= 4; ++e)
+        for (auto side : {Side::Left, Side::Right})
+            for (int slot = 1; slot <= 15; ++slot)
+                cells << (screen().worksheet().place(side, 15 * (e - 1) + slot - 1).picture > 0);
+    return cells;
+}
+
+QList<bool> onPaper(const QString &pdf)
+{
+    const QImage page = pdftools::page(pdf, 72);
+    const QRectF area = PrintService::shared().printableArea();
+    const double scale =
+        std::min({1.0, area.width() * 20 / 11000, area.height() * 20 / 15600});
+    QList<bool> cells;
+    for (int e = 1; e <= 4; ++e)
+        for (auto side : {Side::Left, Side::Right})
+            for (int slot = 1; slot <= 15; ++slot) {
+                const QPointF middle = paperCell(e, side == Side::Left, slot) + QPointF(150, 150);
+                const QRectF px(area.topLeft() + middle * scale / 20, QSizeF(450, 500) * scale / 20);
+                cells << (pdftools::ink(page, px.toRect()) > 0);
+            }
+    return cells;
+}
+} // namespace
+
+class TestWorksheetPrint : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void printsOnePageThatMatchesTheScreen();
+    void missingPrinterIsReportedOnceAndNothingPrintsElsewhere();
+
+private:
+    QStringList m_messages;
+};
+
+void TestWorksheetPrint::initTestCase()
+{
+    if (!pdftools::available())
+        QSKIP("poppler-utils (pdftoppm, pdftotext, pdfinfo) not installed");
+    if (!QFileInfo::exists(QStringLiteral("/run/cups/cups.sock"))
+        || !PrintService::shared().printers().contains(pdfQueue)
+        || !QFileInfo(outputRoot + pdfQueue).isDir())
+        QSKIP("no print system with the test queues: run scripts/print-system.sh start as root");
+}
+
+void TestWorksheetPrint::init()
+{
+    PrintService::shared().setCurrentPrinter(pdfQueue);
+    screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
+    screen().show();
+    m_messages.clear();
+}
+
+void TestWorksheetPrint::cleanup()
+{
+    screen().unload();
+    screen().setMessageHandler({});
+    PrintService::shared().setCurrentPrinter(pdfQueue);
+}
+
+void TestWorksheetPrint::printsOnePageThatMatchesTheScreen()
+{
+    for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"})
+        click(name);
+    const QStringList before = pdfs(pdfQueue);
+    click("Command1");
+    QCOMPARE(m_messages, QStringList());
+
+    const QString pdf = waitForNew(pdfQueue, before);
+    QVERIFY(!pdf.isEmpty());
+    const QString info = pdftools::info(pdf);
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+    const QString text = pdftools::text(pdf);
+    QVERIFY2(text.contains(QStringLiteral("Nome e Cognome"))
+                 && text.contains(QStringLiteral("Scrivi il segno di relazione ra i due insiemi: < = >")),
+             qPrintable(text));
+    // As many figures as the composed sets hold, each in its own cell, the
+    // left set on the left.
+    QCOMPARE(onPaper(pdf), onScreen());
+    QFile::remove(pdf);
+}
+
+void TestWorksheetPrint::missingPrinterIsReportedOnceAndNothingPrintsElsewhere()
+{
+    PrintService::shared().setCurrentPrinter(QStringLiteral("gli-test-absent"));
+    const QStringList beforeDefault = pdfs(pdfQueue);
+    const QStringList beforeOther = pdfs(otherQueue);
+    click("Command1");
+    QCOMPARE(m_messages, QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
+    // Give a wrongly routed job the time to arrive.
+    QTest::qWait(3000);
+    QCOMPARE(pdfs(pdfQueue), beforeDefault);
+    QCOMPARE(pdfs(otherQueue), beforeOther);
+}
+
+QTEST_MAIN(TestWorksheetPrint)
+#include "tst_worksheetprint.moc"

@@ -1,0 +1,191 @@
+#!/usr/bin/python3
+"""Checks what a screen reader finds on the drill screen.
+
+    tools/a11y-check.py [PROGRAM]
+
+Starts the program (build/gli-insiemi by default) on a private Xvfb display
+inside its own session bus with the accessibility bus running, chooses "VAI"
+through the accessibility "Press" action, and reads the drill's tree: the two
+named sets with their named pictures, the six choices with their enabled
+states and the labels. Then it answers one exercise the same way and reads
+the verdict. Prints what it saw; exits non-zero when something is missing.
+Needs xvfb, dbus, at-spi2-core and python3-pyatspi (Debian's python3).
+"""
+import os
+import subprocess
+import sys
+import time
+
+FIGURES = {"imbuto", "lampada", "sveglia", "barca a vela", "bandiera", "candela",
+           "dado", "aquilone", "sedia", "abete", "ciliegie", "gatto"}
+TITLE = "STABILIRE UNA RELAZIONE TRA DUE INSIEMI"
+CHOICES = ["<", "=", ">", "VERIFICA", "AVANTI", "ESCI"]
+HEADINGS = ["Oper", " Risposte esatte", " Risposte errate", "Tempo parziale", "Tempo totale"]
+
+
+def free_display():
+    for n in range(60, 90):
+        if not os.path.exists(f"/tmp/.X{n}-lock") and not os.path.exists(f"/tmp/.X11-unix/X{n}"):
+            return f":{n}"
+    sys.exit("no free X display number")
+
+
+def outer(program):
+    """Runs this script again inside a session bus, with a display."""
+    env = dict(os.environ)
+    xvfb = None
+    if not env.get("DISPLAY"):
+        env["DISPLAY"] = free_display()
+        xvfb = subprocess.Popen(["Xvfb", env["DISPLAY"], "-screen", "0", "1280x800x24",
+                                 "-nolisten", "tcp", "-noreset"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(1)
+    try:
+        return subprocess.call(["dbus-run-session", "--", sys.executable, __file__,
+                                "--inside", program], env=env)
+    finally:
+        if xvfb:
+            xvfb.terminate()
+            xvfb.wait()
+
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def showing(node):
+    import pyatspi
+    return pyatspi.STATE_SHOWING in node.getState().getStates()
+
+
+def enabled(node):
+    import pyatspi
+    return pyatspi.STATE_ENABLED in node.getState().getStates()
+
+
+def wait_for(find, seconds=15):
+    end = time.time() + seconds
+    while time.time() < end:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.2)
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(names.index("Press"))
+    time.sleep(0.5)
+
+
+class Check:
+    def __init__(self):
+        self.failures = 0
+
+    def __call__(self, ok, what):
+        print(("ok    " if ok else "FAIL  ") + what)
+        self.failures += not ok
+
+
+def inside(program):
+    import pyatspi
+
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    app_process = subprocess.Popen([program], env=env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    check = Check()
+    try:
+        desktop = pyatspi.Registry.getDesktop(0)
+
+        def application():
+            for i in range(desktop.childCount):
+                a = desktop.getChildAtIndex(i)
+                if a is not None and a.name == "gli-insiemi":
+                    return a
+            return None
+
+        app = wait_for(application)
+        check(app is not None, "the program is on the accessibility bus")
+        if app is None:
+            return 1
+        vai = wait_for(lambda: next((n for n in walk(app) if n.getRoleName() == "push button"
+                                     and n.name == "VAI"), None))
+        check(vai is not None, 'the start screen offers "VAI"')
+        if vai is None:
+            return 1
+        press(vai)
+
+        def drill_window():
+            return next((app.getChildAtIndex(i) for i in range(app.childCount)
+                         if app.getChildAtIndex(i) is not None
+                         and app.getChildAtIndex(i).name == TITLE), None)
+
+        drill = wait_for(drill_window)
+        check(drill is not None, f'"VAI" opened "{TITLE}"')
+        if drill is None:
+            return 1
+
+        def buttons():
+            found = {n.name: n for n in walk(drill) if n.getRoleName() == "push button"}
+            return found if all(c in found for c in CHOICES) else None
+
+        def labels():
+            return [n.name for n in walk(drill) if n.getRoleName() == "label" and showing(n)]
+
+        def states(expected_enabled):
+            b = buttons() or {}
+            seen = {c: enabled(b[c]) for c in CHOICES if c in b}
+            print("      choices: " + ", ".join(f"{c} {'on' if e else 'off'}"
+                                               for c, e in seen.items()))
+            return seen == {c: c in expected_enabled for c in CHOICES}
+
+        for side in ("insieme di sinistra", "insieme di destra"):
+            frame = next((n for n in walk(drill) if n.name == side), None)
+            check(frame is not None, f'a set frame named "{side}"')
+            if frame is None:
+                continue
+            pictures = [n for n in walk(frame) if n is not frame and showing(n) and n.name]
+            names = {p.name for p in pictures}
+            roles = {p.getRoleName() for p in pictures}
+            print(f"      {side}: {len(pictures)} x {sorted(names)} as {sorted(roles)}")
+            check(2 <= len(pictures) <= 10 and len(names) == 1 and names <= FIGURES,
+                  f"{side}: 2 to 10 pictures of one named figure")
+        check(states({"<", "=", ">"}), "the signs are enabled, the rest is not")
+        shown = labels()
+        print(f"      labels: {shown}")
+        check(all(h in shown for h in HEADINGS), "the panel's headings are read")
+        check(" OBIETTIVO:   CONFRONTA I  DUE INSIEMI" in shown, "the heading is read")
+        check("1" in shown, "the exercise number is read")
+
+        press(buttons()["="])
+        check("=" in labels(), "the chosen sign is read in the sign box")
+        check(states({"<", "=", ">", "VERIFICA"}), '"VERIFICA" is enabled after a sign')
+        press(buttons()["VERIFICA"])
+        shown = labels()
+        verdicts = [v for v in ("E s a t t o", "E r r a t o") if v in shown]
+        print(f"      labels: {shown}")
+        check(len(verdicts) == 1, f"the verdict is read: {verdicts}")
+        check(states({"AVANTI", "ESCI"}), "after the verdict only AVANTI and ESCI are enabled")
+        return 1 if check.failures else 0
+    finally:
+        app_process.terminate()
+        app_process.wait()
+        bus.terminate()
+        bus.wait()
+
+
+if __name__ == "__main__":
+    if len(sys.argv) > 2 and sys.argv[1] == "--inside":
+        sys.exit(inside(sys.argv[2]))
+    here = os.path.dirname(os.path.abspath(__file__))
+    default = os.path.join(here, "..", "build", "gli-insiemi")
+    sys.exit(outer(os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else default)))

@@ -1,0 +1,363 @@
+// Pictures of every screen for the documentation:
+//   gli-screenshots OUTDIR
+// Drives the screens as a user would, by clicks on their elements, on the
+// offscreen platform with one 1280x800 screen, and saves each window as a
+// PNG. The printed sheet is drawn by the worksheet's own print routine into a
+// PDF and turned into a PNG by pdftoppm. Ends with a non-zero status, naming
+// the picture, when a screen does not reach the state its picture shows.
+#include "drill/frmOperativo3.h"
+#include "printing/frmStampante.h"
+#include "sets/FrmFigure.h"
+#include "shell/FrmInizio.h"
+#include "shell/frmAutore.h"
+#include "worksheets/PdfSheetDevice.h"
+#include "worksheets/SheetPrint.h"
+#include "worksheets/frmStampaSchede3.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+constexpr int screenWidth = 1280;
+constexpr int screenHeight = 800;
+constexpr int sheetDpi = 60;
+
+const QString wrong = QStringLiteral("E r r a t o");
+const QString right = QStringLiteral("E s a t t o");
+
+// The offscreen platform's one screen, without window frames, so that a
+// maximized screen covers exactly screenWidth x screenHeight.
+bool useFixedScreen(const QTemporaryDir &work)
+{
+    const QString path = work.filePath(QStringLiteral("offscreen.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(QStringLiteral(R"({"windowFrameMargins": false, "screens": [)"
+                              R"({"name": "shot", "x": 0, "y": 0, "width": %1, "height": %2,)"
+                              R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                   .arg(screenWidth)
+                   .arg(screenHeight)
+                   .toUtf8());
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(path));
+    return true;
+}
+
+class Shooter
+{
+public:
+    explicit Shooter(const QDir &out) : m_out(out) {}
+
+    bool startScreen();
+    bool drill();
+    bool worksheet();
+    bool printerChooser();
+    bool about();
+    bool printedSheet(const QTemporaryDir &work);
+
+    const QString &failure() const { return m_failure; }
+
+private:
+    bool fail(const QString &why)
+    {
+        m_failure = why;
+        return false;
+    }
+    bool save(QWidget *window, const QString &name);
+    bool shown(const Screen &screen) const;
+    bool modal(Screen &target, const QString &name, QAction *open, const QString &closeButton);
+
+    static bool waitFor(const std::function<bool()> &ready, int ms = 10000);
+    static void settle(int ms = 150)
+    {
+        waitFor([] { return false; }, ms);
+    }
+    static void click(QWidget *target);
+    template <class T> static T *find(const Screen &screen, const QString &name);
+
+    QDir m_out;
+    QString m_failure;
+};
+
+bool Shooter::waitFor(const std::function<bool()> &ready, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!ready()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+// A press and a release of the left button in the middle of the element.
+void Shooter::click(QWidget *target)
+{
+    const QPointF local = QRectF(target->rect()).center();
+    const QPointF global = target->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+    QCoreApplication::processEvents();
+}
+
+template <class T> T *Shooter::find(const Screen &screen, const QString &name)
+{
+    return screen.window() ? screen.window()->findChild<T *>(name) : nullptr;
+}
+
+bool Shooter::shown(const Screen &screen) const
+{
+    return screen.isLoaded() && screen.window()->isVisible();
+}
+
+bool Shooter::save(QWidget *window, const QString &name)
+{
+    settle();
+    const QString file = m_out.filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(file, "PNG"))
+        return fail(QStringLiteral("%1: cannot write %2").arg(name, file));
+    QTextStream(stdout) << file << '\n';
+    return true;
+}
+
+bool Shooter::startScreen()
+{
+    FrmInizio &start = Screen::the<FrmInizio>();
+    start.show();
+    const bool open = waitFor([&] {
+        return shown(start) && !start.isCurtainTimerEnabled() && start.curtains().isOpen();
+    });
+    if (!open)
+        return fail(QStringLiteral("inizio: the curtains did not open"));
+    return save(start.window(), QStringLiteral("inizio"));
+}
+
+bool Shooter::drill()
+{
+    FrmInizio &start = Screen::the<FrmInizio>();
+    frmOperativo3 &drill = Screen::the<frmOperativo3>();
+    auto *vai = find<QWidget>(start, QStringLiteral("Option1(0)"));
+    if (!vai)
+        return fail(QStringLiteral("esercizio-errato: no \"VAI\" on the start screen"));
+    click(vai);
+    if (!waitFor([&] { return shown(drill); }))
+        return fail(QStringLiteral("esercizio-errato: \"VAI\" did not open the drill"));
+    settle();
+
+    // "=" is wrong unless the two sets are equal: a few rounds at most.
+    for (int round = 0; round < 100; ++round) {
+        auto *sign = find<QWidget>(drill, QStringLiteral("Option1(1)"));
+        auto *check = find<QWidget>(drill, QStringLiteral("Option1(3)"));
+        auto *next = find<QWidget>(drill, QStringLiteral("Option1(4)"));
+        auto *verdict = find<QLabel>(drill, QStringLiteral("LblEsito"));
+        if (!sign || !check || !next || !verdict)
+            return fail(QStringLiteral("esercizio-errato: the drill lacks its options"));
+        if (!sign->isEnabled())
+            return fail(QStringLiteral("esercizio-errato: the signs are not enabled"));
+        click(sign);
+        if (!check->isEnabled())
+            return fail(QStringLiteral("esercizio-errato: a sign did not enable \"VERIFICA\""));
+        click(check);
+        if (verdict->text() == wrong)
+            return save(drill.window(), QStringLiteral("esercizio-errato"));
+        if (verdict->text() != right || !next->isEnabled())
+            return fail(QStringLiteral("esercizio-errato: \"VERIFICA\" gave no verdict"));
+        click(next);
+    }
+    return fail(QStringLiteral("esercizio-errato: never a wrong answer"));
+}
+
+bool Shooter::worksheet()
+{
+    FrmInizio &start = Screen::the<FrmInizio>();
+    frmStampaSchede3 &sheet = Screen::the<frmStampaSchede3>();
+    auto *menu = start.window()->findChild<QAction *>(QStringLiteral("mnuStampaSchede"));
+    if (!menu)
+        return fail(QStringLiteral("scheda: no \"Stampa schede\" menu item"));
+    menu->trigger();
+    if (!waitFor([&] { return shown(sheet); }))
+        return fail(QStringLiteral("scheda: the worksheet screen did not open"));
+
+    // All four exercises, so that the second part is not empty.
+    for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"}) {
+        auto *button = find<QPushButton>(sheet, QString::fromLatin1(name));
+        if (!button)
+            return fail(QStringLiteral("scheda: no %1").arg(QString::fromLatin1(name)));
+        click(button);
+    }
+    for (int e = 1; e <= Worksheet::exerciseCount; ++e) {
+        if (!sheet.worksheet().isComposed(e))
+            return fail(QStringLiteral("scheda: exercise %1 was not composed").arg(e));
+    }
+
+    auto *toggle = find<QPushButton>(sheet, QStringLiteral("Command2"));
+    auto *first = find<QWidget>(sheet, QStringLiteral("Frame3"));
+    auto *second = find<QWidget>(sheet, QStringLiteral("Frame4"));
+    if (!toggle || !first || !second)
+        return fail(QStringLiteral("scheda: no part toggle or part frames"));
+    if (!first->isVisible() || second->isVisible())
+        return fail(QStringLiteral("scheda-parte-1: the first part is not in view"));
+    if (!save(sheet.window(), QStringLiteral("scheda-parte-1")))
+        return false;
+
+    click(toggle);
+    if (first->isVisible() || !second->isVisible()
+        || toggle->text() != QStringLiteral("Visualiza la prima parte"))
+        return fail(QStringLiteral("scheda-parte-2: the toggle did not bring the second part"));
+    if (!save(sheet.window(), QStringLiteral("scheda-parte-2")))
+        return false;
+    click(toggle);
+    return true;
+}
+
+// Opens a modal screen by its menu item, saves it once it is shown and closes
+// it with its own button, whether the opening waits for the close or not.
+bool Shooter::modal(Screen &target, const QString &name, QAction *open, const QString &closeButton)
+{
+    bool saved = false;
+    bool failed = false;
+    QElapsedTimer visibleFor;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!shown(target)) {
+            visibleFor.invalidate();
+            return;
+        }
+        if (!visibleFor.isValid())
+            visibleFor.start();
+        if (visibleFor.elapsed() < 150)
+            return;
+        poll.stop();
+        if (!target.window()->isModal())
+            failed = !fail(name + QStringLiteral(": the screen is not modal"));
+        else if (save(target.window(), name))
+            saved = true;
+        else
+            failed = true;
+        if (auto *close = find<QPushButton>(target, closeButton))
+            close->click();
+        else
+            target.unload();
+    });
+    poll.start();
+    open->trigger();
+    waitFor([&] { return saved || failed; });
+    poll.stop();
+    if (!saved && !failed)
+        return fail(name + QStringLiteral(": the screen did not open"));
+    waitFor([&] { return !shown(target); });
+    return saved;
+}
+
+bool Shooter::printerChooser()
+{
+    frmStampaSchede3 &sheet = Screen::the<frmStampaSchede3>();
+    auto *menu = sheet.window()
+                     ? sheet.window()->findChild<QAction *>(QStringLiteral("mnuStampante"))
+                     : nullptr;
+    if (!menu)
+        return fail(QStringLiteral("stampante: no \"Seleziona stampante\" menu item"));
+    return modal(Screen::the<frmStampante>(), QStringLiteral("stampante"), menu,
+                 QStringLiteral("Command2"));
+}
+
+bool Shooter::about()
+{
+    FrmInizio &start = Screen::the<FrmInizio>();
+    auto *menu = start.window()->findChild<QAction *>(QStringLiteral("mnuInfo"));
+    if (!menu)
+        return fail(QStringLiteral("autore: no \"About\" menu item"));
+    return modal(Screen::the<frmAutore>(), QStringLiteral("autore"), menu,
+                 QStringLiteral("Command1"));
+}
+
+// The sheet as printed: the worksheet screen's exercises drawn by the print
+// routine onto a whole A4 page, then rasterised.
+bool Shooter::printedSheet(const QTemporaryDir &work)
+{
+    const frmStampaSchede3 &screen = Screen::the<frmStampaSchede3>();
+    const QString name = QStringLiteral("scheda-stampata");
+    QByteArray pdf;
+    PdfSheetDevice device(QRectF(), QStringLiteral("GLI INSIEMI - scheda"),
+                          [&pdf](const QByteArray &document) {
+                              pdf = document;
+                              return true;
+                          });
+    QString problem;
+    const sheet::Outcome outcome
+        = sheet::print(screen.worksheet(), device, &FrmFigure::pictureSize,
+                       [&problem](const QString &text) { problem = text; });
+    if (outcome.headerFailed || outcome.bodyFailed || outcome.endFailed || pdf.isEmpty())
+        return fail(name + QStringLiteral(": the sheet was not drawn ") + problem);
+
+    const QString pdfPath = work.filePath(name + QStringLiteral(".pdf"));
+    QFile file(pdfPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return fail(name + QStringLiteral(": cannot write ") + pdfPath);
+    file.close();
+
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(sheetDpi),
+                    QStringLiteral("-singlefile"), pdfPath, m_out.filePath(name)});
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitStatus() != QProcess::NormalExit
+        || pdftoppm.exitCode() != 0)
+        return fail(name + QStringLiteral(": pdftoppm failed: ")
+                    + QString::fromLocal8Bit(pdftoppm.readAllStandardError()));
+    QTextStream(stdout) << m_out.filePath(name + QStringLiteral(".png")) << '\n';
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir work;
+    if (!work.isValid() || !useFixedScreen(work)) {
+        QTextStream(stderr) << "gli-screenshots: no temporary folder\n";
+        return 1;
+    }
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        QTextStream(stderr) << "usage: gli-screenshots OUTDIR\n";
+        return 2;
+    }
+    QDir out(args.at(1));
+    if (!out.mkpath(QStringLiteral("."))) {
+        QTextStream(stderr) << "gli-screenshots: cannot make " << args.at(1) << '\n';
+        return 1;
+    }
+
+    Shooter shooter(out);
+    const bool ok = shooter.startScreen() && shooter.drill() && shooter.worksheet()
+                    && shooter.printerChooser() && shooter.printedSheet(work) && shooter.about();
+    if (!ok)
+        QTextStream(stderr) << "gli-screenshots: " << shooter.failure() << '\n';
+    Screen::the<FrmInizio>().ChiudiTutto();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return ok ? 0 : 1;
+}
