@@ -65,10 +65,7 @@ frmOperativo3::frmOperativo3()
 void frmOperativo3::createElements(QWidget *client)
 {
     const TwipsScale s = scale();
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, pink);
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
+    ui::fill(client, pink);
 
     const QString arial = QStringLiteral("Arial");
     const QColor windowText = QApplication::palette().color(QPalette::WindowText);
@@ -146,9 +143,7 @@ void frmOperativo3::createElements(QWidget *client)
     e.addUnplaced(m_line1, ElementKind::Line);
     e.addUnplaced(m_line2, ElementKind::Line);
 
-    // Until the first resize every element stands at its design place.
-    e.capture(designClientTwips());
-    e.apply(s.size(designClientTwips().width(), designClientTwips().height()));
+    placeAtDesign();
 }
 
 void frmOperativo3::formLoad()

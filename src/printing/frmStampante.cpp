@@ -37,10 +37,7 @@ QStringList frmStampante::installedPrinters() const
 void frmStampante::createElements(QWidget *client)
 {
     const TwipsScale s = scale();
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(255, 255, 192));
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
+    ui::fill(client, QColor(255, 255, 192));
 
     const QFont text = chooserFont(9.75);
     const QColor ink = client->palette().color(QPalette::WindowText);

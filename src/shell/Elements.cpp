@@ -13,14 +13,19 @@ QFont ui::font(const QString &family, double points, bool bold)
     return f;
 }
 
-QWidget *ui::panel(QWidget *parent, const QString &name, const QColor &fill)
+void ui::fill(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+QWidget *ui::panel(QWidget *parent, const QString &name, const QColor &colour)
 {
     auto *w = new QWidget(parent);
     w->setObjectName(name);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, fill);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
+    fill(w, colour);
     return w;
 }
 

@@ -14,6 +14,9 @@ namespace ui {
 
 QFont font(const QString &family, double points, bool bold);
 
+// Fills a widget's background with one colour.
+void fill(QWidget *widget, const QColor &colour);
+
 // A frame or panel without border, filled with one colour.
 QWidget *panel(QWidget *parent, const QString &name, const QColor &fill);
 

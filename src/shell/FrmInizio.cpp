@@ -30,11 +30,7 @@ bool FrmInizio::isCurtainTimerEnabled() const
 
 void FrmInizio::createElements(QWidget *client)
 {
-    const TwipsScale s = scale();
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, pink);
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
+    ui::fill(client, pink);
 
     const QFont optionFont = ui::font(QStringLiteral("Arial"), 20.25, true);
     const QFont noticeFont = ui::font(QStringLiteral("Arial"), 12, true);
@@ -110,9 +106,7 @@ void FrmInizio::createElements(QWidget *client)
     e.addUnplaced(print, ElementKind::MenuItem);
     e.addUnplaced(about, ElementKind::MenuItem);
 
-    // Until the first resize every element stands at its design place.
-    e.capture(designClientTwips());
-    e.apply(s.size(designClientTwips().width(), designClientTwips().height()));
+    placeAtDesign();
 }
 
 void FrmInizio::formLoad()

@@ -263,6 +263,12 @@ void Screen::captureLayout()
     m_elements.capture(m_designTwips);
 }
 
+void Screen::placeAtDesign()
+{
+    m_elements.capture(m_designTwips);
+    m_elements.apply(scale().size(m_designTwips.width(), m_designTwips.height()));
+}
+
 void Screen::applyLayout()
 {
     m_elements.apply(clientSize());

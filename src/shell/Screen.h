@@ -79,6 +79,8 @@ protected:
     QSize designWindowSize() const;
     void captureLayout();
     void applyLayout();
+    // Puts every element at its design place, until the first resize.
+    void placeAtDesign();
 
 private:
     friend class ScreenWindow;

@@ -24,10 +24,7 @@ QString frmAutore::mailAddress()
 void frmAutore::createElements(QWidget *client)
 {
     const TwipsScale s = scale();
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(192, 255, 255));
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
+    ui::fill(client, QColor(192, 255, 255));
 
     const QFont regular = ui::font(QStringLiteral("Arial"), 18, false);
     const QFont bold = ui::font(QStringLiteral("Arial"), 18, true);

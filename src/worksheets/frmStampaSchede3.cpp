@@ -90,11 +90,7 @@ void frmStampaSchede3::setMessageHandler(MessageHandler handler)
 
 void frmStampaSchede3::createElements(QWidget *client)
 {
-    const TwipsScale s = scale();
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, pink);
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
+    ui::fill(client, pink);
 
     ElementTable &e = elements();
     const QFont buttonFont = ui::font(QStringLiteral("Arial"), 9.75, true);
@@ -162,9 +158,7 @@ void frmStampaSchede3::createElements(QWidget *client)
     connect(m_command2, &QPushButton::clicked, this, &frmStampaSchede3::Command2_Click);
     connect(printer, &QAction::triggered, this, &frmStampaSchede3::mnuStampante_Click);
 
-    // Until the first resize every element stands at its design place.
-    e.capture(designClientTwips());
-    e.apply(s.size(designClientTwips().width(), designClientTwips().height()));
+    placeAtDesign();
 }
 
 void frmStampaSchede3::formLoad()
