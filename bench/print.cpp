@@ -1,0 +1,127 @@
+// A worksheet with all four exercises composed (120 pictures): from the press
+// of "STAMPA" until the page has been handed to the print system, on the test
+// PDF printer when a print system holds one; without one, the same page
+// rendered into a PDF file. Also the size of the page's PDF.
+//
+// usage: gli-bench-print [RUNS]
+
+#include "QtBench.h"
+#include "Stats.h"
+
+#include "printing/PrintService.h"
+#include "sets/FrmFigure.h"
+#include "shell/FrmInizio.h"
+#include "worksheets/PdfSheetDevice.h"
+#include "worksheets/SheetPrint.h"
+#include "worksheets/frmStampaSchede3.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const QString testPrinter = QStringLiteral("gli-test-pdf");
+
+// The page as "STAMPA" draws it, into memory.
+QByteArray renderPage(const Worksheet &sheet)
+{
+    QByteArray pdf;
+    PdfSheetDevice device(QRectF(), QStringLiteral("GLI INSIEMI - scheda"),
+                          [&pdf](const QByteArray &bytes) {
+                              pdf = bytes;
+                              return true;
+                          });
+    sheet::print(sheet, device, &FrmFigure::pictureSize, [](const QString &) {});
+    return pdf;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int runs = bench::runsFrom(argc, argv);
+
+    Screen::the<FrmInizio>().show();
+    bench::settle();
+    frmStampaSchede3 &screen = Screen::the<frmStampaSchede3>();
+    QStringList messages;
+    screen.setMessageHandler([&messages](const QString &text) { messages << text; });
+    screen.show();
+    bench::settle();
+    for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"}) {
+        QWidget *button = screen.element<QWidget>(QString::fromLatin1(name));
+        bench::press(button);
+        bench::release(button);
+    }
+    bench::settle();
+    int pictures = 0;
+    for (int e = 1; e <= Worksheet::exerciseCount; ++e) {
+        if (!screen.worksheet().isComposed(e)) {
+            std::fprintf(stderr, "exercise %d was not composed\n", e);
+            return 1;
+        }
+        pictures += 2 * Worksheet::slotCount;
+    }
+
+    const QByteArray page = renderPage(screen.worksheet());
+    if (!page.startsWith("%PDF")) {
+        std::fprintf(stderr, "the page is not a PDF\n");
+        return 1;
+    }
+
+    PrintService &service = PrintService::shared();
+    const bool printSystem = service.printers().contains(testPrinter);
+    std::vector<double> times;
+    if (printSystem) {
+        service.setCurrentPrinter(testPrinter);
+        QWidget *stampa = screen.element<QWidget>(QStringLiteral("Command1"));
+        for (int i = 0; i <= runs; ++i) {
+            const bench::Clock::time_point start = bench::Clock::now();
+            bench::press(stampa);
+            bench::release(stampa); // the click prints before it returns
+            const double spent = bench::msSince(start);
+            if (i > 0)
+                times.push_back(spent);
+        }
+        if (!messages.isEmpty()) {
+            std::fprintf(stderr, "printing failed: %s\n", qPrintable(messages.first()));
+            return 1;
+        }
+    } else {
+        const QString path = QDir::temp().filePath(QStringLiteral("gli-bench-sheet.pdf"));
+        for (int i = 0; i <= runs; ++i) {
+            const bench::Clock::time_point start = bench::Clock::now();
+            PdfSheetDevice device(
+                QRectF(), QStringLiteral("GLI INSIEMI - scheda"), [&path](const QByteArray &pdf) {
+                    QFile file(path);
+                    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+                });
+            const sheet::Outcome outcome = sheet::print(
+                screen.worksheet(), device, &FrmFigure::pictureSize, [](const QString &) {});
+            const double spent = bench::msSince(start);
+            if (outcome.headerFailed || outcome.bodyFailed || outcome.endFailed) {
+                std::fprintf(stderr, "the sheet could not be written to %s\n", qPrintable(path));
+                return 1;
+            }
+            if (i > 0)
+                times.push_back(spent);
+        }
+        QFile::remove(path);
+    }
+
+    const bench::Summary t = bench::summarize(times);
+    const bench::Summary kb = bench::summarize({page.size() / 1024.0});
+    bench::printRow(printSystem ? "Worksheet: STAMPA to hand-off to the test PDF printer (ms)"
+                                : "Worksheet: page rendered to a PDF file, no print system (ms)",
+                    t, "< 100", t.median < 100.0, 1);
+    bench::printRow("Worksheet: PDF of the page, " + std::to_string(pictures) + " pictures (KB)",
+                    kb, "< 100", kb.median < 100.0, 1);
+    Screen::the<FrmInizio>().ChiudiTutto();
+    return 0;
+}

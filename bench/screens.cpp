@@ -1,0 +1,75 @@
+// Opening the drill and the worksheet screen, from the call that loads the
+// screen until its window has been painted for the first time, each opening
+// after the screen has been closed again. The first opening of the run, with
+// its fonts and pictures still to be made, is shown on its own.
+//
+// usage: gli-bench-screens [RUNS]
+
+#include "QtBench.h"
+#include "Stats.h"
+
+#include "drill/frmOperativo3.h"
+#include "shell/FrmInizio.h"
+#include "worksheets/frmStampaSchede3.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool openings(Screen &screen, int runs, double &first, std::vector<double> &warm)
+{
+    bench::PaintWatch paints;
+    for (int i = 0; i <= runs; ++i) {
+        paints.armFor([&screen](QWidget *w) { return w->window() == screen.window(); });
+        const bench::Clock::time_point start = bench::Clock::now();
+        screen.show();
+        if (!paints.waitForPaint())
+            return false;
+        const double spent = bench::msSince(start);
+        if (i == 0)
+            first = spent;
+        else
+            warm.push_back(spent);
+        screen.unload();
+        bench::settle();
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int runs = bench::runsFrom(argc, argv);
+
+    Screen::the<FrmInizio>().show();
+    bench::settle();
+
+    struct Row
+    {
+        Screen *screen;
+        const char *name;
+    } rows[] = {{&Screen::the<frmOperativo3>(), "drill"},
+                {&Screen::the<frmStampaSchede3>(), "worksheet screen"}};
+    for (const Row &row : rows) {
+        double first = 0.0;
+        std::vector<double> warm;
+        if (!openings(*row.screen, runs, first, warm)) {
+            std::fprintf(stderr, "the %s was never painted\n", row.name);
+            return 1;
+        }
+        const bench::Summary s = bench::summarize(warm);
+        bench::printInfo(std::string("Opening the ") + row.name + ", first of the run (ms)",
+                         bench::summarize({first}), 2);
+        bench::printRow(std::string("Opening the ") + row.name + ", load to first paint (ms)", s,
+                        "< 30", s.median < 30.0, 2);
+    }
+    Screen::the<FrmInizio>().ChiudiTutto();
+    return 0;
+}

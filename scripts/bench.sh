@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release (build-bench/) and prints one table of
+# figures: each the median of at least 10 runs, with min, max and the 95th
+# percentile. Everything runs on Qt's offscreen platform with one 1920x1080
+# screen at 96 dpi.
+#
+# usage: scripts/bench.sh [RUNS]     (default 20; fewer than 10 is raised to 10)
+# Exits 0 when every goal is met, 3 when one is missed, 1 when a benchmark fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-20}
+(( runs >= 10 )) || runs=10
+
+scripts/deps.sh
+dir=build-bench
+if [[ ! -f "$dir/build.ninja" ]]; then
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DGLI_BUILD_TESTS=OFF -DGLI_BUILD_BENCH=ON >/dev/null
+fi
+if ! log=$(cmake --build "$dir" --target gli-bench 2>&1); then
+  printf '%s\n' "$log" >&2
+  exit 1
+fi
+
+export QT_QPA_PLATFORM="offscreen:configfile=$PWD/bench/offscreen-1920x1080.json"
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+bin="$dir/bench"
+
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n1)
+qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
+echo "Machine: ${cpu:-unknown CPU}, $(nproc) cores, $(free -g | awk '/^Mem:/{print $2}') GiB," \
+     "Linux $(uname -r), Qt $qt, offscreen 1920x1080 at 96 dpi; $runs runs per figure."
+echo
+
+table=$(mktemp)
+errors=$(mktemp)
+cleanup() { rm -f "$table" "$errors"; }
+# The print benchmark uses the test PDF printer when a print system can be
+# started here; without one it measures the page rendered to a PDF file.
+# One that was already running is left running.
+if [[ -x scripts/print-system.sh ]] && ! scripts/print-system.sh status >/dev/null 2>&1; then
+  scripts/print-system.sh start >/dev/null 2>&1 || true
+  cleanup() { rm -f "$table" "$errors"; scripts/print-system.sh stop >/dev/null 2>&1 || true; }
+fi
+trap cleanup EXIT
+{
+  echo "| Figure | median | min | max | p95 | runs | goal | met |"
+  echo "|---|---:|---:|---:|---:|---:|---|---|"
+} | tee "$table"
+
+run() {
+  if ! "$@" 2>"$errors" | tee -a "$table"; then
+    cat "$errors" >&2
+    exit 1
+  fi
+}
+
+run "$bin/gli-bench-compare" --runs "$runs" "$bin/gli-bench-baseline" "$bin/gli-bench-startup"
+run "$bin/gli-bench-curtains" "$runs"
+run "$bin/gli-bench-drill" "$runs"
+run "$bin/gli-bench-screens" "$runs"
+run "$bin/gli-bench-print" "$runs"
+
+missed=$(grep -c '\*\*NO\*\*' "$table" || true)
+echo
+if (( missed > 0 )); then
+  echo "$missed goal(s) missed."
+  exit 3
+fi
+echo "Every goal met."

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the tests with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer (build-sanitize/) and runs them all. Any sanitizer report
+# fails the run, even one from a test that otherwise passed: the reports are
+# written to files and the run fails when one exists.
+#
+# The suppression files in tests/sanitizer/ only name leaks inside system
+# libraries (fontconfig, dbus, glib, the print system's client library) and
+# one-time globals of Qt itself; never the program's code.
+#
+# usage: scripts/sanitize.sh [ctest arguments...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# The build machine is shared: two compilers at a time unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
+scripts/build.sh sanitize
+
+dir=build-sanitize
+supp="$PWD/tests/sanitizer"
+reports="$PWD/$dir/sanitizer-reports"
+rm -rf "$reports"
+mkdir -p "$reports"
+
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:exitcode=86:detect_leaks=1\
+:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1\
+:detect_invalid_pointer_pairs=0:strict_string_checks=1:allocator_may_return_null=0\
+:suppressions=$supp/asan.supp:log_path=$reports/asan"
+export LSAN_OPTIONS="exitcode=86:print_suppressions=0:suppressions=$supp/lsan.supp"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:exitcode=86\
+:suppressions=$supp/ubsan.supp:log_path=$reports/ubsan"
+
+status=0
+ctest --test-dir "$dir" --output-on-failure -j"${GLI_SANITIZE_JOBS:-2}" "$@" || status=$?
+
+shopt -s nullglob
+found=("$reports"/*)
+if (( ${#found[@]} > 0 )); then
+  echo "Sanitizer reports:" >&2
+  for f in "${found[@]}"; do
+    echo "==== $f" >&2
+    cat "$f" >&2
+  done
+  status=1
+fi
+if (( status == 0 )); then
+  echo "Sanitizer run clean."
+fi
+exit "$status"
