@@ -1,8 +1,12 @@
 #include "shell/Elements.h"
 
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
+#include <QStaticText>
 #include <QStyleOptionButton>
+#include <QTextOption>
 #include <qdrawutil.h>
 
 QFont ui::font(const QString &family, double points, bool bold)
@@ -29,10 +33,76 @@ QWidget *ui::panel(QWidget *parent, const QString &name, const QColor &colour)
     return w;
 }
 
+namespace {
+// A plain-text label that lays its text out once and keeps it: repainting a
+// few uncovered pixels (the start screen's curtains) then costs no text
+// layout.
+class TextLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const QRect area = contentsRect();
+        const bool wrap = wordWrap();
+        const QString current = text();
+        if (current != m_text || font() != m_font || area.width() != m_width
+            || alignment() != m_alignment || wrap != m_wrap) {
+            m_text = current;
+            m_font = font();
+            m_width = area.width();
+            m_alignment = alignment();
+            m_wrap = wrap;
+            QTextOption option(m_alignment & Qt::AlignHorizontal_Mask);
+            option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+            // Static text breaks lines only at the Unicode line separator.
+            QString lines = current;
+            lines.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+            lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+            lines.replace(QLatin1Char('\r'), QChar::LineSeparator);
+            m_layout.setText(lines);
+            m_layout.setTextFormat(Qt::PlainText);
+            m_layout.setTextOption(option);
+            m_layout.setTextWidth(wrap ? area.width() : -1);
+            m_layout.prepare(QTransform(), m_font);
+        }
+        if (m_text.isEmpty())
+            return;
+        const QSizeF size = m_layout.size();
+        QPointF at = area.topLeft();
+        if (!m_wrap) {
+            if (m_alignment & Qt::AlignHCenter)
+                at.rx() += (area.width() - size.width()) / 2;
+            else if (m_alignment & Qt::AlignRight)
+                at.rx() += area.width() - size.width();
+        }
+        if (m_alignment & Qt::AlignVCenter)
+            at.ry() += (area.height() - size.height()) / 2;
+        else if (m_alignment & Qt::AlignBottom)
+            at.ry() += area.height() - size.height();
+        QPainter painter(this);
+        painter.setFont(m_font);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                       foregroundRole()));
+        painter.drawStaticText(at, m_layout);
+    }
+
+private:
+    QStaticText m_layout;
+    QString m_text;
+    QFont m_font;
+    int m_width = -1;
+    Qt::Alignment m_alignment;
+    bool m_wrap = false;
+};
+} // namespace
+
 QLabel *ui::label(QWidget *parent, const QString &name, const QString &text, const QFont &font,
                   const QColor &textColour, const QColor &background, Qt::Alignment alignment)
 {
-    auto *l = new QLabel(parent);
+    auto *l = new TextLabel(parent);
     l->setObjectName(name);
     l->setTextFormat(Qt::PlainText);
     l->setText(text);
@@ -57,15 +127,30 @@ RoundedBox::RoundedBox(QWidget *parent, const QString &name, const QColor &fill,
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void RoundedBox::paintEvent(QPaintEvent *)
+void RoundedBox::paintEvent(QPaintEvent *event)
 {
     if (width() <= 0 || height() <= 0)
         return;
     QPainter painter(this);
+    const QRect exposed = event->rect();
+    const int bw = m_borderWidth;
+    const qreal half = bw / 2.0;
+    const qreal radius = std::min(width() - bw, height() - bw) * 0.16;
+    // A strip away from the corners (the curtains uncover the box a few
+    // pixels at a time) is only fill and straight border: no path to stroke.
+    const int corner = qCeil(radius + bw) + 1;
+    if (exposed.left() >= corner && exposed.right() < width() - corner) {
+        const QRect strip(exposed.left(), 0, exposed.width(), height());
+        if (m_fill.isValid())
+            painter.fillRect(strip.adjusted(0, bw, 0, -bw), m_fill);
+        if (bw > 0) {
+            painter.fillRect(QRect(strip.left(), 0, strip.width(), bw), m_border);
+            painter.fillRect(QRect(strip.left(), height() - bw, strip.width(), bw), m_border);
+        }
+        return;
+    }
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal half = m_borderWidth / 2.0;
     const QRectF box = QRectF(rect()).adjusted(half, half, -half, -half);
-    const qreal radius = std::min(box.width(), box.height()) * 0.16;
     painter.setPen(m_borderWidth > 0 ? QPen(m_border, m_borderWidth) : QPen(Qt::NoPen));
     painter.setBrush(m_fill.isValid() ? QBrush(m_fill) : QBrush(Qt::NoBrush));
     painter.drawRoundedRect(box, radius, radius);
