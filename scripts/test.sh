@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite with ctest.
-# Exits non-zero on any failure.
+# Installs what is missing, builds and runs the whole test suite with ctest,
+# then builds it again with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer and runs it there. Exits non-zero on any failure or report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,3 +15,4 @@ if [[ -x scripts/print-system.sh ]]; then
 fi
 
 ctest --test-dir build --output-on-failure -j2
+scripts/sanitize.sh
