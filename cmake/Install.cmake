@@ -42,7 +42,10 @@ endforeach()
 
 # The Debian package. Its library dependencies are read from the binary
 # (dpkg-shlibdeps); the platform plugins are only recommended by Qt's own
-# packages, yet without them the program cannot open a window.
+# packages, yet without them the program cannot open a window. The print
+# system's library is opened at run time, so the binary does not show it:
+# it is named here, at the release that brought every function the program
+# uses.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME gli-insiemi)
 set(CPACK_PACKAGE_VENDOR "Gli insiemi")
@@ -61,6 +64,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.org/gli-insiemi)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcups2 (>= 1.7.0)")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 include(CPack)

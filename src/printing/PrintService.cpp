@@ -1,8 +1,7 @@
 #include "printing/PrintService.h"
 
+#include "printing/CupsLibrary.h"
 #include "printing/PageArea.h"
-
-#include <cups/cups.h>
 
 #include <algorithm>
 #include <csignal>
@@ -25,75 +24,94 @@ int giveUp(http_t *, void *)
     return 0;
 }
 
+// The deleters carry the library table: libcups is reached only through it.
 struct IppDeleter
 {
-    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
+    const CupsLibrary *cups = nullptr;
+    void operator()(ipp_t *ipp) const { cups->ippDelete(ipp); }
 };
 using IppPtr = std::unique_ptr<ipp_t, IppDeleter>;
 
 struct DestDeleter
 {
-    void operator()(cups_dest_t *dest) const { cupsFreeDests(1, dest); }
+    const CupsLibrary *cups = nullptr;
+    void operator()(cups_dest_t *dest) const { cups->cupsFreeDests(1, dest); }
 };
 using DestPtr = std::unique_ptr<cups_dest_t, DestDeleter>;
 
 struct DestInfoDeleter
 {
-    void operator()(cups_dinfo_t *info) const { cupsFreeDestInfo(info); }
+    const CupsLibrary *cups = nullptr;
+    void operator()(cups_dinfo_t *info) const { cups->cupsFreeDestInfo(info); }
 };
 using DestInfoPtr = std::unique_ptr<cups_dinfo_t, DestInfoDeleter>;
-
-QString lastCupsError()
-{
-    return QString::fromUtf8(cupsLastErrorString());
-}
-
-bool succeeded()
-{
-    return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
-}
 
 // One connection to the print server for one operation. A request that gets
 // no answer ends the connection for good: libcups, asked again on it, goes
 // through long rounds of reconnecting. libcups also writes to its socket
 // without MSG_NOSIGNAL, so a server going away in the middle would end the
 // program with SIGPIPE: the signal is ignored meanwhile.
+// Without the print system's library there is no connection, as when no
+// server answers.
 class Connection
 {
 public:
-    Connection()
+    Connection() : m_cups(CupsLibrary::shared())
     {
+        if (!m_cups)
+            return;
         struct sigaction ignore = {};
         ignore.sa_handler = SIG_IGN;
         sigemptyset(&ignore.sa_mask);
         sigaction(SIGPIPE, &ignore, &m_previousPipe);
+        m_pipeIgnored = true;
 
         // The server first: naming it may also set the port ("host:port").
-        const QByteArray server = cupsServer();
+        const QByteArray server = m_cups->cupsServer();
         m_server = QString::fromUtf8(server);
-        m_http = httpConnect2(server.constData(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(),
-                              1, connectTimeoutMs, nullptr);
+        m_http = m_cups->httpConnect2(server.constData(), m_cups->ippPort(), nullptr, AF_UNSPEC,
+                                      m_cups->cupsEncryption(), 1, connectTimeoutMs, nullptr);
         if (m_http)
-            httpSetTimeout(m_http, answerTimeoutSeconds, &giveUp, nullptr);
+            m_cups->httpSetTimeout(m_http, answerTimeoutSeconds, &giveUp, nullptr);
     }
     ~Connection()
     {
         if (m_http)
-            httpClose(m_http);
-        sigaction(SIGPIPE, &m_previousPipe, nullptr);
+            m_cups->httpClose(m_http);
+        if (m_pipeIgnored)
+            sigaction(SIGPIPE, &m_previousPipe, nullptr);
     }
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
     explicit operator bool() const { return m_http && !m_silent; }
     http_t *http() const { return m_http; }
+    // The library's functions; only while the connection is open.
+    const CupsLibrary &cups() const { return *m_cups; }
 
-    // Why nothing could be asked: no server there, or it stopped answering.
+    // Why nothing could be asked: no library, no server there, or it
+    // stopped answering.
     QString error() const
     {
+        if (!m_cups)
+            return CupsLibrary::sharedError();
         if (!m_http)
             return QStringLiteral("No print system answers at %1.").arg(m_server);
         return QStringLiteral("The print system at %1 does not answer.").arg(m_server);
+    }
+
+    // The print system's words on the last call that failed.
+    QString lastError() const { return QString::fromUtf8(m_cups->cupsLastErrorString()); }
+    bool lastSucceeded() const
+    {
+        return m_cups->cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    }
+
+    IppPtr own(ipp_t *ipp) const { return IppPtr(ipp, IppDeleter{m_cups}); }
+    DestPtr own(cups_dest_t *dest) const { return DestPtr(dest, DestDeleter{m_cups}); }
+    DestInfoPtr own(cups_dinfo_t *info) const
+    {
+        return DestInfoPtr(info, DestInfoDeleter{m_cups});
     }
 
     // Sends the request (taking it over) and returns the answer, whatever
@@ -101,10 +119,10 @@ public:
     IppPtr ask(ipp_t *request, const QByteArray &resource = QByteArrayLiteral("/"))
     {
         if (!*this) {
-            ippDelete(request);
+            m_cups->ippDelete(request);
             return nullptr;
         }
-        IppPtr response(cupsDoRequest(m_http, request, resource.constData()));
+        IppPtr response = own(m_cups->cupsDoRequest(m_http, request, resource.constData()));
         if (!response)
             m_silent = true;
         return response;
@@ -113,32 +131,34 @@ public:
     // After a libcups call that failed: note whether the server went silent.
     void noteFailure()
     {
-        if (httpError(m_http) != 0 || httpGetStatus(m_http) == HTTP_STATUS_ERROR)
+        if (m_cups->httpError(m_http) != 0 || m_cups->httpGetStatus(m_http) == HTTP_STATUS_ERROR)
             m_silent = true;
     }
 
 private:
+    const CupsLibrary *m_cups;
     QString m_server;
     http_t *m_http = nullptr;
     bool m_silent = false;
+    bool m_pipeIgnored = false;
     struct sigaction m_previousPipe = {};
 };
 
-QByteArray queueResource(const QByteArray &name)
+QByteArray queueResource(const CupsLibrary &cups, const QByteArray &name)
 {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                     "/printers/%s", name.constData());
+    cups.httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost",
+                          cups.ippPort(), "/printers/%s", name.constData());
     return QByteArray(uri);
 }
 
-ipp_t *queueRequest(ipp_op_t operation, const QByteArray &name)
+ipp_t *queueRequest(const CupsLibrary &cups, ipp_op_t operation, const QByteArray &name)
 {
-    ipp_t *request = ippNewRequest(operation);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                 queueResource(name).constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
+    ipp_t *request = cups.ippNewRequest(operation);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                      queueResource(cups, name).constData());
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                      cups.cupsUser());
     return request;
 }
 
@@ -148,11 +168,14 @@ ipp_t *queueRequest(ipp_op_t operation, const QByteArray &name)
 IppPtr queueAttributes(Connection &connection, const QByteArray &name,
                        std::initializer_list<const char *> wanted)
 {
-    ipp_t *request = queueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, name);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  static_cast<int>(wanted.size()), nullptr, wanted.begin());
+    if (!connection)
+        return nullptr;
+    const CupsLibrary &cups = connection.cups();
+    ipp_t *request = queueRequest(cups, IPP_OP_GET_PRINTER_ATTRIBUTES, name);
+    cups.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                       static_cast<int>(wanted.size()), nullptr, wanted.begin());
     IppPtr response = connection.ask(request);
-    if (!response || !succeeded())
+    if (!response || !connection.lastSucceeded())
         return nullptr;
     return response;
 }
@@ -163,19 +186,21 @@ std::optional<MediaSize> a4Media(Connection &connection, const QByteArray &name)
     // Only a queue known to exist is looked up by name (see above).
     if (!queueAttributes(connection, name, {"printer-name"}))
         return std::nullopt;
-    const DestPtr dest(cupsGetNamedDest(connection.http(), name.constData(), nullptr));
+    const CupsLibrary &cups = connection.cups();
+    const DestPtr dest = connection.own(cups.cupsGetNamedDest(connection.http(),
+                                                              name.constData(), nullptr));
     if (!dest) {
         connection.noteFailure();
         return std::nullopt;
     }
-    const DestInfoPtr info(cupsCopyDestInfo(connection.http(), dest.get()));
+    const DestInfoPtr info = connection.own(cups.cupsCopyDestInfo(connection.http(), dest.get()));
     if (!info) {
         connection.noteFailure();
         return std::nullopt;
     }
     cups_size_t size = {};
-    if (!cupsGetDestMediaByName(connection.http(), dest.get(), info.get(), a4MediaName,
-                                CUPS_MEDIA_FLAGS_DEFAULT, &size))
+    if (!cups.cupsGetDestMediaByName(connection.http(), dest.get(), info.get(), a4MediaName,
+                                     CUPS_MEDIA_FLAGS_DEFAULT, &size))
         return std::nullopt;
     const MediaSize media{size.width, size.length, size.left, size.top, size.right, size.bottom};
     if (!PageArea::isA4Portrait(media))
@@ -188,16 +213,19 @@ std::optional<MediaSize> a4Media(Connection &connection, const QByteArray &name)
 int createJob(Connection &connection, const QByteArray &name, const QByteArray &title,
               bool askForA4)
 {
-    ipp_t *request = queueRequest(IPP_OP_CREATE_JOB, name);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
-                 title.constData());
-    if (askForA4)
-        ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "media", nullptr, a4MediaName);
-    const IppPtr response = connection.ask(request, "/printers/" + name);
-    if (!response || !succeeded())
+    if (!connection)
         return 0;
-    ipp_attribute_t *id = ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER);
-    return id ? ippGetInteger(id, 0) : 0;
+    const CupsLibrary &cups = connection.cups();
+    ipp_t *request = queueRequest(cups, IPP_OP_CREATE_JOB, name);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
+                      title.constData());
+    if (askForA4)
+        cups.ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "media", nullptr, a4MediaName);
+    const IppPtr response = connection.ask(request, "/printers/" + name);
+    if (!response || !connection.lastSucceeded())
+        return 0;
+    ipp_attribute_t *id = cups.ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER);
+    return id ? cups.ippGetInteger(id, 0) : 0;
 }
 
 } // namespace
@@ -211,9 +239,12 @@ PrintService &PrintService::shared()
 bool PrintService::printSystemAnswers() const
 {
     Connection connection;
-    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_DEFAULT);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "printer-name");
+    if (!connection)
+        return false;
+    const CupsLibrary &cups = connection.cups();
+    ipp_t *request = cups.ippNewRequest(IPP_OP_CUPS_GET_DEFAULT);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                      nullptr, "printer-name");
     return connection.ask(request) != nullptr;
 }
 
@@ -221,21 +252,25 @@ QStringList PrintService::printers() const
 {
     QStringList names;
     Connection connection;
-    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "printer-name");
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
+    if (!connection)
+        return names;
+    const CupsLibrary &cups = connection.cups();
+    ipp_t *request = cups.ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                      nullptr, "printer-name");
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                      cups.cupsUser());
     const IppPtr response = connection.ask(request);
     if (!response)
         return names;
     // The server answers in its own order, by name; its other clients show
     // the same order.
-    for (ipp_attribute_t *attr = ippFirstAttribute(response.get()); attr;
-         attr = ippNextAttribute(response.get())) {
-        if (ippGetGroupTag(attr) == IPP_TAG_PRINTER && ippGetValueTag(attr) == IPP_TAG_NAME
-            && std::strcmp(ippGetName(attr), "printer-name") == 0)
-            names.append(QString::fromUtf8(ippGetString(attr, 0, nullptr)));
+    for (ipp_attribute_t *attr = cups.ippFirstAttribute(response.get()); attr;
+         attr = cups.ippNextAttribute(response.get())) {
+        if (cups.ippGetGroupTag(attr) == IPP_TAG_PRINTER
+            && cups.ippGetValueTag(attr) == IPP_TAG_NAME
+            && std::strcmp(cups.ippGetName(attr), "printer-name") == 0)
+            names.append(QString::fromUtf8(cups.ippGetString(attr, 0, nullptr)));
     }
     return names;
 }
@@ -248,7 +283,8 @@ QString PrintService::defaultPrinter() const
     // Without a name libcups looks, as the print commands do, at LPDEST and
     // PRINTER, then the lpoptions files, then the server's default; it
     // gives nothing when the one named there does not exist.
-    const DestPtr dest(cupsGetNamedDest(connection.http(), nullptr, nullptr));
+    const DestPtr dest = connection.own(
+        connection.cups().cupsGetNamedDest(connection.http(), nullptr, nullptr));
     return dest ? QString::fromUtf8(dest->name) : QString();
 }
 
@@ -284,16 +320,17 @@ PrintService::Result PrintService::checkCurrentPrinter() const
     const IppPtr attributes = queueAttributes(
         connection, name.toUtf8(), {"printer-is-accepting-jobs", "printer-state-message"});
     if (!attributes) {
-        result.error = connection ? lastCupsError() : connection.error();
+        result.error = connection ? connection.lastError() : connection.error();
         return result;
     }
-    ipp_attribute_t *accepting = ippFindAttribute(attributes.get(), "printer-is-accepting-jobs",
-                                                  IPP_TAG_BOOLEAN);
-    if (accepting && !ippGetBoolean(accepting, 0)) {
+    const CupsLibrary &cups = connection.cups();
+    ipp_attribute_t *accepting = cups.ippFindAttribute(
+        attributes.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    if (accepting && !cups.ippGetBoolean(accepting, 0)) {
         result.error = QStringLiteral("Destination \"%1\" is not accepting jobs.").arg(name);
-        ipp_attribute_t *why = ippFindAttribute(attributes.get(), "printer-state-message",
-                                                IPP_TAG_TEXT);
-        const char *reason = why ? ippGetString(why, 0, nullptr) : nullptr;
+        ipp_attribute_t *why = cups.ippFindAttribute(attributes.get(), "printer-state-message",
+                                                     IPP_TAG_TEXT);
+        const char *reason = why ? cups.ippGetString(why, 0, nullptr) : nullptr;
         if (reason && *reason)
             result.error += QLatin1Char(' ') + QString::fromUtf8(reason);
         return result;
@@ -330,30 +367,32 @@ PrintService::Result PrintService::submitPdf(const QByteArray &pdf, const QStrin
     const bool hasA4 = a4Media(connection, name).has_value();
     const int job = connection ? createJob(connection, name, jobTitle, hasA4) : 0;
     if (job <= 0) {
-        result.error = connection ? lastCupsError() : connection.error();
+        result.error = connection ? connection.lastError() : connection.error();
         return result;
     }
 
+    const CupsLibrary &cups = connection.cups();
     http_t *http = connection.http();
-    bool sent = cupsStartDocument(http, name.constData(), job, jobTitle.constData(),
-                                  CUPS_FORMAT_PDF, 1)
+    bool sent = cups.cupsStartDocument(http, name.constData(), job, jobTitle.constData(),
+                                       CUPS_FORMAT_PDF, 1)
                 == HTTP_STATUS_CONTINUE;
     for (qsizetype at = 0; sent && at < pdf.size(); at += writeChunk) {
         const qsizetype length = std::min(writeChunk, pdf.size() - at);
-        sent = cupsWriteRequestData(http, pdf.constData() + at, static_cast<size_t>(length))
+        sent = cups.cupsWriteRequestData(http, pdf.constData() + at,
+                                         static_cast<size_t>(length))
                == HTTP_STATUS_CONTINUE;
     }
     if (sent)
-        sent = cupsFinishDocument(http, name.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+        sent = cups.cupsFinishDocument(http, name.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
     if (!sent) {
-        result.error = lastCupsError();
-        if (result.error.isEmpty() || succeeded())
+        result.error = connection.lastError();
+        if (result.error.isEmpty() || connection.lastSucceeded())
             result.error = QStringLiteral("The document could not be sent to \"%1\".").arg(current);
         // A job without its document would wait in the queue for nothing. The
         // broken exchange leaves its connection unusable: cancel on a new one.
         Connection again;
         if (again)
-            cupsCancelJob2(again.http(), name.constData(), job, 0);
+            cups.cupsCancelJob2(again.http(), name.constData(), job, 0);
         return result;
     }
     result.ok = true;

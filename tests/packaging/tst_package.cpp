@@ -113,7 +113,8 @@ void TestPackage::controlFields()
 }
 
 // The libraries come from the binary itself (shlibdeps); the platform plugins
-// must be named by hand or the program cannot open a window.
+// and the print system's library, opened only when first needed, must be
+// named by hand or the program cannot open a window, nor print.
 void TestPackage::dependsOn_data()
 {
     QTest::addColumn<QString>("package");

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <cups/cups.h>
+
+#include <memory>
+
+class QString;
+
+// The print system's library, opened on the first call that needs it rather
+// than when the program starts: linked in, it would bring some twenty more
+// libraries into every start-up, long before anyone prints. Each function
+// has the type of its declaration in the library's own headers.
+struct CupsLibrary
+{
+    decltype(&::cupsCancelJob2) cupsCancelJob2 = nullptr;
+    decltype(&::cupsCopyDestInfo) cupsCopyDestInfo = nullptr;
+    decltype(&::cupsDoRequest) cupsDoRequest = nullptr;
+    decltype(&::cupsEncryption) cupsEncryption = nullptr;
+    decltype(&::cupsFinishDocument) cupsFinishDocument = nullptr;
+    decltype(&::cupsFreeDestInfo) cupsFreeDestInfo = nullptr;
+    decltype(&::cupsFreeDests) cupsFreeDests = nullptr;
+    decltype(&::cupsGetDestMediaByName) cupsGetDestMediaByName = nullptr;
+    decltype(&::cupsGetNamedDest) cupsGetNamedDest = nullptr;
+    decltype(&::cupsLastError) cupsLastError = nullptr;
+    decltype(&::cupsLastErrorString) cupsLastErrorString = nullptr;
+    decltype(&::cupsServer) cupsServer = nullptr;
+    decltype(&::cupsStartDocument) cupsStartDocument = nullptr;
+    decltype(&::cupsUser) cupsUser = nullptr;
+    decltype(&::cupsWriteRequestData) cupsWriteRequestData = nullptr;
+    decltype(&::httpAssembleURIf) httpAssembleURIf = nullptr;
+    decltype(&::httpClose) httpClose = nullptr;
+    decltype(&::httpConnect2) httpConnect2 = nullptr;
+    decltype(&::httpError) httpError = nullptr;
+    decltype(&::httpGetStatus) httpGetStatus = nullptr;
+    decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
+    decltype(&::ippAddString) ippAddString = nullptr;
+    decltype(&::ippAddStrings) ippAddStrings = nullptr;
+    decltype(&::ippDelete) ippDelete = nullptr;
+    decltype(&::ippFindAttribute) ippFindAttribute = nullptr;
+    decltype(&::ippFirstAttribute) ippFirstAttribute = nullptr;
+    decltype(&::ippGetBoolean) ippGetBoolean = nullptr;
+    decltype(&::ippGetGroupTag) ippGetGroupTag = nullptr;
+    decltype(&::ippGetInteger) ippGetInteger = nullptr;
+    decltype(&::ippGetName) ippGetName = nullptr;
+    decltype(&::ippGetString) ippGetString = nullptr;
+    decltype(&::ippGetValueTag) ippGetValueTag = nullptr;
+    decltype(&::ippNewRequest) ippNewRequest = nullptr;
+    decltype(&::ippNextAttribute) ippNextAttribute = nullptr;
+    decltype(&::ippPort) ippPort = nullptr;
+
+    // Calls visit(name, function) for every function of the table, the
+    // function by reference; the one list of names the loader resolves.
+    template <typename Table, typename Visit>
+    static void forEachFunction(Table &table, Visit &&visit)
+    {
+        visit("cupsCancelJob2", table.cupsCancelJob2);
+        visit("cupsCopyDestInfo", table.cupsCopyDestInfo);
+        visit("cupsDoRequest", table.cupsDoRequest);
+        visit("cupsEncryption", table.cupsEncryption);
+        visit("cupsFinishDocument", table.cupsFinishDocument);
+        visit("cupsFreeDestInfo", table.cupsFreeDestInfo);
+        visit("cupsFreeDests", table.cupsFreeDests);
+        visit("cupsGetDestMediaByName", table.cupsGetDestMediaByName);
+        visit("cupsGetNamedDest", table.cupsGetNamedDest);
+        visit("cupsLastError", table.cupsLastError);
+        visit("cupsLastErrorString", table.cupsLastErrorString);
+        visit("cupsServer", table.cupsServer);
+        visit("cupsStartDocument", table.cupsStartDocument);
+        visit("cupsUser", table.cupsUser);
+        visit("cupsWriteRequestData", table.cupsWriteRequestData);
+        visit("httpAssembleURIf", table.httpAssembleURIf);
+        visit("httpClose", table.httpClose);
+        visit("httpConnect2", table.httpConnect2);
+        visit("httpError", table.httpError);
+        visit("httpGetStatus", table.httpGetStatus);
+        visit("httpSetTimeout", table.httpSetTimeout);
+        visit("ippAddString", table.ippAddString);
+        visit("ippAddStrings", table.ippAddStrings);
+        visit("ippDelete", table.ippDelete);
+        visit("ippFindAttribute", table.ippFindAttribute);
+        visit("ippFirstAttribute", table.ippFirstAttribute);
+        visit("ippGetBoolean", table.ippGetBoolean);
+        visit("ippGetGroupTag", table.ippGetGroupTag);
+        visit("ippGetInteger", table.ippGetInteger);
+        visit("ippGetName", table.ippGetName);
+        visit("ippGetString", table.ippGetString);
+        visit("ippGetValueTag", table.ippGetValueTag);
+        visit("ippNewRequest", table.ippNewRequest);
+        visit("ippNextAttribute", table.ippNextAttribute);
+        visit("ippPort", table.ippPort);
+    }
+
+    // The system's library (libcups.so.2), opened on the first call and kept
+    // for the whole run; null when it or one of its functions is missing.
+    static const CupsLibrary *shared();
+    // Why shared() is null; empty while it is not.
+    static QString sharedError();
+
+    // Opens the library `file` and resolves every function: null, with the
+    // reason in `error`, when the file or any function is missing.
+    static std::unique_ptr<CupsLibrary> open(const char *file, QString *error);
+
+    CupsLibrary() = default;
+    ~CupsLibrary();
+    CupsLibrary(const CupsLibrary &) = delete;
+    CupsLibrary &operator=(const CupsLibrary &) = delete;
+
+private:
+    void *m_handle = nullptr;
+};

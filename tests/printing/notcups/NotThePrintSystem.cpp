@@ -1,0 +1,6 @@
+// Stands in for the print system's library under its file name, with none of
+// its functions.
+extern "C" int gliNotThePrintSystem()
+{
+    return 0;
+}

@@ -1,0 +1,104 @@
+// The print system's library is opened by the program on the first call that
+// needs it, never at start-up, and every function of its table is the one
+// named. This program does not link the library: what /proc/self/maps shows
+// is the print service's doing.
+#include "printing/CupsLibrary.h"
+#include "printing/PrintService.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <dlfcn.h>
+
+namespace {
+
+bool libraryMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    return maps.readAll().contains("/libcups.so.2");
+}
+
+} // namespace
+
+class CupsLibraryTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // First: every other case opens the library.
+    void openedOnlyByTheFirstCallThatNeedsIt()
+    {
+        QVERIFY(QFile::exists(QStringLiteral("/proc/self/maps")));
+        QVERIFY2(!libraryMapped(), "the print system's library is loaded at start-up");
+
+        // Nothing here needs the print system.
+        PrintService &service = PrintService::shared();
+        service.setCurrentPrinter(QStringLiteral("Aula 2"));
+        QCOMPARE(service.currentPrinter(), QStringLiteral("Aula 2"));
+        QVERIFY2(!libraryMapped(), "the print service opened its library too early");
+
+        // No server there: the call comes back at once, yet it needed the library.
+        qputenv("CUPS_SERVER", m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit());
+        QVERIFY(service.printers().isEmpty());
+        QVERIFY(libraryMapped());
+        QVERIFY(CupsLibrary::shared());
+        QCOMPARE(CupsLibrary::sharedError(), QString());
+    }
+
+    void everyFunctionIsTheOneNamed()
+    {
+        const CupsLibrary *cups = CupsLibrary::shared();
+        QVERIFY(cups);
+        int count = 0;
+        CupsLibrary::forEachFunction(*cups, [&](const char *name, auto function) {
+            ++count;
+            Dl_info info = {};
+            QVERIFY2(dladdr(reinterpret_cast<void *>(function), &info) != 0, name);
+            QVERIFY2(info.dli_sname, name);
+            QCOMPARE(QByteArray(info.dli_sname), QByteArray(name));
+            QVERIFY2(QByteArray(info.dli_fname).contains("libcups.so.2"), info.dli_fname);
+        });
+        QCOMPARE(count, 35);
+    }
+
+    void unusableLibraryGivesNoTable_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("named"); // what the error names
+        QTest::newRow("no such file") << QByteArray("libgli-no-such-library.so.9")
+                                      << QStringLiteral("libgli-no-such-library.so.9");
+        // A library that exists but is not the print system's: the first
+        // function missing is named.
+        QTest::newRow("not the print system's")
+            << QByteArray("libm.so.6") << QStringLiteral("cupsCancelJob2");
+    }
+
+    void unusableLibraryGivesNoTable()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, named);
+        QString error;
+        const std::unique_ptr<CupsLibrary> table = CupsLibrary::open(file.constData(), &error);
+        QVERIFY(!table);
+        QVERIFY2(error.contains(named), qPrintable(error));
+    }
+
+    void anotherOpeningGivesTheSameFunctions()
+    {
+        QString error = QStringLiteral("stale");
+        const std::unique_ptr<CupsLibrary> table = CupsLibrary::open("libcups.so.2", &error);
+        QVERIFY(table);
+        QCOMPARE(error, QString());
+        QVERIFY(table->ippDelete == CupsLibrary::shared()->ippDelete);
+        QVERIFY(table->cupsLastErrorString == CupsLibrary::shared()->cupsLastErrorString);
+    }
+
+private:
+    QTemporaryDir m_dir{QStringLiteral("/tmp/gli-cupslibrary-XXXXXX")};
+};
+
+QTEST_GUILESS_MAIN(CupsLibraryTest)
+#include "tst_cupslibrary.moc"

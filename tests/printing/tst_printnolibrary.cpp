@@ -1,0 +1,54 @@
+// The print service when the print system's library cannot be used: here a
+// library by its name with none of its functions stands first on the search
+// path. Every call comes back as when no print system answers, and the
+// failures say why.
+#include "printing/CupsLibrary.h"
+#include "printing/PageArea.h"
+#include "printing/PrintService.h"
+
+#include <QTest>
+
+class NoLibraryTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theStandInIsTheLibraryFound()
+    {
+        QVERIFY(!CupsLibrary::shared());
+        QVERIFY2(CupsLibrary::sharedError().contains(QStringLiteral("lacks the function")),
+                 qPrintable(CupsLibrary::sharedError()));
+    }
+
+    void nothingIsListed()
+    {
+        const PrintService &service = PrintService::shared();
+        QVERIFY(!service.printSystemAnswers());
+        QVERIFY(service.printers().isEmpty());
+        QVERIFY(service.defaultPrinter().isEmpty());
+        QVERIFY(service.currentPrinter().isEmpty());
+    }
+
+    void namedPrinterFailsWithTheReason()
+    {
+        PrintService &service = PrintService::shared();
+        service.setCurrentPrinter(QStringLiteral("Aula 2"));
+
+        const PrintService::Result check = service.checkCurrentPrinter();
+        QVERIFY(!check.ok);
+        QCOMPARE(check.error, CupsLibrary::sharedError());
+
+        QCOMPARE(service.printableArea(), PageArea::fallback());
+
+        const PrintService::Result job
+            = service.submitPdf(QByteArray("%PDF-1.4\n%%EOF\n"), QStringLiteral("Scheda"));
+        QVERIFY(!job.ok);
+        QCOMPARE(job.jobId, 0);
+        QCOMPARE(job.error, CupsLibrary::sharedError());
+        // The choice stays: the print system may be mended before the next try.
+        QCOMPARE(service.currentPrinter(), QStringLiteral("Aula 2"));
+    }
+};
+
+QTEST_GUILESS_MAIN(NoLibraryTest)
+#include "tst_printnolibrary.moc"
