@@ -17,13 +17,14 @@ struct Loaded
 
 const Loaded &loaded()
 {
-    // Opened once, on first use, whatever thread asks first.
-    static const Loaded library = [] {
-        Loaded result;
-        result.table = CupsLibrary::open(systemLibrary, &result.error);
+    // Opened once, on first use, whatever thread asks first, and never
+    // closed: the library keeps state of its own until the process ends.
+    static const Loaded *const library = [] {
+        auto *result = new Loaded;
+        result->table = CupsLibrary::open(systemLibrary, &result->error);
         return result;
     }();
-    return library;
+    return *library;
 }
 
 } // namespace
