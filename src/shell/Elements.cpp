@@ -1,12 +1,16 @@
 #include "shell/Elements.h"
 
+#include <QBackingStore>
 #include <QLabel>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QtMath>
 #include <QStaticText>
 #include <QStyleOptionButton>
 #include <QTextOption>
+
+#include <functional>
 #include <qdrawutil.h>
 
 QFont ui::font(const QString &family, double points, bool bold)
@@ -119,6 +123,62 @@ QLabel *ui::label(QWidget *parent, const QString &name, const QString &text, con
     return l;
 }
 
+namespace {
+// What a widget painted in full, kept to serve the few pixels that a partial
+// repaint asks for (the curtains uncover the start screen in thin strips).
+void paintCached(QWidget *widget, QPainter &painter, const QRect &exposed, PaintCache &cache,
+                 const QString &key, const std::function<void(QPainter &)> &draw)
+{
+    const qreal ratio = widget->devicePixelRatioF();
+    if (cache.key != key || cache.pixmap.size() != widget->size() * ratio) {
+        cache.pixmap = QPixmap(widget->size() * ratio);
+        cache.pixmap.setDevicePixelRatio(ratio);
+        cache.pixmap.fill(Qt::transparent);
+        QPainter offscreen(&cache.pixmap);
+        draw(offscreen);
+        cache.key = key;
+    }
+    painter.drawPixmap(exposed, cache.pixmap, QRectF(QPointF(exposed.topLeft()) * ratio,
+                                                    QSizeF(exposed.size()) * ratio));
+}
+} // namespace
+
+ShrinkingPanel::ShrinkingPanel(QWidget *parent, const QString &name, const QColor &fill)
+    : QWidget(parent), m_fill(fill)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, fill);
+    setPalette(p);
+}
+
+void ShrinkingPanel::shrinkTo(const QRect &newGeometry)
+{
+    m_shrunk = newGeometry;
+    setGeometry(newGeometry);
+}
+
+void ShrinkingPanel::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    QRegion region = event->region();
+    const QRect now = geometry();
+    // Only the first paint after a shrink may rely on what is already there,
+    // and only on the window's own backing store, not in a render of the
+    // widget elsewhere (a screenshot); anything else paints in full.
+    QBackingStore *store = window()->backingStore();
+    const bool onWindow = store && painter.paintEngine()
+                          && painter.paintEngine()->paintDevice() == store->paintDevice();
+    if (onWindow && m_shrunk == now && m_painted.contains(now))
+        region -= QRegion(m_painted.translated(-now.topLeft()));
+    m_shrunk = QRect();
+    if (onWindow)
+        m_painted = now;
+    for (const QRect &r : region)
+        painter.fillRect(r, m_fill);
+}
+
 RoundedBox::RoundedBox(QWidget *parent, const QString &name, const QColor &fill,
                        const QColor &border, int borderWidth)
     : QWidget(parent), m_fill(fill), m_border(border), m_borderWidth(borderWidth)
@@ -149,11 +209,19 @@ void RoundedBox::paintEvent(QPaintEvent *event)
         }
         return;
     }
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(rect()).adjusted(half, half, -half, -half);
-    painter.setPen(m_borderWidth > 0 ? QPen(m_border, m_borderWidth) : QPen(Qt::NoPen));
-    painter.setBrush(m_fill.isValid() ? QBrush(m_fill) : QBrush(Qt::NoBrush));
-    painter.drawRoundedRect(box, radius, radius);
+    const auto draw = [&](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF box = QRectF(rect()).adjusted(half, half, -half, -half);
+        p.setPen(m_borderWidth > 0 ? QPen(m_border, m_borderWidth) : QPen(Qt::NoPen));
+        p.setBrush(m_fill.isValid() ? QBrush(m_fill) : QBrush(Qt::NoBrush));
+        p.drawRoundedRect(box, radius, radius);
+    };
+    if (exposed == rect()) {
+        m_cache = PaintCache();
+        draw(painter);
+    } else {
+        paintCached(this, painter, exposed, m_cache, QString(), draw);
+    }
 }
 
 PictureBox::PictureBox(QWidget *parent, const QString &name) : QWidget(parent)
@@ -195,9 +263,8 @@ void LineElement::paintEvent(QPaintEvent *)
 
 namespace {
 // A raised button face in the given colour, with a dotted focus frame.
-void paintButtonFace(QPushButton *button, const QColor &background)
+void drawButtonFace(QPushButton *button, const QColor &background, QPainter &painter)
 {
-    QPainter painter(button);
     const QRect r = button->rect();
     QPalette pal = button->palette();
     pal.setColor(QPalette::Button, background);
@@ -222,6 +289,24 @@ void paintButtonFace(QPushButton *button, const QColor &background)
         painter.drawRect(bounds);
     }
 }
+
+void paintButtonFace(QPushButton *button, const QColor &background, const QRect &exposed,
+                     PaintCache &cache)
+{
+    QPainter painter(button);
+    const auto draw = [&](QPainter &p) { drawButtonFace(button, background, p); };
+    if (exposed == button->rect()) {
+        cache = PaintCache();
+        draw(painter);
+        return;
+    }
+    const QString key = QStringLiteral("%1|%2|%3%4%5")
+                            .arg(button->text(), background.name())
+                            .arg(int(button->isEnabled()))
+                            .arg(int(button->hasFocus()))
+                            .arg(int(button->isDown()));
+    paintCached(button, painter, exposed, cache, key, draw);
+}
 } // namespace
 
 OptionButton::OptionButton(QWidget *parent, const QString &name, int index,
@@ -242,9 +327,9 @@ void OptionButton::setBackground(const QColor &colour)
     update();
 }
 
-void OptionButton::paintEvent(QPaintEvent *)
+void OptionButton::paintEvent(QPaintEvent *event)
 {
-    paintButtonFace(this, m_background);
+    paintButtonFace(this, m_background, event->rect(), m_cache);
 }
 
 ColouredButton::ColouredButton(QWidget *parent, const QString &name, const QString &caption,
@@ -256,7 +341,7 @@ ColouredButton::ColouredButton(QWidget *parent, const QString &name, const QStri
     setAutoDefault(false);
 }
 
-void ColouredButton::paintEvent(QPaintEvent *)
+void ColouredButton::paintEvent(QPaintEvent *event)
 {
-    paintButtonFace(this, m_background);
+    paintButtonFace(this, m_background, event->rect(), m_cache);
 }

@@ -10,6 +10,13 @@ class QLabel;
 
 // The building blocks the screens are made of: frames and panels, labels,
 // rounded boxes, pictures shown unscaled, lines and the option buttons.
+// A widget's last full drawing, reused for partial repaints.
+struct PaintCache
+{
+    QPixmap pixmap;
+    QString key;
+};
+
 namespace ui {
 
 QFont font(const QString &family, double points, bool bold);
@@ -27,6 +34,28 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 
 } // namespace ui
 
+// A panel of one colour that can shrink inside its own area without being
+// painted again: what it still covers already shows its colour. The start
+// screen's curtains move at every tick of their opening.
+class ShrinkingPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    ShrinkingPanel(QWidget *parent, const QString &name, const QColor &fill);
+
+    // Takes the new geometry; when it lies inside the one last painted, the
+    // next paint fills only what that did not cover.
+    void shrinkTo(const QRect &geometry);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_fill;
+    QRect m_painted;
+    QRect m_shrunk;
+};
+
 // A filled rounded rectangle with a border.
 class RoundedBox : public QWidget
 {
@@ -42,6 +71,7 @@ private:
     QColor m_fill;
     QColor m_border;
     int m_borderWidth;
+    PaintCache m_cache;
 };
 
 // A picture element: shows its picture at the picture's own size from the
@@ -102,6 +132,7 @@ protected:
 private:
     int m_index;
     QColor m_background;
+    PaintCache m_cache;
 };
 
 // A push button drawn in its own colour (the screens' command buttons).
@@ -117,4 +148,5 @@ protected:
 
 private:
     QColor m_background;
+    PaintCache m_cache;
 };

@@ -63,8 +63,8 @@ void FrmInizio::createElements(QWidget *client)
     auto *esci = new OptionButton(frame, QStringLiteral("Option1(1)"), 1, QStringLiteral("ESCI"),
                                   optionFont, pink);
 
-    m_picture2 = ui::panel(client, QStringLiteral("Picture2"), deepPink);
-    m_picture1 = ui::panel(client, QStringLiteral("Picture1"), deepPink);
+    m_picture2 = new ShrinkingPanel(client, QStringLiteral("Picture2"), deepPink);
+    m_picture1 = new ShrinkingPanel(client, QStringLiteral("Picture1"), deepPink);
     // The left curtain only shrinks from its right edge while opening: what
     // stays of it needs no repaint at every tick.
     m_picture1->setAttribute(Qt::WA_StaticContents);
@@ -137,8 +137,8 @@ void FrmInizio::showCurtains()
     const int height = clientSize().height();
     const int left = s.pixels(m_curtains.left());
     const int right = s.pixels(m_curtains.right());
-    m_picture1->setGeometry(0, 0, left, height);
-    m_picture2->setGeometry(clientSize().width() - right, 0, right, height);
+    m_picture1->shrinkTo(QRect(0, 0, left, height));
+    m_picture2->shrinkTo(QRect(clientSize().width() - right, 0, right, height));
 }
 
 void FrmInizio::formResize()

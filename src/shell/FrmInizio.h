@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class OptionList;
+class ShrinkingPanel;
 class QTimer;
 
 // The start screen: title, the option list "VAI" / "ESCI", the menu and the
@@ -42,7 +43,7 @@ private:
     OptionListRules m_optionRules{0, 2};
     Curtains m_curtains;
     QPointer<QTimer> m_timer;
-    QPointer<QWidget> m_picture1;
-    QPointer<QWidget> m_picture2;
+    QPointer<ShrinkingPanel> m_picture1;
+    QPointer<ShrinkingPanel> m_picture2;
     QPointer<OptionList> m_options;
 };
