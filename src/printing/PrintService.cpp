@@ -228,6 +228,15 @@ int createJob(Connection &connection, const QByteArray &name, const QByteArray &
     return id ? cups.ippGetInteger(id, 0) : 0;
 }
 
+// A request that asks only for the printers' names.
+ipp_t *printerNameRequest(const CupsLibrary &cups, ipp_op_t operation)
+{
+    ipp_t *request = cups.ippNewRequest(operation);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                      nullptr, "printer-name");
+    return request;
+}
+
 } // namespace
 
 PrintService &PrintService::shared()
@@ -241,11 +250,8 @@ bool PrintService::printSystemAnswers() const
     Connection connection;
     if (!connection)
         return false;
-    const CupsLibrary &cups = connection.cups();
-    ipp_t *request = cups.ippNewRequest(IPP_OP_CUPS_GET_DEFAULT);
-    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                      nullptr, "printer-name");
-    return connection.ask(request) != nullptr;
+    return connection.ask(printerNameRequest(connection.cups(), IPP_OP_CUPS_GET_DEFAULT))
+           != nullptr;
 }
 
 QStringList PrintService::printers() const
@@ -255,9 +261,7 @@ QStringList PrintService::printers() const
     if (!connection)
         return names;
     const CupsLibrary &cups = connection.cups();
-    ipp_t *request = cups.ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                      nullptr, "printer-name");
+    ipp_t *request = printerNameRequest(cups, IPP_OP_CUPS_GET_PRINTERS);
     cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
                       cups.cupsUser());
     const IppPtr response = connection.ask(request);
