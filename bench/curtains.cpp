@@ -6,7 +6,7 @@
 
 #include "Stats.h"
 
-#include "shell/FrmInizio.h"
+#include "start/StartScreen.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
     TickApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
 
-    FrmInizio &start = Screen::the<FrmInizio>();
+    StartScreen &start = Screen::the<StartScreen>();
     start.show();
     auto *timer = start.window()->findChild<QTimer *>(QStringLiteral("timerTendine"));
     if (!timer) {
@@ -113,7 +113,7 @@ int main(int argc, char *argv[])
 
     std::vector<double> intervals, handlers, works, stretch, tickCounts;
     for (int r = 0; r < runs; ++r) {
-        const auto ticks = app.runOnce([&start] { start.AvviaTendine(); });
+        const auto ticks = app.runOnce([&start] { start.startCurtains(); });
         if (ticks.size() < 2) {
             std::fprintf(stderr, "the curtains opened in %zu ticks\n", ticks.size());
             return 1;
@@ -141,6 +141,6 @@ int main(int argc, char *argv[])
     bench::printInfo("Curtains: tick handler alone (ms)", bench::summarize(handlers), 4);
     bench::printRow("Curtains: tick work, handler + repaint (ms)", work, "p95 < 0.2",
                     work.p95 < 0.2, 4);
-    start.ChiudiTutto();
+    start.closeAll();
     return 0;
 }

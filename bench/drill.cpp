@@ -7,8 +7,8 @@
 #include "QtBench.h"
 #include "Stats.h"
 
-#include "drill/frmOperativo3.h"
-#include "shell/FrmInizio.h"
+#include "drill/DrillScreen.h"
+#include "start/StartScreen.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -40,7 +40,7 @@ public:
     }
 };
 
-QWidget *option(frmOperativo3 &drill, int index)
+QWidget *option(DrillScreen &drill, int index)
 {
     return drill.element<QWidget>(QStringLiteral("Option1(%1)").arg(index));
 }
@@ -54,9 +54,9 @@ int main(int argc, char *argv[])
     // Sub-millisecond figures: many more samples than runs.
     const int samples = std::max(runs, 200);
 
-    Screen::the<FrmInizio>().show();
+    Screen::the<StartScreen>().show();
     bench::settle();
-    frmOperativo3 &drill = Screen::the<frmOperativo3>();
+    DrillScreen &drill = Screen::the<DrillScreen>();
     drill.show();
     bench::settle();
     QMainWindow *window = drill.window();
@@ -64,13 +64,13 @@ int main(int argc, char *argv[])
 
     // A new exercise, after every figure has been drawn once.
     for (int i = 0; i < 60; ++i) {
-        drill.NuovoEsercizio();
+        drill.nextExercise();
         bench::settle();
     }
     std::vector<double> newExercise;
     for (int i = 0; i < samples; ++i) {
         const bench::Clock::time_point start = bench::Clock::now();
-        drill.NuovoEsercizio();
+        drill.nextExercise();
         newExercise.push_back(bench::msSince(start));
         bench::settle();
     }
@@ -124,13 +124,13 @@ int main(int argc, char *argv[])
     const bench::Summary g = bench::summarize(newExercise);
     const bench::Summary l = bench::summarize(layout);
     const bench::Summary a = bench::summarize(answer);
-    bench::printRow("Drill: genera, a new exercise with both sets, pictures cached (ms)", g,
+    bench::printRow("Drill: a new exercise with both sets, pictures cached (ms)", g,
                     "< 0.5", g.median < 0.5, 4);
     bench::printRow("Drill: layout apply of one resize to 1920x1080 (ms)", l, "< 0.3",
                     l.median < 0.3, 4);
     bench::printRow("Drill: one answer, press on VERIFICA to verdict painted (ms)", a, "< 5",
                     a.median < 5.0, 3);
     drill.unload();
-    Screen::the<FrmInizio>().ChiudiTutto();
+    Screen::the<StartScreen>().closeAll();
     return 0;
 }

@@ -9,11 +9,11 @@
 #include "Stats.h"
 
 #include "printing/PrintService.h"
-#include "sets/FrmFigure.h"
-#include "shell/FrmInizio.h"
+#include "sets/FigureCatalogue.h"
+#include "start/StartScreen.h"
 #include "worksheets/PdfSheetDevice.h"
 #include "worksheets/SheetPrint.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,12 +31,12 @@ const QString testPrinter = QStringLiteral("gli-test-pdf");
 QByteArray renderPage(const Worksheet &sheet)
 {
     QByteArray pdf;
-    PdfSheetDevice device(QRectF(), QStringLiteral("GLI INSIEMI - scheda"),
+    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(), QStringLiteral("GLI INSIEMI - scheda"),
                           [&pdf](const QByteArray &bytes) {
                               pdf = bytes;
                               return true;
                           });
-    sheet::print(sheet, device, &FrmFigure::pictureSize, [](const QString &) {});
+    sheet::print(sheet, device, &FigureCatalogue::pictureSize, [](const QString &) {});
     return pdf;
 }
 
@@ -47,9 +47,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int runs = bench::runsFrom(argc, argv);
 
-    Screen::the<FrmInizio>().show();
+    Screen::the<StartScreen>().show();
     bench::settle();
-    frmStampaSchede3 &screen = Screen::the<frmStampaSchede3>();
+    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
     QStringList messages;
     screen.setMessageHandler([&messages](const QString &text) { messages << text; });
     screen.show();
@@ -97,13 +97,13 @@ int main(int argc, char *argv[])
         const QString path = QDir::temp().filePath(QStringLiteral("gli-bench-sheet.pdf"));
         for (int i = 0; i <= runs; ++i) {
             const bench::Clock::time_point start = bench::Clock::now();
-            PdfSheetDevice device(
+            PdfSheetDevice device(FigureCatalogue::shared(), 
                 QRectF(), QStringLiteral("GLI INSIEMI - scheda"), [&path](const QByteArray &pdf) {
                     QFile file(path);
                     return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
                 });
             const sheet::Outcome outcome = sheet::print(
-                screen.worksheet(), device, &FrmFigure::pictureSize, [](const QString &) {});
+                screen.worksheet(), device, &FigureCatalogue::pictureSize, [](const QString &) {});
             const double spent = bench::msSince(start);
             if (outcome.headerFailed || outcome.bodyFailed || outcome.endFailed) {
                 std::fprintf(stderr, "the sheet could not be written to %s\n", qPrintable(path));
@@ -122,6 +122,6 @@ int main(int argc, char *argv[])
                     t, "< 100", t.median < 100.0, 1);
     bench::printRow("Worksheet: PDF of the page, " + std::to_string(pictures) + " pictures (KB)",
                     kb, "< 100", kb.median < 100.0, 1);
-    Screen::the<FrmInizio>().ChiudiTutto();
+    Screen::the<StartScreen>().closeAll();
     return 0;
 }

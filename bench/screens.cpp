@@ -8,9 +8,9 @@
 #include "QtBench.h"
 #include "Stats.h"
 
-#include "drill/frmOperativo3.h"
-#include "shell/FrmInizio.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "drill/DrillScreen.h"
+#include "start/StartScreen.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -48,15 +48,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int runs = bench::runsFrom(argc, argv);
 
-    Screen::the<FrmInizio>().show();
+    Screen::the<StartScreen>().show();
     bench::settle();
 
     struct Row
     {
         Screen *screen;
         const char *name;
-    } rows[] = {{&Screen::the<frmOperativo3>(), "drill"},
-                {&Screen::the<frmStampaSchede3>(), "worksheet screen"}};
+    } rows[] = {{&Screen::the<DrillScreen>(), "drill"},
+                {&Screen::the<WorksheetScreen>(), "worksheet screen"}};
     for (const Row &row : rows) {
         double first = 0.0;
         std::vector<double> warm;
@@ -70,6 +70,6 @@ int main(int argc, char *argv[])
         bench::printRow(std::string("Opening the ") + row.name + ", load to first paint (ms)", s,
                         "< 30", s.median < 30.0, 2);
     }
-    Screen::the<FrmInizio>().ChiudiTutto();
+    Screen::the<StartScreen>().closeAll();
     return 0;
 }

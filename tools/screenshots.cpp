@@ -5,14 +5,14 @@
 // PNG. The printed sheet is drawn by the worksheet's own print routine into a
 // PDF and turned into a PNG by pdftoppm. Ends with a non-zero status, naming
 // the picture, when a screen does not reach the state its picture shows.
-#include "drill/frmOperativo3.h"
-#include "printing/frmStampante.h"
-#include "sets/FrmFigure.h"
-#include "shell/FrmInizio.h"
-#include "shell/frmAutore.h"
+#include "drill/DrillScreen.h"
+#include "printing/PrinterChooser.h"
+#include "sets/FigureCatalogue.h"
+#include "start/StartScreen.h"
+#include "start/AboutScreen.h"
 #include "worksheets/PdfSheetDevice.h"
 #include "worksheets/SheetPrint.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -144,7 +144,7 @@ bool Shooter::save(QWidget *window, const QString &name)
 
 bool Shooter::startScreen()
 {
-    FrmInizio &start = Screen::the<FrmInizio>();
+    StartScreen &start = Screen::the<StartScreen>();
     start.show();
     const bool open = waitFor([&] {
         return shown(start) && !start.isCurtainTimerEnabled() && start.curtains().isOpen();
@@ -156,8 +156,8 @@ bool Shooter::startScreen()
 
 bool Shooter::drill()
 {
-    FrmInizio &start = Screen::the<FrmInizio>();
-    frmOperativo3 &drill = Screen::the<frmOperativo3>();
+    StartScreen &start = Screen::the<StartScreen>();
+    DrillScreen &drill = Screen::the<DrillScreen>();
     auto *vai = find<QWidget>(start, QStringLiteral("Option1(0)"));
     if (!vai)
         return fail(QStringLiteral("esercizio-errato: no \"VAI\" on the start screen"));
@@ -191,8 +191,8 @@ bool Shooter::drill()
 
 bool Shooter::worksheet()
 {
-    FrmInizio &start = Screen::the<FrmInizio>();
-    frmStampaSchede3 &sheet = Screen::the<frmStampaSchede3>();
+    StartScreen &start = Screen::the<StartScreen>();
+    WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
     auto *menu = start.window()->findChild<QAction *>(QStringLiteral("mnuStampaSchede"));
     if (!menu)
         return fail(QStringLiteral("scheda: no \"Stampa schede\" menu item"));
@@ -274,23 +274,23 @@ bool Shooter::modal(Screen &target, const QString &name, QAction *open, const QS
 
 bool Shooter::printerChooser()
 {
-    frmStampaSchede3 &sheet = Screen::the<frmStampaSchede3>();
+    WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
     auto *menu = sheet.window()
                      ? sheet.window()->findChild<QAction *>(QStringLiteral("mnuStampante"))
                      : nullptr;
     if (!menu)
         return fail(QStringLiteral("stampante: no \"Seleziona stampante\" menu item"));
-    return modal(Screen::the<frmStampante>(), QStringLiteral("stampante"), menu,
+    return modal(Screen::the<PrinterChooser>(), QStringLiteral("stampante"), menu,
                  QStringLiteral("Command2"));
 }
 
 bool Shooter::about()
 {
-    FrmInizio &start = Screen::the<FrmInizio>();
+    StartScreen &start = Screen::the<StartScreen>();
     auto *menu = start.window()->findChild<QAction *>(QStringLiteral("mnuInfo"));
     if (!menu)
         return fail(QStringLiteral("autore: no \"About\" menu item"));
-    return modal(Screen::the<frmAutore>(), QStringLiteral("autore"), menu,
+    return modal(Screen::the<AboutScreen>(), QStringLiteral("autore"), menu,
                  QStringLiteral("Command1"));
 }
 
@@ -298,17 +298,17 @@ bool Shooter::about()
 // routine onto a whole A4 page, then rasterised.
 bool Shooter::printedSheet(const QTemporaryDir &work)
 {
-    const frmStampaSchede3 &screen = Screen::the<frmStampaSchede3>();
+    const WorksheetScreen &screen = Screen::the<WorksheetScreen>();
     const QString name = QStringLiteral("scheda-stampata");
     QByteArray pdf;
-    PdfSheetDevice device(QRectF(), QStringLiteral("GLI INSIEMI - scheda"),
+    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(), QStringLiteral("GLI INSIEMI - scheda"),
                           [&pdf](const QByteArray &document) {
                               pdf = document;
                               return true;
                           });
     QString problem;
     const sheet::Outcome outcome
-        = sheet::print(screen.worksheet(), device, &FrmFigure::pictureSize,
+        = sheet::print(screen.worksheet(), device, &FigureCatalogue::pictureSize,
                        [&problem](const QString &text) { problem = text; });
     if (outcome.headerFailed || outcome.bodyFailed || outcome.endFailed || pdf.isEmpty())
         return fail(name + QStringLiteral(": the sheet was not drawn ") + problem);
@@ -357,7 +357,7 @@ int main(int argc, char *argv[])
                     && shooter.printerChooser() && shooter.printedSheet(work) && shooter.about();
     if (!ok)
         QTextStream(stderr) << "gli-screenshots: " << shooter.failure() << '\n';
-    Screen::the<FrmInizio>().ChiudiTutto();
+    Screen::the<StartScreen>().closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return ok ? 0 : 1;
 }

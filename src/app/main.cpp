@@ -1,10 +1,10 @@
-#include "shell/FrmInizio.h"
+#include "start/StartScreen.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Screen::the<FrmInizio>().show();
+    Screen::the<StartScreen>().show();
     return app.exec();
 }

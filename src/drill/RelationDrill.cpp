@@ -27,7 +27,7 @@ void RelationDrill::newExercise()
     m_sign = Sign::None;
     m_right = false;
     m_phase = Phase::WaitingForSign;
-    genera();
+    drawExercise();
 }
 
 void RelationDrill::reseed()
@@ -37,7 +37,7 @@ void RelationDrill::reseed()
     m_random->mix(quint64(m_score.now()));
 }
 
-void RelationDrill::genera()
+void RelationDrill::drawExercise()
 {
     reseed();
     m_figure = m_random->draw(12, 1);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sets/ScoreTiming.h"
+#include "drill/ScoreTiming.h"
 
 #include <QList>
 #include <QString>
@@ -9,7 +9,7 @@ class RandomSource;
 
 // The rules of the relation drill, without any window: the exercise's draws,
 // the sign the child chose, the verdict and its correction, which of the six
-// choices can be used and where the focus goes. frmOperativo3 shows it.
+// choices can be used and where the focus goes. DrillScreen shows it.
 class RelationDrill
 {
 public:
@@ -69,7 +69,7 @@ public:
     static Sign signOf(int option);
 
 private:
-    void genera();
+    void drawExercise();
     void reseed();
 
     RandomSource *m_random;

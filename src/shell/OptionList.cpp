@@ -2,8 +2,19 @@
 
 #include "shell/Elements.h"
 #include "shell/OptionListRules.h"
+#include "shell/Palette.h"
 
 #include <QKeyEvent>
+
+QColor OptionList::focusColour()
+{
+    return colours::focusPink;
+}
+
+QColor OptionList::restColour()
+{
+    return colours::windowPink;
+}
 
 OptionList::OptionList(OptionListRules &rules, std::function<void(int)> choose, QObject *parent)
     : QObject(parent), m_rules(rules), m_choose(std::move(choose))

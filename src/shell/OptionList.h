@@ -15,8 +15,8 @@ class OptionList : public QObject
 {
     Q_OBJECT
 public:
-    static QColor focusColour() { return {255, 128, 255}; }
-    static QColor restColour() { return {255, 192, 255}; }
+    static QColor focusColour();
+    static QColor restColour();
 
     OptionList(OptionListRules &rules, std::function<void(int)> choose, QObject *parent);
 

@@ -93,9 +93,11 @@ private:
     Screen *m_screen;
 };
 
-Screen::Screen(const QString &caption, QSize designClientTwips, Opening opening)
+Screen::Screen(const QString &name, const QString &caption, QSize designClientTwips,
+               Opening opening)
     : m_caption(caption), m_designTwips(designClientTwips), m_opening(opening)
 {
+    setObjectName(name);
     allScreens().append(this);
 }
 
@@ -146,6 +148,7 @@ void Screen::load()
     m_shownOnce = false;
     m_elements = ElementTable();
     m_window = new ScreenWindow(this);
+    m_window->setObjectName(objectName());
     m_window->setWindowTitle(m_caption);
     Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                             | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
@@ -161,7 +164,7 @@ void Screen::load()
     m_window->resize(designWindowSize());
     if (m_fixedSize)
         m_window->setFixedSize(designWindowSize());
-    formLoad();
+    loaded();
     Q_EMIT loadedChanged(true);
 }
 
@@ -215,7 +218,7 @@ void Screen::windowClosing()
     if (m_closing)
         return;
     m_closing = true;
-    formUnload();
+    unloading();
     // The window is deleted once control returns to the event loop; from
     // here on the screen counts as not loaded.
     m_window.clear();
@@ -226,7 +229,7 @@ void Screen::windowClosing()
 void Screen::windowResized()
 {
     if (m_window && !m_closing)
-        formResize();
+        resized();
 }
 
 QSize Screen::designWindowSize() const
@@ -255,7 +258,7 @@ void Screen::windowShown()
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    formShown();
+    firstShown();
 }
 
 void Screen::captureLayout()

@@ -58,15 +58,18 @@ Q_SIGNALS:
     void loadedChanged(bool loaded);
 
 protected:
-    Screen(const QString &caption, QSize designClientTwips, Opening opening);
+    // name is the window's objectName: the design's name of the screen.
+    Screen(const QString &name, const QString &caption, QSize designClientTwips, Opening opening);
 
     // Builds the elements into the client area; runs on every loading.
     virtual void createElements(QWidget *client) = 0;
-    virtual void formLoad() {}
-    virtual void formResize() {}
-    virtual void formUnload() {}
+    // The load step, after the elements are built.
+    virtual void loaded() {}
+    virtual void resized() {}
+    // Runs while the window closes, before it is destroyed.
+    virtual void unloading() {}
     // Called after the window has been shown for the first time.
-    virtual void formShown() {}
+    virtual void firstShown() {}
 
     // Window commands: a screen without minimize and maximize buttons.
     void setMinMaxButtons(bool enabled) { m_minMax = enabled; }

@@ -1,6 +1,6 @@
 #include "worksheets/PdfSheetDevice.h"
 
-#include "sets/FrmFigure.h"
+#include "sets/FigureCatalogue.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -23,6 +23,9 @@ constexpr double twipsPerPrinterDot = 1440.0 / 600.0;
 
 struct PdfSheetDevice::State
 {
+    explicit State(FigureCatalogue &catalogue) : figures(catalogue) {}
+
+    FigureCatalogue &figures;
     QBuffer buffer;
     std::unique_ptr<QPdfWriter> writer;
     QPainter painter;
@@ -34,9 +37,9 @@ struct PdfSheetDevice::State
     bool ended = false;
 };
 
-PdfSheetDevice::PdfSheetDevice(const QRectF &printableArea, const QString &title,
-                               Delivery deliver)
-    : d(std::make_unique<State>())
+PdfSheetDevice::PdfSheetDevice(FigureCatalogue &figures, const QRectF &printableArea,
+                               const QString &title, Delivery deliver)
+    : d(std::make_unique<State>(figures))
 {
     d->deliver = std::move(deliver);
     d->buffer.open(QIODevice::WriteOnly);
@@ -119,15 +122,15 @@ bool PdfSheetDevice::drawLine(QPoint from, QPoint to, quint32 rgb)
 
 bool PdfSheetDevice::paintPicture(int catalogueIndex, QSize pixelSize, QPoint topLeft)
 {
-    if (!d->painter.isActive() || !FrmFigure::hasPicture(catalogueIndex))
+    if (!d->painter.isActive() || !FigureCatalogue::hasPicture(catalogueIndex))
         return false;
     // The blank picture is white on white paper: nothing to draw, and nothing
     // of a neighbouring figure gets covered.
-    if (catalogueIndex == FrmFigure::blank)
+    if (catalogueIndex == FigureCatalogue::blank)
         return true;
     const QRectF target(topLeft, QSizeF(pixelSize) * twipsPerPixel);
     d->painter.save();
-    Screen::the<FrmFigure>().paint(d->painter, catalogueIndex, target);
+    d->figures.paint(d->painter, catalogueIndex, target);
     d->painter.restore();
     return true;
 }

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+class FigureCatalogue;
+
 // The sheet drawn with QPainter into a one-page A4 portrait PDF whose device
 // unit is one twip, with the origin at the top-left of the printable area.
 // The whole sheet is scaled down evenly only where the printable area is
@@ -21,8 +23,9 @@ public:
     static constexpr int twipsPerPixel = 15;
 
     // printableArea in points (1/72 inch) from the page's top-left corner;
-    // an empty one stands for the whole page.
-    PdfSheetDevice(const QRectF &printableArea, const QString &title, Delivery deliver);
+    // an empty one stands for the whole page. The pictures come from figures.
+    PdfSheetDevice(FigureCatalogue &figures, const QRectF &printableArea, const QString &title,
+                   Delivery deliver);
     ~PdfSheetDevice() override;
 
     // The factor the sheet is drawn at: 1, or less on a small printable area.

@@ -1,8 +1,8 @@
 // A long run of random key and mouse events on the drill screen, checking
 // after every event what the child must always see.
-#include "drill/frmOperativo3.h"
+#include "drill/DrillScreen.h"
 #include "sets/RandomSource.h"
-#include "sets/ScoreTiming.h"
+#include "drill/ScoreTiming.h"
 #include "shell/Elements.h"
 
 #include <QApplication>
@@ -17,9 +17,9 @@ constexpr int eventCount = 4000;
 constexpr qint64 second = 1'000'000'000;
 qint64 fakeNow = 0;
 
-frmOperativo3 &screen()
+DrillScreen &screen()
 {
-    return Screen::the<frmOperativo3>();
+    return Screen::the<DrillScreen>();
 }
 
 OptionButton *option(int i)
@@ -35,7 +35,7 @@ QString text(const char *label)
 int shownPictures(const char *array)
 {
     int count = 0;
-    for (int k = 1; k <= frmOperativo3::slotCount; ++k)
+    for (int k = 1; k <= DrillScreen::slotCount; ++k)
         count += screen().element<QWidget>(QStringLiteral("%1(%2)").arg(QLatin1String(array))
                                                .arg(k))->isVisible();
     return count;

@@ -1,9 +1,9 @@
 // The drill screen driven like a child does, by mouse and keys.
-#include "drill/frmOperativo3.h"
-#include "sets/FrmFigure.h"
+#include "drill/DrillScreen.h"
+#include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
 #include "shell/Elements.h"
-#include "shell/FrmInizio.h"
+#include "start/StartScreen.h"
 #include "shell/OptionList.h"
 
 #include <QAccessible>
@@ -18,9 +18,9 @@ using Phase = RelationDrill::Phase;
 namespace {
 RandomSource seeded(31337);
 
-frmOperativo3 &screen()
+DrillScreen &screen()
 {
-    return Screen::the<frmOperativo3>();
+    return Screen::the<DrillScreen>();
 }
 
 const RelationDrill &rules()
@@ -82,7 +82,7 @@ void click(int i, Qt::MouseButton button = Qt::LeftButton)
 int shownPictures(const QString &array)
 {
     int count = 0;
-    for (int k = 1; k <= frmOperativo3::slotCount; ++k)
+    for (int k = 1; k <= DrillScreen::slotCount; ++k)
         count += screen().element<QWidget>(QStringLiteral("%1(%2)").arg(array).arg(k))->isVisible();
     return count;
 }
@@ -165,7 +165,7 @@ void TestDrillScreen::firstOpening()
             auto *p = screen().element<PictureBox>(QStringLiteral("%1(%2)").arg(array).arg(s));
             QCOMPARE(p->picture().cacheKey(), figureKey);
             QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(p);
-            QCOMPARE(spoken->text(QAccessible::Name), FrmFigure::pictureName(rules().figure()));
+            QCOMPARE(spoken->text(QAccessible::Name), FigureCatalogue::pictureName(rules().figure()));
             QCOMPARE(spoken->role(), QAccessible::Graphic);
         }
     };
@@ -300,7 +300,7 @@ void TestDrillScreen::closingAndReopening()
 
     // The close button, with a sign chosen: closes the drill only, and the
     // unjudged exercise counts neither way.
-    FrmInizio &start = Screen::the<FrmInizio>();
+    StartScreen &start = Screen::the<StartScreen>();
     start.show();
     screen().show();
     click(4);
@@ -310,10 +310,10 @@ void TestDrillScreen::closingAndReopening()
     QVERIFY(!screen().isLoaded());
     QVERIFY(start.isLoaded());
     QTest::qWait(0);
-    start.EseguiScelta(0); // "VAI"
+    start.choose(0); // "VAI"
     QCOMPARE(text("LblOperazione"), QString::number(number + 3));
     QCOMPARE(rules().score().right() + rules().score().wrong(), answered);
-    start.ChiudiTutto();
+    start.closeAll();
 }
 
 QTEST_MAIN(TestDrillScreen)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/frmStampante.h"
+#include "printing/PrinterChooser.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -10,9 +10,9 @@
 // Drives the printer chooser as the teacher does.
 namespace chooserdriver {
 
-inline frmStampante &chooser()
+inline PrinterChooser &chooser()
 {
-    return Screen::the<frmStampante>();
+    return Screen::the<PrinterChooser>();
 }
 
 inline QComboBox *combo()

@@ -3,8 +3,8 @@
 // closing through the frame, modality.
 #include "ChooserDriver.h"
 #include "printing/PrintService.h"
-#include "printing/frmStampante.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "printing/PrinterChooser.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,7 +35,7 @@ private Q_SLOTS:
     void cleanup()
     {
         chooser().unload();
-        Screen::the<frmStampaSchede3>().unload();
+        Screen::the<WorksheetScreen>().unload();
         QTest::qWait(1);
     }
 
@@ -160,7 +160,7 @@ private Q_SLOTS:
 
     void modalOverTheWorksheetScreen()
     {
-        Screen &sheet = Screen::the<frmStampaSchede3>();
+        Screen &sheet = Screen::the<WorksheetScreen>();
         sheet.show();
         QVERIFY(QTest::qWaitForWindowExposed(sheet.window()));
         chooser().showModal();

@@ -3,7 +3,7 @@
 // with an empty list or a failure, and never takes the program down.
 #include "printing/PrintService.h"
 #include "printing/PageArea.h"
-#include "printing/frmStampante.h"
+#include "printing/PrinterChooser.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -180,7 +180,7 @@ private Q_SLOTS:
     {
         cupsSetServer(m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
         PrintService::shared().setCurrentPrinter(QString());
-        frmStampante &chooser = Screen::the<frmStampante>();
+        PrinterChooser &chooser = Screen::the<PrinterChooser>();
         chooser.showModal();
         QVERIFY(chooser.isLoaded());
         auto *combo = chooser.element<QComboBox>(QStringLiteral("Combo1"));

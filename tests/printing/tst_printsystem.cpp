@@ -4,7 +4,7 @@
 #include "ChooserDriver.h"
 #include "printing/PageArea.h"
 #include "printing/PrintService.h"
-#include "printing/frmStampante.h"
+#include "printing/PrinterChooser.h"
 
 #include <QBuffer>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #include "Watchers.h"
 
-#include "drill/frmOperativo3.h"
-#include "printing/frmStampante.h"
-#include "sets/FrmFigure.h"
+#include "drill/DrillScreen.h"
+#include "printing/PrinterChooser.h"
+#include "sets/FigureCatalogue.h"
 #include "shell/Elements.h"
-#include "shell/FrmInizio.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "start/StartScreen.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -80,7 +80,7 @@ QString checkSet(const Screen &screen, const QString &array, int size, const QLi
     const QSet<int> distinct(slots.cbegin(), slots.cend());
     if (slots.size() != size || distinct.size() != size)
         return QStringLiteral("%1: %2 elements on %3 slots").arg(array).arg(size).arg(slots.size());
-    for (int slot = 1; slot <= frmOperativo3::slotCount; ++slot) {
+    for (int slot = 1; slot <= DrillScreen::slotCount; ++slot) {
         auto *image = screen.element<PictureBox>(QStringLiteral("%1(%2)").arg(array).arg(slot));
         if (!image)
             return QStringLiteral("%1(%2) is missing").arg(array).arg(slot);
@@ -101,7 +101,7 @@ QString checkSet(const Screen &screen, const QString &array, int size, const QLi
 
 void DrillWatch::take()
 {
-    const ScoreTiming &score = Screen::the<frmOperativo3>().drill().score();
+    const ScoreTiming &score = Screen::the<DrillScreen>().drill().score();
     m_exercise = score.exercise();
     m_right = score.right();
     m_wrong = score.wrong();
@@ -109,7 +109,7 @@ void DrillWatch::take()
 
 QString DrillWatch::checkStep() const
 {
-    frmOperativo3 &screen = Screen::the<frmOperativo3>();
+    DrillScreen &screen = Screen::the<DrillScreen>();
     const RelationDrill &drill = screen.drill();
     const ScoreTiming &score = drill.score();
     const qint64 exercises = score.exercise() - m_exercise;
@@ -144,7 +144,7 @@ QString DrillWatch::checkStep() const
 
 QString DrillWatch::checkView()
 {
-    frmOperativo3 &screen = Screen::the<frmOperativo3>();
+    DrillScreen &screen = Screen::the<DrillScreen>();
     if (!screen.isLoaded())
         return {};
     const RelationDrill &drill = screen.drill();
@@ -223,7 +223,7 @@ QString DrillWatch::checkView()
             .arg(wrongs)
             .arg(score.wrong());
 
-    if (drill.figure() < FrmFigure::firstFigure || drill.figure() > FrmFigure::lastFigure)
+    if (drill.figure() < FigureCatalogue::firstFigure || drill.figure() > FigureCatalogue::lastFigure)
         return QStringLiteral("figure %1").arg(drill.figure());
     const QString left =
         checkSet(screen, QStringLiteral("Image2"), drill.leftSize(), drill.leftSlots());
@@ -247,7 +247,7 @@ void WorksheetWatch::follow(QWidget *window)
 
 void WorksheetWatch::take()
 {
-    frmStampaSchede3 &screen = Screen::the<frmStampaSchede3>();
+    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
     m_window = screen.isLoaded() ? screen.window() : nullptr;
     if (m_window && m_followed != m_window)
         follow(m_window);
@@ -264,7 +264,7 @@ void WorksheetWatch::take()
 
 QString WorksheetWatch::checkStep() const
 {
-    frmStampaSchede3 &screen = Screen::the<frmStampaSchede3>();
+    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
     if (!screen.isLoaded())
         return {};
     const Worksheet &sheet = screen.worksheet();
@@ -294,7 +294,7 @@ QString WorksheetWatch::checkStep() const
 
 QString WorksheetWatch::checkView()
 {
-    frmStampaSchede3 &screen = Screen::the<frmStampaSchede3>();
+    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
     if (!screen.isLoaded())
         return {};
     const Worksheet &sheet = screen.worksheet();
@@ -328,7 +328,7 @@ QString WorksheetWatch::checkView()
                 if (picture == Worksheet::noPicture)
                     return QStringLiteral("%1 of a composed exercise holds no picture").arg(name);
                 if (box->picture().size()
-                    != Screen::the<FrmFigure>().picture(picture, ratio).size())
+                    != FigureCatalogue::shared().picture(picture, ratio).size())
                     return QStringLiteral("%1 shows a picture of the wrong size").arg(name);
                 if (picture == Worksheet::blankPicture) {
                     if (!isLeft)
@@ -352,7 +352,7 @@ QString WorksheetWatch::checkView()
         }
         if (!sheet.isComposed(e))
             continue;
-        if (figure < FrmFigure::firstFigure || figure > FrmFigure::lastFigure)
+        if (figure < FigureCatalogue::firstFigure || figure > FigureCatalogue::lastFigure)
             return QStringLiteral("exercise %1 has figure %2").arg(e).arg(figure);
         if (left < 1 || left > Worksheet::maxSetSize || right < 1 || right > Worksheet::maxSetSize
             || left == right)
@@ -376,7 +376,7 @@ QString WorksheetWatch::checkView()
 
 QString smallScreens::checkStart()
 {
-    FrmInizio &start = Screen::the<FrmInizio>();
+    StartScreen &start = Screen::the<StartScreen>();
     if (!start.isLoaded() || start.window()->isMinimized())
         return {};
     if (!start.isCurtainTimerEnabled() && !start.curtains().isOpen())
@@ -386,7 +386,7 @@ QString smallScreens::checkStart()
 
 QString smallScreens::checkChooser(const QStringList &printers)
 {
-    frmStampante &chooser = Screen::the<frmStampante>();
+    PrinterChooser &chooser = Screen::the<PrinterChooser>();
     if (!chooser.isLoaded())
         return {};
     for (const char *name : {"Label1", "Label2"}) {

@@ -7,13 +7,13 @@
 #include "Census.h"
 #include "InputDriver.h"
 
-#include "drill/frmOperativo3.h"
+#include "drill/DrillScreen.h"
 #include "printing/PrintService.h"
-#include "printing/frmStampante.h"
-#include "sets/FrmFigure.h"
-#include "shell/FrmInizio.h"
-#include "shell/frmAutore.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "printing/PrinterChooser.h"
+#include "sets/FigureCatalogue.h"
+#include "start/StartScreen.h"
+#include "start/AboutScreen.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -61,9 +61,9 @@ void clickMenu(Screen &screen, int item)
     input::settle();
 }
 
-FrmInizio &start()
+StartScreen &start()
 {
-    FrmInizio &screen = Screen::the<FrmInizio>();
+    StartScreen &screen = Screen::the<StartScreen>();
     if (!screen.isLoaded()) {
         screen.show();
         input::settle();
@@ -72,9 +72,9 @@ FrmInizio &start()
 }
 
 // Until the curtains have opened, a click on the start screen lands on them.
-FrmInizio &uncoveredStart()
+StartScreen &uncoveredStart()
 {
-    FrmInizio &screen = start();
+    StartScreen &screen = start();
     if (!QTest::qWaitFor([&screen] { return !screen.isCurtainTimerEnabled(); }, 10000))
         QTest::qFail("the curtains never opened", __FILE__, __LINE__);
     return screen;
@@ -125,16 +125,16 @@ void tst_OpenClose::initTestCase()
 {
     input::quietPlatformNotices();
     QApplication::setQuitOnLastWindowClosed(false);
-    Screen::the<frmStampante>().setPrinterSource([] {
+    Screen::the<PrinterChooser>().setPrinterSource([] {
         return QStringList{QStringLiteral("gli-cycle-a"), QStringLiteral("gli-cycle-b")};
     });
     PrintService::shared().setCurrentPrinter(QStringLiteral("gli-cycle-a"));
     // Every screen object exists from here on, so that each round can be
     // watched from its first opening.
-    Screen::the<frmOperativo3>();
-    Screen::the<frmStampaSchede3>();
-    Screen::the<frmAutore>();
-    Screen::the<FrmFigure>();
+    Screen::the<DrillScreen>();
+    Screen::the<WorksheetScreen>();
+    Screen::the<AboutScreen>();
+    FigureCatalogue::shared();
     start();
 }
 
@@ -145,12 +145,12 @@ void tst_OpenClose::cycles_data()
     QTest::newRow("start screen, closed by its close box") << Cycle([] {
         input::closeBox(start().window());
         input::settle();
-        QVERIFY(!Screen::the<FrmInizio>().isLoaded());
+        QVERIFY(!Screen::the<StartScreen>().isLoaded());
         start();
     });
     QTest::newRow("drill, one answer, ESCI") << Cycle([] {
         clickElement(uncoveredStart(), "Option1(0)"); // VAI
-        frmOperativo3 &drill = Screen::the<frmOperativo3>();
+        DrillScreen &drill = Screen::the<DrillScreen>();
         QVERIFY(drill.isLoaded());
         clickElement(drill, "Option1(0)"); // <
         clickElement(drill, "Option1(3)"); // VERIFICA
@@ -159,7 +159,7 @@ void tst_OpenClose::cycles_data()
     });
     QTest::newRow("drill, closed by its close box") << Cycle([] {
         clickElement(uncoveredStart(), "Option1(0)", Qt::RightButton);
-        frmOperativo3 &drill = Screen::the<frmOperativo3>();
+        DrillScreen &drill = Screen::the<DrillScreen>();
         QVERIFY(drill.isLoaded());
         input::closeBox(drill.window());
         input::settle();
@@ -167,7 +167,7 @@ void tst_OpenClose::cycles_data()
     });
     QTest::newRow("worksheet, every exercise, ESCI") << Cycle([] {
         clickMenu(start(), 0); // Stampa schede
-        frmStampaSchede3 &sheet = Screen::the<frmStampaSchede3>();
+        WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
         QVERIFY(sheet.isLoaded());
         clickElement(sheet, "cmdInsieme2");
         clickElement(sheet, "Command2"); // second part
@@ -178,10 +178,10 @@ void tst_OpenClose::cycles_data()
     });
     QTest::newRow("printer chooser, hidden and closed") << Cycle([] {
         clickMenu(start(), 0);
-        frmStampaSchede3 &sheet = Screen::the<frmStampaSchede3>();
+        WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
         QVERIFY(sheet.isLoaded());
         clickMenu(sheet, 0); // Seleziona stampante
-        frmStampante &chooser = Screen::the<frmStampante>();
+        PrinterChooser &chooser = Screen::the<PrinterChooser>();
         QVERIFY(chooser.isLoaded());
         clickElement(chooser, "Command2"); // C H I U D I hides it
         QVERIFY(chooser.isLoaded());
@@ -195,7 +195,7 @@ void tst_OpenClose::cycles_data()
     });
     QTest::newRow("about screen") << Cycle([] {
         clickMenu(start(), 1); // About
-        frmAutore &about = Screen::the<frmAutore>();
+        AboutScreen &about = Screen::the<AboutScreen>();
         QVERIFY(about.isLoaded());
         clickElement(about, "Command1");
         QVERIFY(!about.isLoaded());

@@ -11,13 +11,13 @@
 #include "InputDriver.h"
 #include "Watchers.h"
 
-#include "drill/frmOperativo3.h"
+#include "drill/DrillScreen.h"
 #include "printing/PrintService.h"
-#include "printing/frmStampante.h"
+#include "printing/PrinterChooser.h"
 #include "sets/RandomSource.h"
-#include "shell/FrmInizio.h"
-#include "shell/frmAutore.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "start/StartScreen.h"
+#include "start/AboutScreen.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -195,7 +195,7 @@ void tst_RandomRun::initTestCase()
     // sees the same sets. (The worksheet's draws stay free: nothing that the
     // input chooses depends on them.)
     m_drillRandom.seed(m_seed);
-    frmOperativo3 &drill = Screen::the<frmOperativo3>();
+    DrillScreen &drill = Screen::the<DrillScreen>();
     drill.drill().setRandomSource(m_drillRandom);
     drill.drill().setClock([reading = qint64(0)]() mutable {
         reading += 370'000'000; // 0.37 s
@@ -208,13 +208,13 @@ void tst_RandomRun::initTestCase()
     // Prints go nowhere and report their failure instead of blocking on a
     // message box; the chooser lists names that no print system holds.
     PrintService::shared().setCurrentPrinter(chooserPrinters.first());
-    Screen::the<frmStampante>().setPrinterSource([] { return chooserPrinters; });
-    Screen::the<frmStampaSchede3>().setMessageHandler(
+    Screen::the<PrinterChooser>().setPrinterSource([] { return chooserPrinters; });
+    Screen::the<WorksheetScreen>().setMessageHandler(
         [this](const QString &text) { m_messages << text; });
     // Every screen object from the start, so that each opening is counted.
-    const QList<Screen *> screens = {&Screen::the<FrmInizio>(), &Screen::the<frmOperativo3>(),
-                                     &Screen::the<frmStampaSchede3>(), &Screen::the<frmStampante>(),
-                                     &Screen::the<frmAutore>()};
+    const QList<Screen *> screens = {&Screen::the<StartScreen>(), &Screen::the<DrillScreen>(),
+                                     &Screen::the<WorksheetScreen>(), &Screen::the<PrinterChooser>(),
+                                     &Screen::the<AboutScreen>()};
     for (Screen *screen : screens) {
         const QString name = QString::fromLatin1(screen->metaObject()->className());
         m_openings[name] = 0;
@@ -225,7 +225,7 @@ void tst_RandomRun::initTestCase()
     }
     m_escape.setInterval(40);
     connect(&m_escape, &QTimer::timeout, this, &tst_RandomRun::leaveNestedLoop);
-    Screen::the<FrmInizio>().show();
+    Screen::the<StartScreen>().show();
     input::settle();
 }
 
@@ -247,9 +247,9 @@ void tst_RandomRun::leaveNestedLoop()
 
 void tst_RandomRun::cleanupTestCase()
 {
-    Screen::the<frmOperativo3>().drill().setRandomSource(RandomSource::shared());
-    Screen::the<frmOperativo3>().drill().setClock(ScoreTiming::steadyClock());
-    Screen::the<FrmInizio>().ChiudiTutto();
+    Screen::the<DrillScreen>().drill().setRandomSource(RandomSource::shared());
+    Screen::the<DrillScreen>().drill().setClock(ScoreTiming::steadyClock());
+    Screen::the<StartScreen>().closeAll();
     input::settle();
     QCOMPARE(census::check(), QString());
     for (const Screen *screen : Screen::screens())
@@ -509,7 +509,7 @@ QString tst_RandomRun::close()
 {
     QWidget *window = pickWindow(true);
     // Closing the start screen ends everything: less often than the others.
-    if (!window || (window == Screen::the<FrmInizio>().window() && chance(70)))
+    if (!window || (window == Screen::the<StartScreen>().window() && chance(70)))
         return wait();
     const QString title = window->windowTitle().trimmed();
     input::closeBox(window);
@@ -518,14 +518,14 @@ QString tst_RandomRun::close()
 
 QString tst_RandomRun::open()
 {
-    FrmInizio &start = Screen::the<FrmInizio>();
+    StartScreen &start = Screen::the<StartScreen>();
     QMainWindow *startWindow = start.window();
     // VAI, "Stampa schede", "About", "Seleziona stampante"; the modal about
     // screen least often, as it holds up everything else.
     const int roll = below(100);
     const int pick = roll < 50 ? 0 : roll < 75 ? 1 : roll < 85 ? 2 : 3;
     if (pick == 3) {
-        frmStampaSchede3 &sheet = Screen::the<frmStampaSchede3>();
+        WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
         if (sheet.isLoaded() && sheet.window()->isVisible()) {
             QMenuBar *bar = sheet.window()->menuBar();
             const QList<QAction *> items = bar->actions();
@@ -568,8 +568,8 @@ QString tst_RandomRun::activate()
 // be covered or blocked by another.
 QString tst_RandomRun::choose()
 {
-    frmOperativo3 &drill = Screen::the<frmOperativo3>();
-    frmStampaSchede3 &sheet = Screen::the<frmStampaSchede3>();
+    DrillScreen &drill = Screen::the<DrillScreen>();
+    WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
     const bool drillShown =
         drill.isLoaded() && drill.window()->isVisible() && !drill.window()->isMinimized();
     const bool sheetShown =
@@ -633,7 +633,7 @@ void tst_RandomRun::randomInput()
     std::array<int, std::size(actions)> done{};
     int event = 0;
     for (; event < events && clock.elapsed() < budget; ++event) {
-        FrmInizio &start = Screen::the<FrmInizio>();
+        StartScreen &start = Screen::the<StartScreen>();
         if (!start.isLoaded()) {
             start.show();
             input::settle();
@@ -641,7 +641,7 @@ void tst_RandomRun::randomInput()
         }
         m_drill.take();
         m_worksheet.take();
-        const ScoreTiming &score = Screen::the<frmOperativo3>().drill().score();
+        const ScoreTiming &score = Screen::the<DrillScreen>().drill().score();
         const qint64 judged = score.right() + score.wrong();
         const Action action = pickAction();
         if (QApplication::activeModalWidget())

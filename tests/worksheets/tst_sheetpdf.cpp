@@ -4,7 +4,7 @@
 #include "PaperCells.h"
 #include "PdfTools.h"
 
-#include "sets/FrmFigure.h"
+#include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
 #include "worksheets/PdfSheetDevice.h"
 #include "worksheets/SheetPrint.h"
@@ -29,9 +29,9 @@ struct Printed
 Printed print(const Worksheet &w, const QRectF &area, const PdfSheetDevice::Delivery &deliver)
 {
     Printed p;
-    PdfSheetDevice device(area, QStringLiteral("prova"), deliver);
+    PdfSheetDevice device(FigureCatalogue::shared(), area, QStringLiteral("prova"), deliver);
     p.scale = device.sheetScale();
-    p.outcome = sheet::print(w, device, &FrmFigure::pictureSize,
+    p.outcome = sheet::print(w, device, &FigureCatalogue::pictureSize,
                              [&](const QString &m) { p.messages.append(m); });
     return p;
 }
@@ -101,7 +101,7 @@ void TestSheetPdf::onePageWithTheHeaderAndInkWhereTheFiguresAre()
                 const int picture = w.place(side, Worksheet::placeIndex(e, slot)).picture;
                 // A blank place is wider than its column: look only where no
                 // neighbour reaches.
-                const QSize size = (picture > 0 ? FrmFigure::pictureSize(picture) : QSize(51, 60)) * 15;
+                const QSize size = (picture > 0 ? FigureCatalogue::pictureSize(picture) : QSize(51, 60)) * 15;
                 const QRect cell = onPage(QRectF(paperCell(e, side == Side::Left, slot), QSizeF(size)))
                                        .adjusted(3, 3, -3, -3);
                 const int found = pdftools::ink(page, cell);
@@ -154,12 +154,12 @@ void TestSheetPdf::refusedDocumentIsReportedOnce()
     Worksheet w(m_random);
     w.compose(2);
     QList<QByteArray> sent;
-    PdfSheetDevice device(wholePage, QStringLiteral("rifiutato"), [&](const QByteArray &pdf) {
+    PdfSheetDevice device(FigureCatalogue::shared(), wholePage, QStringLiteral("rifiutato"), [&](const QByteArray &pdf) {
         sent.append(pdf);
         return false;
     });
     QStringList messages;
-    const sheet::Outcome o = sheet::print(w, device, &FrmFigure::pictureSize,
+    const sheet::Outcome o = sheet::print(w, device, &FigureCatalogue::pictureSize,
                                           [&](const QString &m) { messages.append(m); });
     QVERIFY(o.endFailed && !o.headerFailed && !o.bodyFailed);
     QCOMPARE(messages, QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});

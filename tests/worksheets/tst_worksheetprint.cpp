@@ -7,7 +7,7 @@
 
 #include "printing/PrintService.h"
 #include "worksheets/SheetPrint.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -24,9 +24,9 @@ const QString pdfQueue = QStringLiteral("gli-test-pdf");
 const QString otherQueue = QStringLiteral("gli-test-other");
 const QString outputRoot = QStringLiteral("/tmp/gli-print-test/");
 
-frmStampaSchede3 &screen()
+WorksheetScreen &screen()
 {
-    return Screen::the<frmStampaSchede3>();
+    return Screen::the<WorksheetScreen>();
 }
 
 void click(const char *name)

@@ -1,10 +1,10 @@
 // The worksheet preview screen driven by clicks: opening with exercise 1, the
 // exercises composed on their own places, the two parts and the toggle,
 // closing, scaling, and the printer chooser from the menu.
-#include "printing/frmStampante.h"
-#include "sets/FrmFigure.h"
+#include "printing/PrinterChooser.h"
+#include "sets/FigureCatalogue.h"
 #include "shell/Elements.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QAction>
 #include <QLabel>
@@ -14,9 +14,9 @@
 namespace {
 using Side = Worksheet::Side;
 
-frmStampaSchede3 &screen()
+WorksheetScreen &screen()
 {
-    return Screen::the<frmStampaSchede3>();
+    return Screen::the<WorksheetScreen>();
 }
 
 QWidget *find(const QString &name)
@@ -83,7 +83,7 @@ void TestWorksheetScreen::init()
 
 void TestWorksheetScreen::cleanup()
 {
-    Screen::the<frmStampante>().unload();
+    Screen::the<PrinterChooser>().unload();
     screen().unload();
 }
 
@@ -125,8 +125,8 @@ void TestWorksheetScreen::placesShowTheWorksheetMirroredAsOnPaper()
                 PictureBox *box = place(side, i);
                 const int picture = screen().worksheet().place(side, i).picture;
                 QCOMPARE(box->parentWidget(), side == Side::Left ? leftSet : rightSet);
-                QCOMPARE(box->picture().deviceIndependentSize().toSize(), FrmFigure::pictureSize(picture));
-                QCOMPARE(box->accessibleName(), FrmFigure::pictureName(picture));
+                QCOMPARE(box->picture().deviceIndependentSize().toSize(), FigureCatalogue::pictureSize(picture));
+                QCOMPARE(box->accessibleName(), FigureCatalogue::pictureName(picture));
             }
         }
         // Slots run along the rows, five to a row.
@@ -210,7 +210,7 @@ void TestWorksheetScreen::elementsFollowTheWindow()
 
 void TestWorksheetScreen::menuOpensThePrinterChooserModally()
 {
-    auto &chooser = Screen::the<frmStampante>();
+    auto &chooser = Screen::the<PrinterChooser>();
     chooser.setPrinterSource([] { return QStringList{QStringLiteral("aula")}; });
     screen().element<QAction>("mnuStampante")->trigger();
     QVERIFY(chooser.isLoaded() && chooser.window()->isVisible());

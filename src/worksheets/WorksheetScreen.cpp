@@ -1,10 +1,11 @@
-#include "worksheets/frmStampaSchede3.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include "printing/PrintService.h"
-#include "printing/frmStampante.h"
-#include "sets/FrmFigure.h"
+#include "printing/PrinterChooser.h"
+#include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
 #include "shell/Elements.h"
+#include "shell/Palette.h"
 #include "worksheets/PdfSheetDevice.h"
 #include "worksheets/SheetPrint.h"
 
@@ -15,9 +16,6 @@
 #include <QMessageBox>
 
 namespace {
-const QColor pink(255, 192, 255);
-const QColor deepPink(255, 128, 255);
-const QColor white(255, 255, 255);
 
 const QString secondPartCaption = QStringLiteral("Visualizza la seconda parte");
 const QString firstPartCaption = QStringLiteral("Visualiza la prima parte");
@@ -60,8 +58,8 @@ QWidget *setFrame(QWidget *parent, const QString &name)
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     frame->setLineWidth(1);
     QPalette p = frame->palette();
-    p.setColor(QPalette::Window, white);
-    p.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    p.setColor(QPalette::Window, colours::white);
+    p.setColor(QPalette::WindowText, colours::grey);
     frame->setPalette(p);
     frame->setAutoFillBackground(true);
     return frame;
@@ -75,30 +73,30 @@ QString setName(Worksheet::Side side, int exercise)
 }
 } // namespace
 
-frmStampaSchede3::frmStampaSchede3()
-    : Screen(QStringLiteral("VISUALIZZAZIONE SCHEDA         "), QSize(11910, 8280),
-             Opening::Maximized),
-      m_sheet(RandomSource::shared())
+WorksheetScreen::WorksheetScreen()
+    : Screen(QStringLiteral("frmStampaSchede3"), QStringLiteral("VISUALIZZAZIONE SCHEDA         "),
+             QSize(11910, 8280), Opening::Maximized),
+      m_figures(FigureCatalogue::shared()), m_sheet(RandomSource::shared())
 {
     setMinMaxButtons(false);
 }
 
-void frmStampaSchede3::setMessageHandler(MessageHandler handler)
+void WorksheetScreen::setMessageHandler(MessageHandler handler)
 {
     m_messageHandler = std::move(handler);
 }
 
-void frmStampaSchede3::createElements(QWidget *client)
+void WorksheetScreen::createElements(QWidget *client)
 {
-    ui::fill(client, pink);
+    ui::fill(client, colours::windowPink);
 
     ElementTable &e = elements();
-    const QFont buttonFont = ui::font(QStringLiteral("Arial"), 9.75, true);
+    const QFont buttonFont = fonts::arial(9.75);
 
     // Made from the bottom of the stack up; each is registered with its
     // design box as it is made.
     auto makePart = [&](const char *name, const QRect &twips, const auto &frames) {
-        QWidget *part = ui::panel(client, QString::fromLatin1(name), pink);
+        QWidget *part = ui::panel(client, QString::fromLatin1(name), colours::windowPink);
         e.add(part, twips);
         for (const SetFrame &f : frames) {
             QWidget *frame = setFrame(part, QString::fromLatin1(f.name));
@@ -121,7 +119,7 @@ void frmStampaSchede3::createElements(QWidget *client)
     m_frame4 = makePart("Frame4", {96, 972, 9360, 6672}, secondPart);
 
     auto button = [&](const char *name, const QString &text, const QRect &twips) {
-        auto *b = new ColouredButton(client, QString::fromLatin1(name), text, buttonFont, deepPink);
+        auto *b = new ColouredButton(client, QString::fromLatin1(name), text, buttonFont, colours::focusPink);
         e.add(b, twips);
         return b;
     };
@@ -140,8 +138,8 @@ void frmStampaSchede3::createElements(QWidget *client)
 
     QLabel *title = ui::label(client, QStringLiteral("Label1"),
                               QStringLiteral(" SCHEDA: mettere il segno di relazione"),
-                              ui::font(QStringLiteral("Arial"), 20.25, true), QColor(192, 0, 0),
-                              pink, Qt::AlignLeft | Qt::AlignTop);
+                              fonts::arial(20.25), colours::darkRed,
+                              colours::windowPink, Qt::AlignLeft | Qt::AlignTop);
     title->setWordWrap(false);
     e.add(title, {0, 0, 12000, 585});
 
@@ -149,41 +147,42 @@ void frmStampaSchede3::createElements(QWidget *client)
     printer->setObjectName(QStringLiteral("mnuStampante"));
     e.addUnplaced(printer, ElementKind::MenuItem);
 
-    connect(insieme1, &QPushButton::clicked, this, &frmStampaSchede3::CmdInsieme1_Click);
-    connect(insieme2, &QPushButton::clicked, this, [this] { cmdInsieme_Click(2); });
-    connect(insieme3, &QPushButton::clicked, this, [this] { cmdInsieme_Click(3); });
-    connect(insieme4, &QPushButton::clicked, this, [this] { cmdInsieme_Click(4); });
-    connect(stampa, &QPushButton::clicked, this, &frmStampaSchede3::Command1_Click);
-    connect(fine, &QPushButton::clicked, this, &frmStampaSchede3::CmdFine_Click);
-    connect(m_command2, &QPushButton::clicked, this, &frmStampaSchede3::Command2_Click);
-    connect(printer, &QAction::triggered, this, &frmStampaSchede3::mnuStampante_Click);
+    connect(insieme1, &QPushButton::clicked, this, &WorksheetScreen::startOver);
+    connect(insieme2, &QPushButton::clicked, this, [this] { composeExercise(2); });
+    connect(insieme3, &QPushButton::clicked, this, [this] { composeExercise(3); });
+    connect(insieme4, &QPushButton::clicked, this, [this] { composeExercise(4); });
+    connect(stampa, &QPushButton::clicked, this, &WorksheetScreen::printSheet);
+    connect(fine, &QPushButton::clicked, this, &WorksheetScreen::unload);
+    connect(m_command2, &QPushButton::clicked, this, &WorksheetScreen::togglePart);
+    connect(printer, &QAction::triggered, this, &WorksheetScreen::choosePrinter);
 
     placeAtDesign();
 }
 
-void frmStampaSchede3::formLoad()
+void WorksheetScreen::loaded()
 {
     captureLayout();
     // A new opening starts from exercise 1 alone.
     m_sheet.reset();
-    CmdInsieme1_Click();
+    startOver();
 }
 
-void frmStampaSchede3::formResize()
+void WorksheetScreen::resized()
 {
     applyLayout();
 }
 
-void frmStampaSchede3::showPart(bool first)
+void WorksheetScreen::showPart(Part part)
 {
+    m_part = part;
+    const bool first = part == Part::First;
     m_frame3->setVisible(first);
     m_frame4->setVisible(!first);
     m_command2->setText(first ? secondPartCaption : firstPartCaption);
 }
 
-void frmStampaSchede3::showExercise(int exercise)
+void WorksheetScreen::showExercise(int exercise)
 {
-    FrmFigure &catalogue = Screen::the<FrmFigure>();
     const qreal ratio = window()->devicePixelRatioF();
     for (int slot = 1; slot <= Worksheet::slotCount; ++slot) {
         const int index = Worksheet::placeIndex(exercise, slot);
@@ -194,59 +193,48 @@ void frmStampaSchede3::showExercise(int exercise)
                 box->setPicture(QPixmap());
                 box->setAccessibleName(QString());
             } else {
-                box->setPicture(catalogue.picture(place.picture, ratio));
-                box->setAccessibleName(FrmFigure::pictureName(place.picture));
+                box->setPicture(m_figures.picture(place.picture, ratio));
+                box->setAccessibleName(FigureCatalogue::pictureName(place.picture));
             }
             box->setVisible(place.visible);
         }
     }
 }
 
-void frmStampaSchede3::CmdInsieme1_Click()
+// The first exercise's button starts the sheet over from its first part.
+void WorksheetScreen::startOver()
 {
-    showPart(true);
-    m_sheet.compose(1);
-    showExercise(1);
+    showPart(Part::First);
+    composeExercise(1);
 }
 
-void frmStampaSchede3::cmdInsieme_Click(int exercise)
+void WorksheetScreen::composeExercise(int exercise)
 {
     m_sheet.compose(exercise);
     showExercise(exercise);
 }
 
-void frmStampaSchede3::Command2_Click()
+void WorksheetScreen::togglePart()
 {
-    showPart(m_command2->text() != secondPartCaption);
+    showPart(m_part == Part::First ? Part::Second : Part::First);
 }
 
-void frmStampaSchede3::Command1_Click()
+void WorksheetScreen::choosePrinter()
 {
-    StampaScheda();
+    Screen::the<PrinterChooser>().showModal();
 }
 
-void frmStampaSchede3::CmdFine_Click()
-{
-    unload();
-}
-
-void frmStampaSchede3::mnuStampante_Click()
-{
-    Screen::the<frmStampante>().showModal();
-}
-
-void frmStampaSchede3::StampaScheda()
+void WorksheetScreen::printSheet()
 {
     const QString title = QStringLiteral("GLI INSIEMI - scheda");
     const PrintService &printer = PrintService::shared();
-    PdfSheetDevice device(printer.printableArea(), title, [&](const QByteArray &pdf) {
-        return printer.submitPdf(pdf, title).ok;
-    });
-    sheet::print(m_sheet, device, &FrmFigure::pictureSize,
+    PdfSheetDevice device(m_figures, printer.printableArea(), title,
+                          [&](const QByteArray &pdf) { return printer.submitPdf(pdf, title).ok; });
+    sheet::print(m_sheet, device, &FigureCatalogue::pictureSize,
                  [this](const QString &text) { showMessage(text); });
 }
 
-void frmStampaSchede3::showMessage(const QString &text)
+void WorksheetScreen::showMessage(const QString &text)
 {
     if (m_messageHandler) {
         m_messageHandler(text);

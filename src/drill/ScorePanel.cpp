@@ -1,8 +1,9 @@
-#include "sets/frmElaborazione.h"
+#include "drill/ScorePanel.h"
 
-#include "sets/ScoreTiming.h"
+#include "drill/ScoreTiming.h"
 #include "shell/ElementTable.h"
 #include "shell/Elements.h"
+#include "shell/Palette.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -31,18 +32,18 @@ const Column columns[5] = {
 };
 } // namespace
 
-frmElaborazione::frmElaborazione(QWidget *parent) : QWidget(parent)
+ScorePanel::ScorePanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmElaborazione"));
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 192, 255));
+    p.setColor(QPalette::Window, colours::windowPink);
     setPalette(p);
     setAutoFillBackground(true);
 
     // The labels stand on the system's own window colour, not on the pink.
     const QColor labelBackground = QApplication::palette().color(QPalette::Window);
-    const QFont headingFont = ui::font(QStringLiteral("Arial"), 8.25, true);
-    const QFont valueFont = ui::font(QStringLiteral("Arial"), 14.25, true);
+    const QFont headingFont = fonts::arial(8.25);
+    const QFont valueFont = fonts::arial(14.25);
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
 
     QLabel *values[5] = {};
@@ -50,9 +51,9 @@ frmElaborazione::frmElaborazione(QWidget *parent) : QWidget(parent)
         const Column &c = columns[i];
         m_headings[i] = ui::label(this, QString::fromLatin1(c.heading),
                                   QString::fromLatin1(c.headingText), headingFont,
-                                  QColor(192, 0, 0), labelBackground, centred);
+                                  colours::darkRed, labelBackground, centred);
         values[i] = ui::label(this, QString::fromLatin1(c.value), QString(), valueFont,
-                              QColor(0, 0, 255), labelBackground, centred);
+                              colours::blue, labelBackground, centred);
         values[i]->setWordWrap(false);
         if (c.tip)
             values[i]->setToolTip(QString::fromLatin1(c.tip));
@@ -64,7 +65,7 @@ frmElaborazione::frmElaborazione(QWidget *parent) : QWidget(parent)
     m_totalTime = values[4];
 }
 
-void frmElaborazione::addTo(ElementTable &elements, const QRect &frameTwips)
+void ScorePanel::addTo(ElementTable &elements, const QRect &frameTwips)
 {
     elements.add(this, frameTwips);
     QLabel *values[5] = {m_exercise, m_right, m_wrong, m_answerTime, m_totalTime};
@@ -74,28 +75,28 @@ void frmElaborazione::addTo(ElementTable &elements, const QRect &frameTwips)
     }
 }
 
-void frmElaborazione::showExercise(const ScoreTiming &score)
+void ScorePanel::showExercise(const ScoreTiming &score)
 {
     m_exercise->setText(ScoreTiming::decimal(score.exercise()));
 }
 
-void frmElaborazione::showRight(const ScoreTiming &score)
+void ScorePanel::showRight(const ScoreTiming &score)
 {
     m_right->setText(ScoreTiming::decimal(score.right()));
 }
 
-void frmElaborazione::showWrong(const ScoreTiming &score)
+void ScorePanel::showWrong(const ScoreTiming &score)
 {
     m_wrong->setText(ScoreTiming::decimal(score.wrong()));
 }
 
-void frmElaborazione::showTimes(const ScoreTiming &score)
+void ScorePanel::showTimes(const ScoreTiming &score)
 {
     m_answerTime->setText(score.answerText());
     m_totalTime->setText(score.totalText());
 }
 
-void frmElaborazione::clearAnswerTime()
+void ScorePanel::clearAnswerTime()
 {
     m_answerTime->clear();
 }

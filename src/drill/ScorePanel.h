@@ -10,13 +10,13 @@ class ScoreTiming;
 // The score and timing panel: a pink frame with five headings and five value
 // labels. It only shows what ScoreTiming holds; the screen that contains it
 // decides when each value changes.
-class frmElaborazione : public QWidget
+class ScorePanel : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr QSize designTwips() { return {4890, 1695}; }
 
-    explicit frmElaborazione(QWidget *parent);
+    explicit ScorePanel(QWidget *parent);
 
     // Registers the frame at its design box in its container, then every
     // label at its design box inside the frame.

@@ -1,10 +1,10 @@
 // The start screen and the about screen driven like a user does: clicks,
 // held keys, resizes, minimizing, the modal about screen, closing.
-#include "drill/frmOperativo3.h"
+#include "drill/DrillScreen.h"
 #include "shell/Elements.h"
-#include "shell/FrmInizio.h"
-#include "shell/frmAutore.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "start/StartScreen.h"
+#include "start/AboutScreen.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -17,9 +17,9 @@
 #include <QTimer>
 
 namespace {
-FrmInizio &start()
+StartScreen &start()
 {
-    return Screen::the<FrmInizio>();
+    return Screen::the<StartScreen>();
 }
 
 QPushButton *option(Screen &screen, int i)
@@ -76,7 +76,7 @@ void TestStartScreen::init()
 
 void TestStartScreen::cleanup()
 {
-    start().ChiudiTutto();
+    start().closeAll();
     QTest::qWait(0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -177,7 +177,7 @@ void TestStartScreen::mouseButtonsAllChoose_data()
 void TestStartScreen::mouseButtonsAllChoose()
 {
     QFETCH(Qt::MouseButton, button);
-    auto &drill = Screen::the<frmOperativo3>();
+    auto &drill = Screen::the<DrillScreen>();
     QVERIFY(!drill.isLoaded());
     // It acts on the press, before any release.
     QTest::mousePress(option(start(), 0), button);
@@ -189,7 +189,7 @@ void TestStartScreen::mouseButtonsAllChoose()
 
 void TestStartScreen::heldEnterOpensTheDrillOnce()
 {
-    auto &drill = Screen::the<frmOperativo3>();
+    auto &drill = Screen::the<DrillScreen>();
     QSignalSpy loads(&drill, &Screen::loadedChanged);
     QPushButton *vai = option(start(), 0);
     sendKey(vai, QEvent::KeyPress, Qt::Key_Return, QStringLiteral("\r"));
@@ -209,10 +209,10 @@ void TestStartScreen::latchStaysSetWhenEnterOpensAnotherScreen()
     QPushButton *vai = option(start(), 0);
     QPushButton *esci = option(start(), 1);
     sendKey(vai, QEvent::KeyPress, Qt::Key_Return, QStringLiteral("\r"));
-    QVERIFY(Screen::the<frmOperativo3>().isLoaded());
+    QVERIFY(Screen::the<DrillScreen>().isLoaded());
     // The release went to the drill: the start screen still holds its latch.
     QVERIFY(start().optionRules().keyDownLatch());
-    Screen::the<frmOperativo3>().unload();
+    Screen::the<DrillScreen>().unload();
     vai->setFocus();
     QTest::keyPress(vai, Qt::Key_2);
     QVERIFY(vai->hasFocus()); // did nothing
@@ -242,17 +242,17 @@ void TestStartScreen::keysThatOnlyMoveOrAreSwallowed()
     QVERIFY(start().isLoaded()); // "2" never closes anything
     QTest::keyClick(esci, Qt::Key_1);
     QVERIFY(vai->hasFocus());
-    QVERIFY(!Screen::the<frmOperativo3>().isLoaded());
+    QVERIFY(!Screen::the<DrillScreen>().isLoaded());
 }
 
 void TestStartScreen::vaiTwiceGivesOneDrill()
 {
-    auto &drill = Screen::the<frmOperativo3>();
+    auto &drill = Screen::the<DrillScreen>();
     QSignalSpy loads(&drill, &Screen::loadedChanged);
-    start().EseguiScelta(0);
+    start().choose(0);
     QMainWindow *first = drill.window();
     start().window()->activateWindow();
-    start().EseguiScelta(0);
+    start().choose(0);
     QCOMPARE(drill.window(), first);
     QCOMPARE(loads.count(), 1);
     QCOMPARE(drill.window()->windowTitle(),
@@ -263,7 +263,7 @@ void TestStartScreen::vaiTwiceGivesOneDrill()
         return w->isVisible() && w->windowTitle().startsWith(QStringLiteral("STABILIRE"));
     }));
     QCOMPARE(windows, 1);
-    start().EseguiScelta(7); // any other index does nothing
+    start().choose(7); // any other index does nothing
     QVERIFY(start().isLoaded());
 }
 
@@ -271,23 +271,23 @@ void TestStartScreen::aboutIsModalAndFreshEachTime()
 {
     QAction *info = start().element<QAction>("mnuInfo");
     info->trigger();
-    auto &about = Screen::the<frmAutore>();
+    auto &about = Screen::the<AboutScreen>();
     QVERIFY(about.isLoaded());
     QVERIFY(QTest::qWaitForWindowExposed(about.window()));
     QCOMPARE(about.window()->windowTitle(), QStringLiteral("Autore"));
     QCOMPARE(QApplication::activeModalWidget(), about.window());
     QCOMPARE(about.element<QLabel>("Label1")->text(), QStringLiteral("Sito dell'autore:"));
     QCOMPARE(about.element<QLabel>("Label3")->text(), QStringLiteral("Email:"));
-    QCOMPARE(about.element<QLabel>("Label2")->text(), frmAutore::siteAddress());
-    QCOMPARE(about.element<QLabel>("Label4")->text(), frmAutore::mailAddress());
-    QVERIFY(frmAutore::mailAddress().endsWith(QStringLiteral("example.org")));
+    QCOMPARE(about.element<QLabel>("Label2")->text(), AboutScreen::siteAddress());
+    QCOMPARE(about.element<QLabel>("Label4")->text(), AboutScreen::mailAddress());
+    QVERIFY(AboutScreen::mailAddress().endsWith(QStringLiteral("example.org")));
 
     // Input through the window system does not reach the start screen.
     QWindow *startWindow = start().window()->windowHandle();
     QTest::keyClick(startWindow, Qt::Key_Return);
     QTest::mouseClick(startWindow, Qt::LeftButton, {},
                       option(start(), 0)->mapTo(start().window(), QPoint(10, 10)));
-    QVERIFY(!Screen::the<frmOperativo3>().isLoaded());
+    QVERIFY(!Screen::the<DrillScreen>().isLoaded());
 
     auto *close = about.element<QPushButton>("Command1");
     QCOMPARE(close->text(), QStringLiteral("C h i u d i"));
@@ -297,7 +297,7 @@ void TestStartScreen::aboutIsModalAndFreshEachTime()
 
     info->trigger();
     QVERIFY(about.isLoaded());
-    QCOMPARE(about.element<QLabel>("Label2")->text(), frmAutore::siteAddress());
+    QCOMPARE(about.element<QLabel>("Label2")->text(), AboutScreen::siteAddress());
     about.window()->close();
     QVERIFY(!about.isLoaded());
 }
@@ -305,7 +305,7 @@ void TestStartScreen::aboutIsModalAndFreshEachTime()
 void TestStartScreen::menuOpensTheWorksheetScreenOnce()
 {
     QAction *print = start().element<QAction>("mnuStampaSchede");
-    auto &sheets = Screen::the<frmStampaSchede3>();
+    auto &sheets = Screen::the<WorksheetScreen>();
     QSignalSpy loads(&sheets, &Screen::loadedChanged);
     print->trigger();
     print->trigger();
@@ -316,10 +316,10 @@ void TestStartScreen::menuOpensTheWorksheetScreenOnce()
 
 void TestStartScreen::closingStartClosesEverything()
 {
-    start().EseguiScelta(0);
+    start().choose(0);
     start().element<QAction>("mnuStampaSchede")->trigger();
-    QVERIFY(Screen::the<frmOperativo3>().isLoaded());
-    QVERIFY(Screen::the<frmStampaSchede3>().isLoaded());
+    QVERIFY(Screen::the<DrillScreen>().isLoaded());
+    QVERIFY(Screen::the<WorksheetScreen>().isLoaded());
     start().window()->close();
     for (Screen *s : Screen::screens())
         QVERIFY2(!s->isLoaded(), qPrintable(s->metaObject()->className()));
@@ -330,7 +330,7 @@ void TestStartScreen::closingStartClosesEverything()
 
     // "ESCI" does the same through the option list.
     start().show();
-    start().EseguiScelta(0);
+    start().choose(0);
     QTest::mousePress(option(start(), 1), Qt::LeftButton);
     for (Screen *s : Screen::screens())
         QVERIFY(!s->isLoaded());

@@ -1,18 +1,16 @@
-#include "drill/frmOperativo3.h"
+#include "drill/DrillScreen.h"
 
-#include "sets/FrmFigure.h"
-#include "sets/frmElaborazione.h"
+#include "sets/FigureCatalogue.h"
+#include "drill/ScorePanel.h"
 #include "shell/Elements.h"
 #include "shell/OptionList.h"
+#include "shell/Palette.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 
 namespace {
-const QColor pink(255, 192, 255);
-const QColor deepPink(255, 128, 255);
-const QColor red(255, 0, 0);
 
 // Slot k lies in row (k - 1) / 5 and column (k - 1) % 5; the two grids differ
 // a little.
@@ -54,43 +52,43 @@ const Choice choices[RelationDrill::optionCount] = {
 };
 } // namespace
 
-frmOperativo3::frmOperativo3()
-    : Screen(QStringLiteral("STABILIRE UNA RELAZIONE TRA DUE INSIEMI"), QSize(11880, 8550),
+DrillScreen::DrillScreen()
+    : Screen(QStringLiteral("frmOperativo3"),
+             QStringLiteral("STABILIRE UNA RELAZIONE TRA DUE INSIEMI"), QSize(11880, 8550),
              Opening::Maximized)
 {
     setMinMaxButtons(false);
     QAccessible::installFactory(pictureAccessible);
 }
 
-void frmOperativo3::createElements(QWidget *client)
+void DrillScreen::createElements(QWidget *client)
 {
     const TwipsScale s = scale();
-    ui::fill(client, pink);
+    ui::fill(client, colours::windowPink);
 
-    const QString arial = QStringLiteral("Arial");
     const QColor windowText = QApplication::palette().color(QPalette::WindowText);
-    const QFont headingFont = ui::font(arial, 20.25, true);
+    const QFont headingFont = fonts::arial(20.25);
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     ElementTable &e = elements();
 
     // Labels and lines first: the frames and the options lie above them.
     auto *heading = ui::label(client, QStringLiteral("Label1(0)"),
                               QStringLiteral(" OBIETTIVO:   CONFRONTA I  DUE INSIEMI"),
-                              headingFont, QColor(192, 64, 0), pink, topLeft);
+                              headingFont, colours::brick, colours::windowPink, topLeft);
     auto *band = ui::label(client, QStringLiteral("Label1(1)"), QString(), headingFont,
-                           QColor(192, 64, 0), pink, topLeft);
+                           colours::brick, colours::windowPink, topLeft);
     m_signBox = ui::label(client, QStringLiteral("LblRelazione"), QString(),
-                          ui::font(QStringLiteral("Times New Roman"), 72, true), windowText,
-                          pink);
+                          fonts::signBox(), windowText,
+                          colours::windowPink);
     m_signBox->setAccessibleDescription(QStringLiteral("segno di relazione"));
     m_correction = ui::label(client, QStringLiteral("lblCorrezione"), QString(),
-                             ui::font(arial, 27.75, true), red, pink);
+                             fonts::arial(27.75), colours::red, colours::windowPink);
     m_verdict = ui::label(client, QStringLiteral("LblEsito"), QString(),
-                          ui::font(arial, 48, true), QColor(0, 0, 192));
+                          fonts::arial(48), colours::darkBlue);
     m_line1 = new LineElement(client, QStringLiteral("Line1"), s.point(4980, 2085),
-                              s.point(6825, 2970), red, 4);
+                              s.point(6825, 2970), colours::red, 4);
     m_line2 = new LineElement(client, QStringLiteral("Line2"), s.point(6795, 2235),
-                              s.point(4995, 2910), red, 4);
+                              s.point(4995, 2910), colours::red, 4);
     m_line1->hide();
     m_line2->hide();
 
@@ -98,10 +96,10 @@ void frmOperativo3::createElements(QWidget *client)
     auto makeSet = [&](const QString &name, const QString &spoken, const QRect &box,
                        const QString &outline, const QRect &outlineBox, const QString &slotName,
                        QPoint (*slotAt)(int), QPointer<PictureBox> (&slots)[slotCount + 1]) {
-        QWidget *frame = ui::panel(client, name, pink);
+        QWidget *frame = ui::panel(client, name, colours::windowPink);
         frame->setAccessibleName(spoken);
         e.add(frame, box);
-        auto *shape = new RoundedBox(frame, outline, QColor(), red, 5);
+        auto *shape = new RoundedBox(frame, outline, QColor(), colours::red, 5);
         e.add(shape, outlineBox);
         for (int k = 1; k <= slotCount; ++k) {
             auto *picture = new PictureBox(frame, QStringLiteral("%1(%2)").arg(slotName).arg(k));
@@ -119,20 +117,20 @@ void frmOperativo3::createElements(QWidget *client)
                          {6780, 1035, 4620, 3240}, QStringLiteral("Shape1(1)"),
                          {30, 105, 4545, 3030}, QStringLiteral("Image1"), rightSlot, m_right);
 
-    QWidget *optionFrame = ui::panel(client, QStringLiteral("Frame1"), pink);
+    QWidget *optionFrame = ui::panel(client, QStringLiteral("Frame1"), colours::windowPink);
     e.add(optionFrame, {2970, 4230, 5550, 1650});
-    m_options = new OptionList(m_optionRules, [this](int i) { EseguiScelta(i); }, window());
+    m_options = new OptionList(m_optionRules, [this](int i) { choose(i); }, window());
     for (int i = 0; i < RelationDrill::optionCount; ++i) {
         const Choice &c = choices[i];
         auto *button = new OptionButton(optionFrame, QStringLiteral("Option1(%1)").arg(i), i,
                                         QString::fromLatin1(c.caption),
-                                        ui::font(arial, c.sign ? 48 : 15.75, true),
-                                        i == 0 ? deepPink : pink);
+                                        fonts::arial(c.sign ? 48 : 15.75),
+                                        i == 0 ? colours::focusPink : colours::windowPink);
         e.add(button, {c.at.x(), c.at.y(), 1575, 600});
         m_options->add(button);
     }
 
-    m_panel = new frmElaborazione(client);
+    m_panel = new ScorePanel(client);
     m_panel->addTo(e, {300, 6720, 4890, 1695});
 
     e.add(heading, {0, 0, 12000, 492});
@@ -146,19 +144,19 @@ void frmOperativo3::createElements(QWidget *client)
     placeAtDesign();
 }
 
-void frmOperativo3::formLoad()
+void DrillScreen::loaded()
 {
     captureLayout();
     m_panel->showExercise(m_drill.score());
-    NuovoEsercizio();
+    nextExercise();
 }
 
-void frmOperativo3::formResize()
+void DrillScreen::resized()
 {
     applyLayout();
 }
 
-void frmOperativo3::NuovoEsercizio()
+void DrillScreen::nextExercise()
 {
     if (!isLoaded())
         return;
@@ -171,21 +169,11 @@ void frmOperativo3::NuovoEsercizio()
     m_verdict->clear();
     setSignBox(QString());
     m_panel->clearAnswerTime();
-    PreparaRisposta();
-    genera();
-}
-
-void frmOperativo3::PreparaRisposta()
-{
     showOptions();
+    showSets();
 }
 
-void frmOperativo3::PreparaAvanti()
-{
-    showOptions();
-}
-
-void frmOperativo3::showOptions()
+void DrillScreen::showOptions()
 {
     // Enable first and disable last, so the focus never has to wander.
     for (int i = 0; i < RelationDrill::optionCount; ++i) {
@@ -199,7 +187,7 @@ void frmOperativo3::showOptions()
     }
 }
 
-void frmOperativo3::genera()
+void DrillScreen::showSets()
 {
     for (int k = 1; k <= slotCount; ++k) {
         m_right[k]->hide();
@@ -209,13 +197,13 @@ void frmOperativo3::genera()
     showSet(m_rightSet, m_right, m_drill.rightSlots());
 }
 
-void frmOperativo3::showSet(QWidget *frame, const QPointer<PictureBox> (&slots)[slotCount + 1],
+void DrillScreen::showSet(QWidget *frame, const QPointer<PictureBox> (&slots)[slotCount + 1],
                             const QList<int> &drawn)
 {
     const int figure = m_drill.figure();
     const QPixmap picture =
-        Screen::the<FrmFigure>().picture(figure, window()->devicePixelRatioF());
-    const QString name = FrmFigure::pictureName(figure);
+        FigureCatalogue::shared().picture(figure, window()->devicePixelRatioF());
+    const QString name = FigureCatalogue::pictureName(figure);
     frame->show();
     for (int s : drawn) {
         if (s < 1 || s > slotCount)
@@ -227,7 +215,7 @@ void frmOperativo3::showSet(QWidget *frame, const QPointer<PictureBox> (&slots)[
     }
 }
 
-void frmOperativo3::EseguiScelta(int index)
+void DrillScreen::choose(int index)
 {
     // A choice that the state does not allow is ignored, however it came.
     if (!isLoaded() || !m_drill.isEnabled(index))
@@ -242,10 +230,10 @@ void frmOperativo3::EseguiScelta(int index)
         break;
     }
     case RelationDrill::optVerify:
-        VerificaRelazione();
+        judgeAnswer();
         break;
     case RelationDrill::optNext:
-        NuovoEsercizio();
+        nextExercise();
         break;
     case RelationDrill::optExit:
         unload();
@@ -255,21 +243,18 @@ void frmOperativo3::EseguiScelta(int index)
     }
 }
 
-void frmOperativo3::setSignBox(const QString &text)
+// The sign box's change: once a sign shows, "VERIFICA" is enabled and takes
+// the focus.
+void DrillScreen::setSignBox(const QString &text)
 {
     m_signBox->setText(text);
-    LblRelazione_Change();
-}
-
-void frmOperativo3::LblRelazione_Change()
-{
-    if (m_signBox->text().isEmpty())
+    if (m_drill.sign() == RelationDrill::Sign::None)
         return;
     m_options->setEnabled(RelationDrill::optVerify, true);
     m_options->giveFocus(RelationDrill::optVerify);
 }
 
-void frmOperativo3::VerificaRelazione()
+void DrillScreen::judgeAnswer()
 {
     if (!m_drill.verify())
         return;
@@ -283,6 +268,6 @@ void frmOperativo3::VerificaRelazione()
         m_correction->setText(RelationDrill::text(m_drill.correction()));
         m_panel->showWrong(m_drill.score());
     }
-    PreparaAvanti();
+    showOptions();
     m_panel->showTimes(m_drill.score());
 }

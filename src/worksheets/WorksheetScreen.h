@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+class FigureCatalogue;
 class PictureBox;
 class QPushButton;
 
@@ -14,13 +15,13 @@ class QPushButton;
 // pictures of the 120 places); the window shows its exercises two at a time,
 // forwards the buttons to it and prints it through sheet::print on the
 // program's current printer.
-class frmStampaSchede3 : public Screen
+class WorksheetScreen : public Screen
 {
     Q_OBJECT
 public:
     using MessageHandler = std::function<void(const QString &text)>;
 
-    frmStampaSchede3();
+    WorksheetScreen();
 
     const Worksheet &worksheet() const { return m_sheet; }
 
@@ -28,27 +29,31 @@ public:
     // the application's title and OK only. An empty handler restores it.
     void setMessageHandler(MessageHandler handler);
 
+    // The part of the sheet in view: exercises 1 and 2, or 3 and 4.
+    enum class Part { First, Second };
+    Part part() const { return m_part; }
+
     // Prints the sheet as it stands on the current printer.
-    void StampaScheda();
+    void printSheet();
 
 protected:
     void createElements(QWidget *client) override;
-    void formLoad() override;
-    void formResize() override;
+    void loaded() override;
+    void resized() override;
 
 private:
-    void CmdInsieme1_Click();
-    void cmdInsieme_Click(int exercise);
-    void Command1_Click();
-    void Command2_Click();
-    void CmdFine_Click();
-    void mnuStampante_Click();
+    void startOver();
+    void composeExercise(int exercise);
+    void togglePart();
+    void choosePrinter();
 
-    void showPart(bool first);
+    void showPart(Part part);
     void showExercise(int exercise);
     void showMessage(const QString &text);
 
+    FigureCatalogue &m_figures;
     Worksheet m_sheet;
+    Part m_part = Part::First;
     MessageHandler m_messageHandler;
     std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image1;
     std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image2;

@@ -1,35 +1,37 @@
-#include "shell/frmAutore.h"
+#include "start/AboutScreen.h"
 
 #include "shell/Elements.h"
+#include "shell/Palette.h"
 
 #include <QLabel>
 
-frmAutore::frmAutore() : Screen(QStringLiteral("Autore"), QSize(6975, 3510), Opening::DesignSize)
+AboutScreen::AboutScreen()
+    : Screen(QStringLiteral("frmAutore"), QStringLiteral("Autore"), QSize(6975, 3510),
+             Opening::DesignSize)
 {
     setMinMaxButtons(false);
     setWindowIconShown(false);
     setFixedSize(true);
 }
 
-QString frmAutore::siteAddress()
+QString AboutScreen::siteAddress()
 {
     return QStringLiteral("www.example.org/gli-insiemi");
 }
 
-QString frmAutore::mailAddress()
+QString AboutScreen::mailAddress()
 {
     return QStringLiteral("autore@example.org");
 }
 
-void frmAutore::createElements(QWidget *client)
+void AboutScreen::createElements(QWidget *client)
 {
     const TwipsScale s = scale();
-    ui::fill(client, QColor(192, 255, 255));
+    ui::fill(client, colours::paleCyan);
 
-    const QFont regular = ui::font(QStringLiteral("Arial"), 18, false);
-    const QFont bold = ui::font(QStringLiteral("Arial"), 18, true);
+    const QFont regular = fonts::arial(18, false);
+    const QFont bold = fonts::arial(18);
     const QColor text = client->palette().color(QPalette::WindowText);
-    const QColor blue(0, 0, 192);
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
 
     struct Row
@@ -42,9 +44,9 @@ void frmAutore::createElements(QWidget *client)
     };
     const Row rows[] = {
         {"Label1", QStringLiteral("Sito dell'autore:"), regular, text, {200, 465, 4455, 435}},
-        {"Label2", siteAddress(), bold, blue, {165, 945, 6795, 510}},
+        {"Label2", siteAddress(), bold, colours::darkBlue, {165, 945, 6795, 510}},
         {"Label3", QStringLiteral("Email:"), regular, text, {225, 1860, 1350, 435}},
-        {"Label4", mailAddress(), bold, blue, {180, 2310, 5955, 510}},
+        {"Label4", mailAddress(), bold, colours::darkBlue, {180, 2310, 5955, 510}},
     };
     for (const Row &row : rows) {
         QLabel *l = ui::label(client, QString::fromLatin1(row.name), row.text, row.font,
@@ -56,13 +58,8 @@ void frmAutore::createElements(QWidget *client)
 
     auto *close = new ColouredButton(client, QStringLiteral("Command1"),
                                      QStringLiteral("C h i u d i"),
-                                     ui::font(QStringLiteral("Arial"), 12, false),
-                                     QColor(128, 255, 255));
+                                     fonts::arial(12, false),
+                                     colours::cyan);
     close->setGeometry(s.rect(1845, 2940, 2700, 345));
-    connect(close, &QPushButton::clicked, this, &frmAutore::Command1_Click);
-}
-
-void frmAutore::Command1_Click()
-{
-    unload();
+    connect(close, &QPushButton::clicked, this, &AboutScreen::unload);
 }

@@ -10,39 +10,38 @@ class LineElement;
 class OptionList;
 class PictureBox;
 class QLabel;
-class frmElaborazione;
+class ScorePanel;
 
 // The relation drill screen. It is the view of RelationDrill, which decides
 // the draws, the verdict, which choices are enabled and where the focus goes;
 // the screen shows the sets and the labels and forwards the option list's
 // events. Both the drill and the option list's latches belong to the screen
 // object, so a new opening goes on with the same numbers.
-class frmOperativo3 : public Screen
+class DrillScreen : public Screen
 {
     Q_OBJECT
 public:
     static constexpr int slotCount = 15;
 
-    frmOperativo3();
+    DrillScreen();
 
     // The procedures work on the loaded window; unloaded they do nothing.
-    void NuovoEsercizio();
-    void EseguiScelta(int index);
+    // Clears the verdict and draws the next exercise.
+    void nextExercise();
+    // Carries out option `index` of the option list, when the drill allows it.
+    void choose(int index);
 
     RelationDrill &drill() { return m_drill; }
     const OptionListRules &optionRules() const { return m_optionRules; }
 
 protected:
     void createElements(QWidget *client) override;
-    void formLoad() override;
-    void formResize() override;
+    void loaded() override;
+    void resized() override;
 
 private:
-    void PreparaRisposta();
-    void genera();
-    void VerificaRelazione();
-    void PreparaAvanti();
-    void LblRelazione_Change();
+    void showSets();
+    void judgeAnswer();
     void setSignBox(const QString &text);
     void showOptions();
     void showSet(QWidget *frame, const QPointer<PictureBox> (&slots)[slotCount + 1],
@@ -61,5 +60,5 @@ private:
     QPointer<QLabel> m_verdict;
     QPointer<LineElement> m_line1;
     QPointer<LineElement> m_line2;
-    QPointer<frmElaborazione> m_panel;
+    QPointer<ScorePanel> m_panel;
 };

@@ -1,4 +1,4 @@
-#include "sets/FrmFigure.h"
+#include "sets/FigureCatalogue.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
@@ -12,7 +12,7 @@ struct Entry
 };
 
 // Index by index; an entry without a file has no picture.
-const Entry catalogue[FrmFigure::pictureCount] = {
+const Entry catalogue[FigureCatalogue::pictureCount] = {
     {"00-bianco", "spazio vuoto", {61, 60}},
     {"01-imbuto", "imbuto", {49, 47}},
     {"02-lampada", "lampada", {54, 55}},
@@ -35,59 +35,48 @@ const Entry catalogue[FrmFigure::pictureCount] = {
 
 bool inRange(int index)
 {
-    return index >= 0 && index < FrmFigure::pictureCount;
+    return index >= 0 && index < FigureCatalogue::pictureCount;
 }
 } // namespace
 
-FrmFigure::FrmFigure() : Screen(QStringLiteral("FrmFigure"), QSize(1000, 1000), Opening::DesignSize)
+FigureCatalogue::FigureCatalogue() = default;
+FigureCatalogue::~FigureCatalogue() = default;
+
+FigureCatalogue &FigureCatalogue::shared()
 {
+    // Kept until the process ends, like the pictures the screens show.
+    static FigureCatalogue *const catalogue = new FigureCatalogue;
+    return *catalogue;
 }
 
-FrmFigure::~FrmFigure()
-{
-    qDeleteAll(m_renderers);
-}
-
-bool FrmFigure::hasPicture(int index)
+bool FigureCatalogue::hasPicture(int index)
 {
     return inRange(index) && catalogue[index].file;
 }
 
-QSize FrmFigure::pictureSize(int index)
+QSize FigureCatalogue::pictureSize(int index)
 {
     return hasPicture(index) ? catalogue[index].size : QSize();
 }
 
-QString FrmFigure::pictureName(int index)
+QString FigureCatalogue::pictureName(int index)
 {
     return inRange(index) ? QString::fromUtf8(catalogue[index].name) : QString();
 }
 
-void FrmFigure::createElements(QWidget *)
-{
-}
-
-void FrmFigure::formUnload()
-{
-    qDeleteAll(m_renderers);
-    m_renderers.clear();
-    m_pixmaps.clear();
-}
-
-QSvgRenderer *FrmFigure::renderer(int index)
+QSvgRenderer *FigureCatalogue::renderer(int index)
 {
     if (!hasPicture(index))
         return nullptr;
-    load();
-    QSvgRenderer *&r = m_renderers[index];
+    std::shared_ptr<QSvgRenderer> &r = m_renderers[index];
     if (!r) {
-        r = new QSvgRenderer(QStringLiteral(":/figures/%1.svg")
-                                 .arg(QString::fromLatin1(catalogue[index].file)));
+        r = std::make_shared<QSvgRenderer>(
+            QStringLiteral(":/figures/%1.svg").arg(QString::fromLatin1(catalogue[index].file)));
     }
-    return r;
+    return r.get();
 }
 
-QPixmap FrmFigure::picture(int index, qreal devicePixelRatio)
+QPixmap FigureCatalogue::picture(int index, qreal devicePixelRatio)
 {
     QSvgRenderer *svg = renderer(index);
     if (!svg)
@@ -109,7 +98,7 @@ QPixmap FrmFigure::picture(int index, qreal devicePixelRatio)
     return pixmap;
 }
 
-void FrmFigure::paint(QPainter &painter, int index, const QRectF &target)
+void FigureCatalogue::paint(QPainter &painter, int index, const QRectF &target)
 {
     if (QSvgRenderer *svg = renderer(index))
         svg->render(&painter, target);

@@ -1,10 +1,11 @@
-#include "shell/FrmInizio.h"
+#include "start/StartScreen.h"
 
-#include "drill/frmOperativo3.h"
+#include "drill/DrillScreen.h"
 #include "shell/Elements.h"
 #include "shell/OptionList.h"
-#include "shell/frmAutore.h"
-#include "worksheets/frmStampaSchede3.h"
+#include "shell/Palette.h"
+#include "start/AboutScreen.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -12,59 +13,57 @@
 #include <QTimer>
 
 namespace {
-const QColor pink(255, 192, 255);
-const QColor deepPink(255, 128, 255);
-const QColor magenta(255, 0, 255);
-const QColor border(0, 0, 0);
 } // namespace
 
-FrmInizio::FrmInizio()
-    : Screen(QStringLiteral("GLI INSIEMI"), QSize(11910, 8280), Opening::Maximized)
+StartScreen::StartScreen()
+    : Screen(QStringLiteral("FrmInizio"), QStringLiteral("GLI INSIEMI"), QSize(11910, 8280),
+             Opening::Maximized)
 {
 }
 
-bool FrmInizio::isCurtainTimerEnabled() const
+bool StartScreen::isCurtainTimerEnabled() const
 {
     return m_timer && m_timer->isActive();
 }
 
-void FrmInizio::createElements(QWidget *client)
+void StartScreen::createElements(QWidget *client)
 {
-    ui::fill(client, pink);
+    ui::fill(client, colours::windowPink);
 
-    const QFont optionFont = ui::font(QStringLiteral("Arial"), 20.25, true);
-    const QFont noticeFont = ui::font(QStringLiteral("Arial"), 12, true);
+    const QFont optionFont = fonts::arial(20.25);
+    const QFont noticeFont = fonts::arial(12);
 
     // Made from the bottom of the stack up, so that each lies above the last.
-    auto *shape4 = new RoundedBox(client, QStringLiteral("Shape4"), magenta, border);
-    auto *shape3 = new RoundedBox(client, QStringLiteral("Shape3"), pink, border);
-    auto *version = ui::label(client, QStringLiteral("lblVersione"), QString(), noticeFont,
-                              QColor(192, 0, 0));
-    auto *shape6 = new RoundedBox(client, QStringLiteral("Shape6"), magenta, border);
-    auto *shape5 = new RoundedBox(client, QStringLiteral("Shape5"), pink, border);
+    auto *shape4 = new RoundedBox(client, QStringLiteral("Shape4"), colours::magenta, colours::black);
+    auto *shape3 = new RoundedBox(client, QStringLiteral("Shape3"), colours::windowPink, colours::black);
+    m_version = ui::label(client, QStringLiteral("lblVersione"), QString(), noticeFont,
+                              colours::darkRed);
+    auto *shape6 = new RoundedBox(client, QStringLiteral("Shape6"), colours::magenta, colours::black);
+    auto *shape5 = new RoundedBox(client, QStringLiteral("Shape5"), colours::windowPink, colours::black);
     auto *notice = ui::label(client, QStringLiteral("Label3"),
                              QStringLiteral("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"),
-                             noticeFont, QColor(192, 0, 0));
+                             noticeFont, colours::darkRed);
     auto *author = ui::label(client, QStringLiteral("Label5(1)"),
                              QStringLiteral("Il nuovo software di Brivano"),
-                             ui::font(QStringLiteral("Arial"), 21.75, true), QColor(128, 0, 0),
-                             deepPink);
+                             fonts::arial(21.75), colours::maroon,
+                             colours::focusPink);
 
-    QWidget *title = ui::panel(client, QStringLiteral("frmTitolo"), pink);
-    auto *shape1 = new RoundedBox(title, QStringLiteral("Shape1"), deepPink, border, 2);
-    auto *shape2 = new RoundedBox(title, QStringLiteral("Shape2"), pink, border);
+    QWidget *title = ui::panel(client, QStringLiteral("frmTitolo"), colours::windowPink);
+    auto *shape1 = new RoundedBox(title, QStringLiteral("Shape1"), colours::focusPink,
+                                  colours::black, 2);
+    auto *shape2 = new RoundedBox(title, QStringLiteral("Shape2"), colours::windowPink, colours::black);
     auto *heading = ui::label(title, QStringLiteral("Label4"), QStringLiteral("VELMORA"),
-                              ui::font(QStringLiteral("Arial"), 36, true), QColor(0, 0, 192),
-                              pink);
+                              fonts::arial(36), colours::darkBlue,
+                              colours::windowPink);
 
-    QWidget *frame = ui::panel(client, QStringLiteral("Frame1"), pink);
+    QWidget *frame = ui::panel(client, QStringLiteral("Frame1"), colours::windowPink);
     auto *vai = new OptionButton(frame, QStringLiteral("Option1(0)"), 0, QStringLiteral("VAI"),
-                                 optionFont, deepPink);
+                                 optionFont, colours::focusPink);
     auto *esci = new OptionButton(frame, QStringLiteral("Option1(1)"), 1, QStringLiteral("ESCI"),
-                                  optionFont, pink);
+                                  optionFont, colours::windowPink);
 
-    m_picture2 = new ShrinkingPanel(client, QStringLiteral("Picture2"), deepPink);
-    m_picture1 = new ShrinkingPanel(client, QStringLiteral("Picture1"), deepPink);
+    m_picture2 = new ShrinkingPanel(client, QStringLiteral("Picture2"), colours::focusPink);
+    m_picture1 = new ShrinkingPanel(client, QStringLiteral("Picture1"), colours::focusPink);
     // The left curtain only shrinks from its right edge while opening: what
     // stays of it needs no repaint at every tick.
     m_picture1->setAttribute(Qt::WA_StaticContents);
@@ -73,17 +72,17 @@ void FrmInizio::createElements(QWidget *client)
     m_timer->setObjectName(QStringLiteral("timerTendine"));
     m_timer->setInterval(10);
     m_timer->setTimerType(Qt::PreciseTimer);
-    connect(m_timer, &QTimer::timeout, this, &FrmInizio::timerTendine_Timer);
+    connect(m_timer, &QTimer::timeout, this, &StartScreen::openCurtainsStep);
 
     QMenuBar *menu = window()->menuBar();
     QAction *print = menu->addAction(QStringLiteral("Stampa schede"));
     print->setObjectName(QStringLiteral("mnuStampaSchede"));
-    connect(print, &QAction::triggered, this, &FrmInizio::mnuStampaSchede_Click);
+    connect(print, &QAction::triggered, this, &StartScreen::openWorksheets);
     QAction *about = menu->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("mnuInfo"));
-    connect(about, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
+    connect(about, &QAction::triggered, this, &StartScreen::openAbout);
 
-    m_options = new OptionList(m_optionRules, [this](int i) { EseguiScelta(i); }, window());
+    m_options = new OptionList(m_optionRules, [this](int i) { choose(i); }, window());
     m_options->add(vai);
     m_options->add(esci);
 
@@ -103,7 +102,7 @@ void FrmInizio::createElements(QWidget *client)
     e.add(notice, {2865, 6870, 8385, 330});
     e.add(shape5, {2730, 6765, 8640, 465});
     e.add(shape6, {2745, 6765, 8670, 510});
-    e.add(version, {450, 6915, 1740, 225});
+    e.add(m_version, {450, 6915, 1740, 225});
     e.add(shape3, {315, 6765, 2010, 465});
     e.add(shape4, {315, 6765, 2040, 510});
     e.addUnplaced(print, ElementKind::MenuItem);
@@ -112,16 +111,15 @@ void FrmInizio::createElements(QWidget *client)
     placeAtDesign();
 }
 
-void FrmInizio::formLoad()
+void StartScreen::loaded()
 {
-    AvviaTendine();
+    startCurtains();
     captureLayout();
-    if (auto *version = element<QLabel>(QStringLiteral("lblVersione")))
-        version->setText(QStringLiteral("Vers.  1.0.0"));
+    m_version->setText(QStringLiteral("Vers.  " GLI_VERSION));
     m_options->giveFocus(0);
 }
 
-void FrmInizio::AvviaTendine()
+void StartScreen::startCurtains()
 {
     const double half = scale().twips(window()->frameGeometry().width()) / 2.0;
     m_curtains.close(half);
@@ -131,7 +129,7 @@ void FrmInizio::AvviaTendine()
     m_timer->start();
 }
 
-void FrmInizio::showCurtains()
+void StartScreen::showCurtains()
 {
     const TwipsScale s = scale();
     const int height = clientSize().height();
@@ -141,7 +139,7 @@ void FrmInizio::showCurtains()
     m_picture2->shrinkTo(QRect(clientSize().width() - right, 0, right, height));
 }
 
-void FrmInizio::formResize()
+void StartScreen::resized()
 {
     applyLayout();
     // The resize gives the curtains their closed width again; they then open
@@ -152,45 +150,45 @@ void FrmInizio::formResize()
         m_timer->start();
 }
 
-void FrmInizio::timerTendine_Timer()
+void StartScreen::openCurtainsStep()
 {
     if (!m_curtains.step())
         m_timer->stop();
     showCurtains();
 }
 
-void FrmInizio::EseguiScelta(int index)
+void StartScreen::choose(int index)
 {
     switch (index) {
     case 0:
-        Screen::the<frmOperativo3>().show();
+        Screen::the<DrillScreen>().show();
         break;
     case 1:
-        ChiudiTutto();
+        closeAll();
         break;
     default:
         break;
     }
 }
 
-void FrmInizio::ChiudiTutto()
+void StartScreen::closeAll()
 {
     const QList<Screen *> all = Screen::screens();
     for (Screen *screen : all)
         screen->unload();
 }
 
-void FrmInizio::formUnload()
+void StartScreen::unloading()
 {
-    ChiudiTutto();
+    closeAll();
 }
 
-void FrmInizio::mnuStampaSchede_Click()
+void StartScreen::openWorksheets()
 {
-    Screen::the<frmStampaSchede3>().show();
+    Screen::the<WorksheetScreen>().show();
 }
 
-void FrmInizio::mnuInfo_Click()
+void StartScreen::openAbout()
 {
-    Screen::the<frmAutore>().showModal();
+    Screen::the<AboutScreen>().showModal();
 }

@@ -4,18 +4,15 @@
 
 // The about screen: where to reach the author. Shown modally from the start
 // screen's menu, at its design size; its only action is closing.
-class frmAutore : public Screen
+class AboutScreen : public Screen
 {
     Q_OBJECT
 public:
-    frmAutore();
+    AboutScreen();
 
     static QString siteAddress();
     static QString mailAddress();
 
 protected:
     void createElements(QWidget *client) override;
-
-private:
-    void Command1_Click();
 };

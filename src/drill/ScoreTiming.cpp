@@ -1,4 +1,4 @@
-#include "sets/ScoreTiming.h"
+#include "drill/ScoreTiming.h"
 
 #include <chrono>
 #include <limits>
