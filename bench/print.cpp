@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
     }
 
     const bench::Summary t = bench::summarize(times);
-    const bench::Summary kb = bench::summarize({page.size() / 1024.0});
+    const bench::Summary kb = bench::summarize({static_cast<double>(page.size()) / 1024.0});
     bench::printRow(printSystem ? "Worksheet: STAMPA to hand-off to the test PDF printer (ms)"
                                 : "Worksheet: page rendered to a PDF file, no print system (ms)",
                     t, "< 100", t.median < 100.0, 1);
