@@ -35,6 +35,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/gli-insiemi.desktop
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${GLI_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${GLI_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/gli-insiemi)
 foreach(size IN LISTS GLI_ICON_SIZES)
   install(FILES ${GLI_ICON_DIR}/${size}x${size}/apps/gli-insiemi.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

@@ -208,7 +208,7 @@ void TestPackage::metainfoMatchesInstalledFiles()
     QFile file(root(QStringLiteral("share/metainfo/org.example.GliInsiemi.metainfo.xml")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
-    QString id, launchable, binary, release;
+    QString id, launchable, binary, release, licence;
     int screenshots = 0;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -218,6 +218,8 @@ void TestPackage::metainfoMatchesInstalledFiles()
             id = xml.readElementText();
         else if (name == QLatin1String("launchable"))
             launchable = xml.readElementText();
+        else if (name == QLatin1String("project_license"))
+            licence = xml.readElementText();
         else if (name == QLatin1String("binary"))
             binary = xml.readElementText();
         else if (name == QLatin1String("image"))
@@ -232,6 +234,14 @@ void TestPackage::metainfoMatchesInstalledFiles()
     QVERIFY2(QFile::exists(root(QStringLiteral("bin/") + binary)), qPrintable(binary));
     QVERIFY(screenshots >= 1);
     QCOMPARE(release, QStringLiteral(GLI_VERSION));
+    QCOMPARE(licence, QStringLiteral("GPL-3.0-or-later"));
+
+    // The machine-readable copyright file names the same licence.
+    QFile copyright(root(QStringLiteral("share/doc/gli-insiemi/copyright")));
+    QVERIFY2(copyright.open(QIODevice::ReadOnly), qPrintable(copyright.fileName()));
+    const QByteArray text = copyright.readAll();
+    QVERIFY(text.startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
+    QVERIFY(text.contains("\nLicense: GPL-3.0-or-later\n"));
 }
 
 void TestPackage::binaryFindsItsLibraries()
