@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-// The `Resize` module: every element keeps its place and size as fractions of
+// The proportional layout: every element keeps its place and size as fractions of
 // the screen's client area, recorded once at load and re-applied on each resize.
 
 enum class ElementKind { Ordinary, Timer, MenuItem, ComboBox, Line };
