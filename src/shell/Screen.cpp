@@ -263,12 +263,12 @@ void Screen::windowShown()
 
 void Screen::captureLayout()
 {
-    m_elements.capture(m_designTwips);
+    m_elements.capture(m_designTwips, scale().size(m_designTwips.width(), m_designTwips.height()));
 }
 
 void Screen::placeAtDesign()
 {
-    m_elements.capture(m_designTwips);
+    captureLayout();
     m_elements.apply(scale().size(m_designTwips.width(), m_designTwips.height()));
 }
 
