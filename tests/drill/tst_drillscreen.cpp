@@ -5,6 +5,7 @@
 #include "shell/Elements.h"
 #include "start/StartScreen.h"
 #include "shell/OptionList.h"
+#include "shell/LayoutKeys.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -197,6 +198,8 @@ private Q_SLOTS:
     void crossOverTheSignBox();
     void wholePictures_data();
     void wholePictures();
+    void digitKeysByTheirPlace_data();
+    void digitKeysByTheirPlace();
     void deadChoices();
     void avantiClearsButKeepsTheScore();
     void closingAndReopening();
@@ -342,6 +345,29 @@ void TestDrillScreen::wholePictures()
     check("FraSfondoS", "Image2", rules().leftSlots());
     check("FraSfondoD", "Image1", rules().rightSlots());
     sizeWindow(QSize());
+}
+
+void TestDrillScreen::digitKeysByTheirPlace_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < layoutKeys().size(); ++i)
+        QTest::newRow(layoutKeys().at(i).name) << i;
+}
+
+void TestDrillScreen::digitKeysByTheirPlace()
+{
+    QFETCH(int, row);
+    const LayoutKey &k = layoutKeys().at(row);
+    nextExercise();
+    const int from = k.digit == 1 ? 1 : 0;
+    option(from)->setFocus();
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, k.qtKey, k.modifiers, k.scanCode, k.keysym, k.nativeModifiers,
+                        k.textString());
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    }
+    QCOMPARE(focused(), k.digit > 0 ? k.digit - 1 : from);
+    QVERIFY(text("LblRelazione").isEmpty()); // a digit only moves the focus
 }
 
 void TestDrillScreen::deadChoices()

@@ -4,6 +4,7 @@
 #include "shell/OptionListRules.h"
 #include "shell/ProportionalLayout.h"
 #include "shell/Twips.h"
+#include "shell/LayoutKeys.h"
 
 #include <QLineF>
 #include <QRectF>
@@ -34,6 +35,8 @@ private Q_SLOTS:
     void digitsOnDisabledTargetsDoNothing();
     void qtKeysMapToKeyCodes_data();
     void qtKeysMapToKeyCodes();
+    void digitKeysByTheirPlace_data();
+    void digitKeysByTheirPlace();
 
     void curtainsOpenAndStop();
     void curtainNeverKeepsTickingOnASliver();
@@ -327,6 +330,27 @@ void TestShellRules::qtKeysMapToKeyCodes()
     QFETCH(bool, keypad);
     QFETCH(int, code);
     QCOMPARE(KeyCode::fromQtKey(qtKey, keypad), code);
+}
+
+void TestShellRules::digitKeysByTheirPlace_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < layoutKeys().size(); ++i)
+        QTest::newRow(layoutKeys().at(i).name) << i;
+}
+
+void TestShellRules::digitKeysByTheirPlace()
+{
+    QFETCH(int, row);
+    const LayoutKey &key = layoutKeys().at(row);
+    const int code = KeyCode::fromKeyEvent(key.qtKey, key.keypad(), key.scanCode);
+    if (key.digit > 0) {
+        QCOMPARE(code, (key.keypad() ? KeyCode::Numpad1 : KeyCode::Digit1) + key.digit - 1);
+    } else {
+        // Any other key is swallowed by the option list.
+        OptionListRules rules(6, 3);
+        QCOMPARE(rules.keyDown(0, code).outcome, Outcome::Swallowed);
+    }
 }
 
 void TestShellRules::curtainsOpenAndStop()

@@ -2,6 +2,7 @@
 // held keys, resizes, minimizing, the modal about screen, closing.
 #include "drill/DrillScreen.h"
 #include "shell/Elements.h"
+#include "shell/LayoutKeys.h"
 #include "start/StartScreen.h"
 #include "start/AboutScreen.h"
 #include "worksheets/WorksheetScreen.h"
@@ -57,6 +58,8 @@ private Q_SLOTS:
     void heldEnterOpensTheDrillOnce();
     void latchStaysSetWhenEnterOpensAnotherScreen();
     void keysThatOnlyMoveOrAreSwallowed();
+    void digitKeysByTheirPlace_data();
+    void digitKeysByTheirPlace();
     void vaiTwiceGivesOneDrill();
     void aboutIsModalAndFreshEachTime();
     void menuOpensTheWorksheetScreenOnce();
@@ -243,6 +246,31 @@ void TestStartScreen::keysThatOnlyMoveOrAreSwallowed()
     QTest::keyClick(esci, Qt::Key_1);
     QVERIFY(vai->hasFocus());
     QVERIFY(!Screen::the<DrillScreen>().isLoaded());
+}
+
+void TestStartScreen::digitKeysByTheirPlace_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < layoutKeys().size(); ++i)
+        QTest::newRow(layoutKeys().at(i).name) << i;
+}
+
+void TestStartScreen::digitKeysByTheirPlace()
+{
+    QFETCH(int, row);
+    const LayoutKey &k = layoutKeys().at(row);
+    // "1" and "2" reach "VAI" and "ESCI"; "3" and other keys stay put.
+    const int from = k.digit == 1 ? 1 : 0;
+    const int to = k.digit == 1 || k.digit == 2 ? k.digit - 1 : from;
+    option(start(), from)->setFocus();
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, k.qtKey, k.modifiers, k.scanCode, k.keysym, k.nativeModifiers,
+                        k.textString());
+        QApplication::sendEvent(option(start(), from), &event);
+    }
+    QVERIFY(option(start(), to)->hasFocus());
+    QVERIFY(!Screen::the<DrillScreen>().isLoaded());
+    QVERIFY(start().isLoaded());
 }
 
 void TestStartScreen::vaiTwiceGivesOneDrill()
