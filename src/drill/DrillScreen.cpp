@@ -79,9 +79,10 @@ void DrillScreen::createElements(QWidget *client)
                               headingFont, colours::brick, colours::windowPink, topLeft);
     auto *band = ui::label(client, QStringLiteral("Label1(1)"), QString(), headingFont,
                            colours::brick, colours::windowPink, topLeft);
+    // The sign keeps its font size while the box grows with the window: it
+    // stays in the box's middle, where the red cross crosses it out.
     m_signBox = ui::label(client, QStringLiteral("LblRelazione"), QString(),
-                          fonts::signBox(), windowText,
-                          colours::windowPink);
+                          fonts::signBox(), windowText, colours::windowPink, Qt::AlignCenter);
     m_signBox->setAccessibleDescription(QStringLiteral("segno di relazione"));
     m_correction = ui::label(client, QStringLiteral("lblCorrezione"), QString(),
                              fonts::arial(27.75), colours::red, colours::windowPink);

@@ -173,6 +173,21 @@ QList<int> redRunsAcrossSignBox()
     return runs;
 }
 
+// Where the sign in the sign box is drawn, in device pixels of the box.
+QRect signInk()
+{
+    QLabel *box = label("LblRelazione");
+    const QImage image = rendered(box);
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 96)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
 int redPixelsAcrossSignBox()
 {
     const QList<int> runs = redRunsAcrossSignBox();
@@ -267,6 +282,9 @@ void TestDrillScreen::crossOverTheSignBox()
     const int l = rules().leftSize(), r = rules().rightSize();
     click(l < r ? 2 : 0); // a wrong sign, not judged yet
     QCOMPARE(redPixelsAcrossSignBox(), 0);
+    // The sign lies where the strokes will cross: the middle of its box.
+    QLabel *box = label("LblRelazione");
+    QVERIFY(signInk().contains(QRectF(box->rect()).center().toPoint() * box->devicePixelRatioF()));
 
     // Judged wrong: the two strokes run across the whole middle of the sign
     // box and apart at both its sides.
