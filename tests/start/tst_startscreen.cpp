@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 StartScreen &start()
@@ -297,6 +298,10 @@ void TestStartScreen::vaiTwiceGivesOneDrill()
 
 void TestStartScreen::aboutIsModalAndFreshEachTime()
 {
+    // The start screen restored and moved off the screen's centre.
+    start().window()->showNormal();
+    start().window()->move(0, 0);
+    QTRY_COMPARE(start().window()->pos(), QPoint(0, 0));
     QAction *info = start().element<QAction>("mnuInfo");
     info->trigger();
     auto &about = Screen::the<AboutScreen>();
@@ -304,6 +309,11 @@ void TestStartScreen::aboutIsModalAndFreshEachTime()
     QVERIFY(QTest::qWaitForWindowExposed(about.window()));
     QCOMPARE(about.window()->windowTitle(), QStringLiteral("Autore"));
     QCOMPARE(QApplication::activeModalWidget(), about.window());
+    // Window managers keep it in front of the start screen, centred on it.
+    QCOMPARE(about.window()->windowHandle()->transientParent(), start().window()->windowHandle());
+    const QPoint offCentre =
+        about.window()->geometry().center() - start().window()->geometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 4);
     QCOMPARE(about.element<QLabel>("Label1")->text(), QStringLiteral("Sito dell'autore:"));
     QCOMPARE(about.element<QLabel>("Label3")->text(), QStringLiteral("Email:"));
     QCOMPARE(about.element<QLabel>("Label2")->text(), AboutScreen::siteAddress());
