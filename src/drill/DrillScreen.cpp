@@ -29,6 +29,8 @@ QPoint rightSlot(int k)
 }
 
 constexpr int slotSide = 750;
+// The cross's pen, in device-independent pixels like a font: not scaled.
+constexpr int crossWidth = 4;
 
 // Screen readers present a slot's picture as an image with its figure's name.
 QAccessibleInterface *pictureAccessible(const QString &className, QObject *object)
@@ -71,26 +73,21 @@ void DrillScreen::createElements(QWidget *client)
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     ElementTable &e = elements();
 
-    // Labels and lines first: the frames and the options lie above them.
+    // Labels first: the frames and the options lie above them.
     auto *heading = ui::label(client, QStringLiteral("Label1(0)"),
                               QStringLiteral(" OBIETTIVO:   CONFRONTA I  DUE INSIEMI"),
                               headingFont, colours::brick, colours::windowPink, topLeft);
     auto *band = ui::label(client, QStringLiteral("Label1(1)"), QString(), headingFont,
                            colours::brick, colours::windowPink, topLeft);
+    // The sign keeps its font size while the box grows with the window: it
+    // stays in the box's middle, where the red cross crosses it out.
     m_signBox = ui::label(client, QStringLiteral("LblRelazione"), QString(),
-                          fonts::signBox(), windowText,
-                          colours::windowPink);
+                          fonts::signBox(), windowText, colours::windowPink, Qt::AlignCenter);
     m_signBox->setAccessibleDescription(QStringLiteral("segno di relazione"));
     m_correction = ui::label(client, QStringLiteral("lblCorrezione"), QString(),
                              fonts::arial(27.75), colours::red, colours::windowPink);
     m_verdict = ui::label(client, QStringLiteral("LblEsito"), QString(),
                           fonts::arial(48), colours::darkBlue);
-    m_line1 = new LineElement(client, QStringLiteral("Line1"), s.point(4980, 2085),
-                              s.point(6825, 2970), colours::red, 4);
-    m_line2 = new LineElement(client, QStringLiteral("Line2"), s.point(6795, 2235),
-                              s.point(4995, 2910), colours::red, 4);
-    m_line1->hide();
-    m_line2->hide();
 
     // The two sets: a red rounded outline and fifteen hidden slots each.
     auto makeSet = [&](const QString &name, const QString &spoken, const QRect &box,
@@ -104,8 +101,13 @@ void DrillScreen::createElements(QWidget *client)
         for (int k = 1; k <= slotCount; ++k) {
             auto *picture = new PictureBox(frame, QStringLiteral("%1(%2)").arg(slotName).arg(k));
             picture->hide();
+            // A tall or wide picture reaches a little into the white margin
+            // of the next one: each lies above those after it, so none loses
+            // an edge of its drawing.
+            if (k > 1)
+                picture->stackUnder(slots[k - 1]);
             const QPoint at = slotAt(k);
-            e.add(picture, {at.x(), at.y(), slotSide, slotSide});
+            e.addPicture(picture, {at.x(), at.y(), slotSide, slotSide});
             slots[k] = picture;
         }
         return frame;
@@ -130,6 +132,18 @@ void DrillScreen::createElements(QWidget *client)
         m_options->add(button);
     }
 
+    // The red cross lies above the sets and the sign box it crosses out.
+    const QLine stroke1(4980, 2085, 6825, 2970);
+    const QLine stroke2(6795, 2235, 4995, 2910);
+    auto makeStroke = [&](const QString &name, const QLine &twips) {
+        auto *line = new LineElement(client, name, s.point(twips.x1(), twips.y1()),
+                                     s.point(twips.x2(), twips.y2()), colours::red, crossWidth);
+        line->hide();
+        return line;
+    };
+    m_line1 = makeStroke(QStringLiteral("Line1"), stroke1);
+    m_line2 = makeStroke(QStringLiteral("Line2"), stroke2);
+
     m_panel = new ScorePanel(client);
     m_panel->addTo(e, {300, 6720, 4890, 1695});
 
@@ -138,8 +152,8 @@ void DrillScreen::createElements(QWidget *client)
     e.add(m_signBox, {4980, 1665, 1815, 1815});
     e.add(m_correction, {5040, 3510, 1770, 615});
     e.add(m_verdict, {315, 5835, 4860, 960});
-    e.addUnplaced(m_line1, ElementKind::Line);
-    e.addUnplaced(m_line2, ElementKind::Line);
+    e.addScaledLine(m_line1, stroke1);
+    e.addScaledLine(m_line2, stroke2);
 
     placeAtDesign();
 }

@@ -2,11 +2,14 @@
 
 #include "shell/ProportionalLayout.h"
 
+#include <QLine>
 #include <QList>
 #include <QPointer>
 #include <QRect>
 #include <QSize>
 
+class LineElement;
+class PictureBox;
 class QObject;
 
 // The element collection of one loaded screen: each element with its kind and
@@ -18,11 +21,17 @@ public:
 
     void add(QObject *element, const QRect &designTwips, Dock dock = Dock::None);
     void addUnplaced(QObject *element, ElementKind kind);
+    // A line whose end points are scaled like the boxes around it.
+    void addScaledLine(LineElement *line, const QLine &designTwips);
+    // A picture place: the picture shows whole from the place's scaled
+    // top-left corner, at its own size, shrunk only below the design size.
+    void addPicture(PictureBox *picture, const QRect &designTwips);
     // Changes an element's design width before the capture.
     void setDesignWidth(QObject *element, double widthTwips);
 
-    // Capture against the design client area, in twips.
-    void capture(const QSize &designClientTwips);
+    // Capture against the design client area, in twips; designClientPixels
+    // is the same area on this display.
+    void capture(const QSize &designClientTwips, const QSize &designClientPixels);
     // Apply to the current client area, in pixels.
     void apply(const QSize &clientPixels) const;
 
@@ -35,7 +44,9 @@ private:
         QPointer<QObject> element;
         ElementBox box;
         Dock dock;
+        bool picture;
     };
     QList<Entry> m_entries;
+    QSize m_designPixels;
     ProportionalLayout m_layout;
 };

@@ -232,6 +232,26 @@ PictureBox::PictureBox(QWidget *parent, const QString &name) : QWidget(parent)
 void PictureBox::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
+    if (m_whole)
+        resize(wholeSize());
+    update();
+}
+
+QSize PictureBox::wholeSize() const
+{
+    if (m_picture.isNull())
+        return {0, 0};
+    // A pixmap drawn at a fractional device pixel ratio covers part of its
+    // last device-independent pixel: the box takes all of it.
+    const QSizeF size = m_picture.deviceIndependentSize() * m_scale;
+    return {qCeil(size.width() - 1e-6), qCeil(size.height() - 1e-6)};
+}
+
+void PictureBox::showWhole(QPoint topLeft, qreal scale)
+{
+    m_whole = true;
+    m_scale = scale;
+    setGeometry(QRect(topLeft, wholeSize()));
     update();
 }
 
@@ -240,17 +260,33 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
+    if (m_scale == 1.0) {
+        painter.drawPixmap(0, 0, m_picture);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRectF(QPointF(), m_picture.deviceIndependentSize() * m_scale), m_picture,
+                       QRectF(m_picture.rect()));
 }
 
-LineElement::LineElement(QWidget *parent, const QString &name, QPoint from, QPoint to,
+LineElement::LineElement(QWidget *parent, const QString &name, QPointF from, QPointF to,
                          const QColor &colour, int width)
-    : QWidget(parent), m_from(from), m_to(to), m_colour(colour), m_width(width)
+    : QWidget(parent), m_colour(colour), m_width(width)
 {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int margin = width + 1;
-    setGeometry(QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin));
+    setEnds(from, to);
+}
+
+void LineElement::setEnds(QPointF from, QPointF to)
+{
+    m_from = from;
+    m_to = to;
+    // The box holds the stroke with its round caps.
+    const int margin = m_width + 1;
+    setGeometry(QRectF(from, to).normalized().toAlignedRect().adjusted(-margin, -margin, margin,
+                                                                       margin));
+    update();
 }
 
 void LineElement::paintEvent(QPaintEvent *)
@@ -258,7 +294,8 @@ void LineElement::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(m_colour, m_width, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(m_from - pos(), m_to - pos());
+    const QPointF origin = pos();
+    painter.drawLine(m_from - origin, m_to - origin);
 }
 
 namespace {

@@ -75,7 +75,9 @@ private:
 };
 
 // A picture element: shows its picture at the picture's own size from the
-// top-left corner, never stretched; an empty picture shows nothing.
+// top-left corner, never stretched; an empty picture shows nothing. By default
+// its box is its place and clips the picture; once shown whole, the box takes
+// the picture's size instead, so no edge of the picture is lost.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -85,31 +87,41 @@ public:
     void setPicture(const QPixmap &picture);
     const QPixmap &picture() const { return m_picture; }
 
+    // Shows the whole picture from topLeft, at its own size times scale.
+    void showWhole(QPoint topLeft, qreal scale);
+    qreal pictureScale() const { return m_scale; }
+    // The size the whole picture takes on screen, in device-independent pixels.
+    QSize wholeSize() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QPixmap m_picture;
+    bool m_whole = false;
+    qreal m_scale = 1.0;
 };
 
-// A line between two fixed points of its container, in pixels. It never
-// takes the mouse, so what lies under it still answers.
+// A line between two points of its container, in device-independent pixels,
+// drawn with a fixed pen width. It never takes the mouse, so what lies under
+// it still answers.
 class LineElement : public QWidget
 {
     Q_OBJECT
 public:
-    LineElement(QWidget *parent, const QString &name, QPoint from, QPoint to, const QColor &colour,
-                int width);
+    LineElement(QWidget *parent, const QString &name, QPointF from, QPointF to,
+                const QColor &colour, int width);
 
-    QPoint from() const { return m_from; }
-    QPoint to() const { return m_to; }
+    QPointF from() const { return m_from; }
+    QPointF to() const { return m_to; }
+    void setEnds(QPointF from, QPointF to);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPoint m_from;
-    QPoint m_to;
+    QPointF m_from;
+    QPointF m_to;
     QColor m_colour;
     int m_width;
 };

@@ -60,8 +60,8 @@ bool OptionList::keyPressed(OptionButton *button, QEvent *event)
 {
     auto *key = static_cast<QKeyEvent *>(event);
     const int i = button->index();
-    const int code =
-        KeyCode::fromQtKey(key->key(), key->modifiers().testFlag(Qt::KeypadModifier));
+    const int code = KeyCode::fromKeyEvent(
+        key->key(), key->modifiers().testFlag(Qt::KeypadModifier), key->nativeScanCode());
     const auto down = m_rules.keyDown(i, code);
     carryOut(down.focus, down.choose);
 

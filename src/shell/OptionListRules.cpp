@@ -38,6 +38,26 @@ int KeyCode::fromQtKey(int qtKey, bool keypad)
     return 255; // some key the list does not accept
 }
 
+namespace {
+// XKB keycodes (evdev codes + 8) of the main row's keys carrying 1, 2, 3 and
+// of the keypad's 1, 2, 3.
+constexpr quint32 xkbRowDigit1 = 10;
+constexpr quint32 xkbKeypad1 = 87;
+constexpr int digitKeys = 3;
+} // namespace
+
+int KeyCode::fromKeyEvent(int qtKey, bool keypad, quint32 nativeScanCode)
+{
+    if (nativeScanCode >= xkbRowDigit1 && nativeScanCode < xkbRowDigit1 + digitKeys)
+        return Digit1 + int(nativeScanCode - xkbRowDigit1);
+    // The keypad gives its digits only with Num Lock on (and no Shift);
+    // otherwise the same keys are End, Down and Page Down.
+    if (nativeScanCode >= xkbKeypad1 && nativeScanCode < xkbKeypad1 + digitKeys
+        && qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return Numpad1 + int(nativeScanCode - xkbKeypad1);
+    return fromQtKey(qtKey, keypad);
+}
+
 OptionListRules::OptionListRules(int count, int digitTargets)
     : m_enabled(count, true), m_digitTargets(digitTargets)
 {

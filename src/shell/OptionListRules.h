@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QtGlobal>
 #include <optional>
 
 // Key codes of the option list, the keyboard's virtual-key codes.
@@ -21,6 +22,13 @@ constexpr int F3 = 114;
 // Maps a Qt::Key, with whether it came from the keypad, to its virtual-key
 // code; keys the list does not know map to codes it does not accept.
 int fromQtKey(int qtKey, bool keypad);
+
+// Maps a key event to its virtual-key code, taking the digit keys 1, 2, 3 by
+// their place on the keyboard, whatever the layout and Shift make of them
+// ("&" on French keyboards, "!" with Shift). nativeScanCode is the event's
+// XKB keycode, as X11 and Wayland give it; 0 (no native code: synthesized
+// events, the offscreen platform) falls back to fromQtKey().
+int fromKeyEvent(int qtKey, bool keypad, quint32 nativeScanCode);
 } // namespace KeyCode
 
 // Focus, key and mouse rules of a column of option buttons for children:

@@ -1,5 +1,7 @@
 #include "shell/ProportionalLayout.h"
 
+#include <algorithm>
+
 namespace {
 float ratio(const std::optional<double> &value, double whole)
 {
@@ -35,9 +37,18 @@ bool ProportionalLayout::isMovable(ElementKind kind)
     case ElementKind::Line:
         return false;
     case ElementKind::Ordinary:
+    case ElementKind::ScaledLine:
         break;
     }
     return true;
+}
+
+double ProportionalLayout::pictureScale(double clientWidth, double clientHeight,
+                                        double designWidth, double designHeight)
+{
+    if (designWidth <= 0.0 || designHeight <= 0.0)
+        return 1.0;
+    return std::clamp(std::min(clientWidth / designWidth, clientHeight / designHeight), 0.0, 1.0);
 }
 
 void ProportionalLayout::apply(double clientWidth, double clientHeight,

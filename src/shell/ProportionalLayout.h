@@ -7,7 +7,9 @@
 // The proportional layout: every element keeps its place and size as fractions of
 // the screen's client area, recorded once at load and re-applied on each resize.
 
-enum class ElementKind { Ordinary, Timer, MenuItem, ComboBox, Line };
+// Line keeps its design end points; ScaledLine is a line whose end points
+// follow the client area like the corners of a box do.
+enum class ElementKind { Ordinary, Timer, MenuItem, ComboBox, Line, ScaledLine };
 
 // What the capture can read from one element; a read the element does not
 // support is empty and leaves its ratio at zero.
@@ -21,6 +23,13 @@ struct ElementBox
         return {ElementKind::Ordinary, left, top, width, height};
     }
     static ElementBox of(ElementKind kind) { return {kind, {}, {}, {}, {}}; }
+    // A line from (x1, y1) to (x2, y2) is captured as the box spanned from its
+    // first end to its second (width and height may be negative): scaling
+    // that box scales both ends.
+    static ElementBox scaledLine(double x1, double y1, double x2, double y2)
+    {
+        return {ElementKind::ScaledLine, x1, y1, x2 - x1, y2 - y1};
+    }
 };
 
 // Field order as the program declares it: width, height, top, left.
@@ -35,6 +44,12 @@ struct PosizioneRelativa
 struct Placement
 {
     float left, top, width, height;
+
+    // The end points of a scaled line: its box's first and opposite corner.
+    float x1() const { return left; }
+    float y1() const { return top; }
+    float x2() const { return left + width; }
+    float y2() const { return top + height; }
 };
 
 class ProportionalLayout
@@ -49,6 +64,12 @@ public:
                const std::function<void(int, const Placement &)> &move) const;
 
     static bool isMovable(ElementKind kind);
+
+    // How much a picture shown at its own size shrinks so that it stays
+    // where the design puts it: not at all at the design client size or
+    // larger; below it, by the smaller of the two scale factors.
+    static double pictureScale(double clientWidth, double clientHeight, double designWidth,
+                               double designHeight);
 
     const QList<PosizioneRelativa> &records() const { return m_records; }
     const QList<ElementKind> &kinds() const { return m_kinds; }

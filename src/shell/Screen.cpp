@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 QList<Screen *> &allScreens()
@@ -200,6 +203,37 @@ void Screen::showModal()
     show();
 }
 
+void Screen::showModal(const Screen &owner)
+{
+    load();
+    QMainWindow *w = m_window;
+    QMainWindow *ownerWindow = owner.isLoaded() ? owner.window() : nullptr;
+    if (!ownerWindow || w->isVisible()) {
+        showModal();
+        return;
+    }
+    w->setWindowModality(Qt::ApplicationModal);
+    // X11 window managers read the owner of dialogs only.
+    w->setWindowFlags((w->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    // The transient parent belongs to the native window: create it first.
+    w->winId();
+    ownerWindow->winId();
+    w->windowHandle()->setTransientParent(ownerWindow->windowHandle());
+    QRect frame(QPoint(), w->size());
+    frame.moveCenter(ownerWindow->geometry().center());
+    if (const QScreen *screen = ownerWindow->screen()) {
+        const QRect available = screen->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), available.left(),
+                                  std::max(available.left(), available.right() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), available.top(),
+                                 std::max(available.top(), available.bottom() - frame.height())));
+    }
+    w->move(frame.topLeft());
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
 void Screen::hide()
 {
     if (m_window)
@@ -263,12 +297,12 @@ void Screen::windowShown()
 
 void Screen::captureLayout()
 {
-    m_elements.capture(m_designTwips);
+    m_elements.capture(m_designTwips, scale().size(m_designTwips.width(), m_designTwips.height()));
 }
 
 void Screen::placeAtDesign()
 {
-    m_elements.capture(m_designTwips);
+    captureLayout();
     m_elements.apply(scale().size(m_designTwips.width(), m_designTwips.height()));
 }
 

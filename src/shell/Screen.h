@@ -39,8 +39,11 @@ public:
     void load();
     // Loads, shows without modality and brings the window to the front.
     void show();
-    // Loads and shows the window modal to the whole program.
+    // Loads and shows the window modal to the whole program. With an owner
+    // it is the owner's transient window, centred on it, so that window
+    // managers keep it in front of the owner.
     void showModal();
+    void showModal(const Screen &owner);
     void hide();
     // Closes the screen: runs its unload step and destroys its window.
     // Nothing happens when it is not loaded or already being closed.

@@ -190,5 +190,5 @@ void StartScreen::openWorksheets()
 
 void StartScreen::openAbout()
 {
-    Screen::the<AboutScreen>().showModal();
+    Screen::the<AboutScreen>().showModal(*this);
 }

@@ -221,7 +221,7 @@ void WorksheetScreen::togglePart()
 
 void WorksheetScreen::choosePrinter()
 {
-    Screen::the<PrinterChooser>().showModal();
+    Screen::the<PrinterChooser>().showModal(*this);
 }
 
 void WorksheetScreen::printSheet()

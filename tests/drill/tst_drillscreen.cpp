@@ -5,12 +5,14 @@
 #include "shell/Elements.h"
 #include "start/StartScreen.h"
 #include "shell/OptionList.h"
+#include "shell/LayoutKeys.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QScreen>
 #include <QTest>
 
 using Phase = RelationDrill::Phase;
@@ -108,6 +110,90 @@ bool reach(int relation)
     return false;
 }
 
+// Chooses the sign that is right (or wrong) for the exercise on screen and
+// has it judged.
+void answer(bool right)
+{
+    const int l = rules().leftSize(), r = rules().rightSize();
+    const int correct = l < r ? 0 : l > r ? 2 : 1;
+    click(right ? correct : correct == 0 ? 2 : 0);
+    click(3);
+}
+
+// Gives the drill's window the client size asked for; an empty size
+// maximizes it.
+void sizeWindow(const QSize &client)
+{
+    QMainWindow *w = screen().window();
+    if (client.isEmpty()) {
+        // No window manager here to give the maximized window its size.
+        const QRect available = w->screen()->availableGeometry();
+        w->setGeometry(available);
+        w->showMaximized();
+        QTRY_VERIFY(w->isMaximized() && w->geometry() == available);
+    } else {
+        w->showNormal();
+        w->resize(client); // the drill has no menu bar
+        QTRY_COMPARE(screen().client()->size(), client);
+    }
+}
+
+QImage rendered(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool isRed(QRgb c)
+{
+    return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80;
+}
+
+// The runs of red pixels down each column of the middle of the sign box, in
+// the drill as it is drawn.
+QList<int> redRunsAcrossSignBox()
+{
+    const QImage image = rendered(screen().client());
+    const qreal ratio = image.devicePixelRatio();
+    const QRect box = label("LblRelazione")->geometry();
+    const QRectF middle = QRectF(box).adjusted(box.width() / 4.0, box.height() / 4.0,
+                                               -box.width() / 4.0, -box.height() / 4.0);
+    const QRect device(QPointF(middle.topLeft() * ratio).toPoint(),
+                       QPointF(middle.bottomRight() * ratio).toPoint());
+    QList<int> runs;
+    for (int x = device.left(); x <= device.right(); ++x) {
+        int count = 0;
+        bool inRun = false;
+        for (int y = device.top(); y <= device.bottom(); ++y) {
+            const bool red = isRed(image.pixel(x, y));
+            count += red && !inRun;
+            inRun = red;
+        }
+        runs.append(count);
+    }
+    return runs;
+}
+
+// Where the sign in the sign box is drawn, in device pixels of the box.
+QRect signInk()
+{
+    QLabel *box = label("LblRelazione");
+    const QImage image = rendered(box);
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 96)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+int redPixelsAcrossSignBox()
+{
+    const QList<int> runs = redRunsAcrossSignBox();
+    return int(std::count_if(runs.cbegin(), runs.cend(), [](int n) { return n > 0; }));
+}
+
 void reopen()
 {
     QTest::qWait(0);
@@ -123,7 +209,12 @@ class TestDrillScreen : public QObject
 private Q_SLOTS:
     void initTestCase();
     void firstOpening();
-    void linesNeverMove();
+    void crossOverTheSignBox_data();
+    void crossOverTheSignBox();
+    void wholePictures_data();
+    void wholePictures();
+    void digitKeysByTheirPlace_data();
+    void digitKeysByTheirPlace();
     void deadChoices();
     void avantiClearsButKeepsTheScore();
     void closingAndReopening();
@@ -176,21 +267,125 @@ void TestDrillScreen::firstOpening()
              QStringLiteral("insieme di destra"));
 }
 
-void TestDrillScreen::linesNeverMove()
+void TestDrillScreen::crossOverTheSignBox_data()
 {
-    const TwipsScale s = Screen::scale();
-    auto *line = screen().element<LineElement>(QStringLiteral("Line2"));
-    QCOMPARE(line->from(), s.point(6795, 2235));
-    QCOMPARE(line->to(), s.point(4995, 2910));
-    const QRect before = line->geometry();
-    auto *sign = label("LblRelazione");
-    screen().window()->showNormal();
-    screen().window()->resize(500, 400);
-    QTRY_COMPARE(screen().client()->width(), 500);
-    QCOMPARE(line->geometry(), before);
-    // Everything else follows the window.
-    QCOMPARE(sign->x(), qRound(500 * 4980 / 11880.0));
-    screen().window()->showMaximized();
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("maximized") << QSize();
+    QTest::newRow("larger than the screen") << QSize(1280, 900);
+}
+
+void TestDrillScreen::crossOverTheSignBox()
+{
+    QFETCH(QSize, client);
+    sizeWindow(client);
+    nextExercise();
+    const int l = rules().leftSize(), r = rules().rightSize();
+    click(l < r ? 2 : 0); // a wrong sign, not judged yet
+    QCOMPARE(redPixelsAcrossSignBox(), 0);
+    // The sign lies where the strokes will cross: the middle of its box.
+    QLabel *box = label("LblRelazione");
+    QVERIFY(signInk().contains(QRectF(box->rect()).center().toPoint() * box->devicePixelRatioF()));
+
+    // Judged wrong: the two strokes run across the whole middle of the sign
+    // box and apart at both its sides.
+    click(3);
+    QCOMPARE(text("LblEsito"), QStringLiteral("E r r a t o"));
+    const QList<int> runs = redRunsAcrossSignBox();
+    QVERIFY(!runs.isEmpty());
+    QVERIFY2(!runs.contains(0), "a column of the sign box's middle without red");
+    QCOMPARE(runs.first(), 2);
+    QCOMPARE(runs.last(), 2);
+
+    click(4); // "AVANTI"
+    QCOMPARE(redPixelsAcrossSignBox(), 0);
+    answer(true);
+    QCOMPARE(text("LblEsito"), QStringLiteral("E s a t t o"));
+    QCOMPARE(redPixelsAcrossSignBox(), 0);
+    sizeWindow(QSize());
+}
+
+void TestDrillScreen::wholePictures_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<QSize>("client");
+    // The figures that stand out most from a slot box at the design size.
+    int tallest = FigureCatalogue::firstFigure, widest = tallest;
+    for (int f = FigureCatalogue::firstFigure; f <= FigureCatalogue::lastFigure; ++f) {
+        if (FigureCatalogue::pictureSize(f).height() > FigureCatalogue::pictureSize(tallest).height())
+            tallest = f;
+        if (FigureCatalogue::pictureSize(f).width() > FigureCatalogue::pictureSize(widest).width())
+            widest = f;
+    }
+    const QSize design = Screen::scale().size(11880, 8550);
+    for (int f : {tallest, widest}) {
+        const QByteArray name = FigureCatalogue::pictureName(f).toUtf8();
+        QTest::addRow("%s, design size", name.constData()) << f << design;
+        QTest::addRow("%s, small", name.constData()) << f << QSize(520, 380);
+        QTest::addRow("%s, maximized", name.constData()) << f << QSize();
+    }
+}
+
+void TestDrillScreen::wholePictures()
+{
+    QFETCH(int, figure);
+    QFETCH(QSize, client);
+    sizeWindow(client);
+    int tries = 0;
+    do
+        nextExercise();
+    while (rules().figure() != figure && ++tries < 500);
+    QCOMPARE(rules().figure(), figure);
+
+    // Own size, shrunk only where the window is smaller than the design.
+    const QSize design = Screen::scale().size(11880, 8550);
+    const QSize now = screen().client()->size();
+    const qreal shrink = std::min({1.0, qreal(now.width()) / design.width(),
+                                   qreal(now.height()) / design.height()});
+    const QSizeF whole = QSizeF(FigureCatalogue::pictureSize(figure)) * shrink;
+    auto check = [&](const char *frameName, const char *array, const QList<int> &slots) {
+        auto *frame = screen().element<QWidget>(QString::fromLatin1(frameName));
+        const QImage image = rendered(frame);
+        const qreal ratio = image.devicePixelRatio();
+        for (int s : slots) {
+            const QRect box =
+                screen().element<PictureBox>(QStringLiteral("%1(%2)").arg(array).arg(s))->geometry();
+            const QByteArray where = QByteArray(array) + '(' + QByteArray::number(s) + ')';
+            QVERIFY2(frame->rect().contains(box), where.constData());
+            QVERIFY2(box.width() >= whole.width() && box.height() >= whole.height(),
+                     where.constData());
+            // The picture's white ground reaches its far corner: nothing cut off.
+            const QPointF corner = QPointF(box.topLeft()) + QPointF(whole.width(), whole.height())
+                                   - QPointF(2, 2);
+            const QRgb c = image.pixel((corner * ratio).toPoint());
+            QVERIFY2(qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240, where.constData());
+        }
+    };
+    check("FraSfondoS", "Image2", rules().leftSlots());
+    check("FraSfondoD", "Image1", rules().rightSlots());
+    sizeWindow(QSize());
+}
+
+void TestDrillScreen::digitKeysByTheirPlace_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < layoutKeys().size(); ++i)
+        QTest::newRow(layoutKeys().at(i).name) << i;
+}
+
+void TestDrillScreen::digitKeysByTheirPlace()
+{
+    QFETCH(int, row);
+    const LayoutKey &k = layoutKeys().at(row);
+    nextExercise();
+    const int from = k.digit == 1 ? 1 : 0;
+    option(from)->setFocus();
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, k.qtKey, k.modifiers, k.scanCode, k.keysym, k.nativeModifiers,
+                        k.textString());
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    }
+    QCOMPARE(focused(), k.digit > 0 ? k.digit - 1 : from);
+    QVERIFY(text("LblRelazione").isEmpty()); // a digit only moves the focus
 }
 
 void TestDrillScreen::deadChoices()

@@ -4,7 +4,10 @@
 #include "shell/OptionListRules.h"
 #include "shell/ProportionalLayout.h"
 #include "shell/Twips.h"
+#include "shell/LayoutKeys.h"
 
+#include <QLineF>
+#include <QRectF>
 #include <QTest>
 
 using Outcome = OptionListRules::Outcome;
@@ -18,6 +21,10 @@ private Q_SLOTS:
     void layoutRoundTrip();
     void layoutLeavesFixedElementsAlone();
     void layoutMinimizeAndRestore();
+    void scaledLinesCrossTheSignBox_data();
+    void scaledLinesCrossTheSignBox();
+    void pictureScale_data();
+    void pictureScale();
 
     void keyDown_data();
     void keyDown();
@@ -28,6 +35,8 @@ private Q_SLOTS:
     void digitsOnDisabledTargetsDoNothing();
     void qtKeysMapToKeyCodes_data();
     void qtKeysMapToKeyCodes();
+    void digitKeysByTheirPlace_data();
+    void digitKeysByTheirPlace();
 
     void curtainsOpenAndStop();
     void curtainNeverKeepsTickingOnASliver();
@@ -102,6 +111,72 @@ void TestShellRules::layoutMinimizeAndRestore()
     QCOMPARE(last.top, 200.0f);
     QCOMPARE(last.width, 600.0f);
     QCOMPARE(last.height, 400.0f);
+}
+
+void TestShellRules::scaledLinesCrossTheSignBox_data()
+{
+    QTest::addColumn<double>("scaleX");
+    QTest::addColumn<double>("scaleY");
+    QTest::newRow("design size") << 1.0 << 1.0;
+    QTest::newRow("full hd") << 1920.0 / 792.0 << 1040.0 / 570.0;
+    QTest::newRow("small, narrow") << 0.6 << 0.9;
+}
+
+void TestShellRules::scaledLinesCrossTheSignBox()
+{
+    QFETCH(double, scaleX);
+    QFETCH(double, scaleY);
+    // The drill's sign box and the two strokes of its red cross, in twips.
+    const QList<QLineF> strokes = {{4980, 2085, 6825, 2970}, {6795, 2235, 4995, 2910}};
+    const QRectF signBox(4980, 1665, 1815, 1815);
+    ProportionalLayout layout;
+    layout.capture({ElementBox::ordinary(signBox.x(), signBox.y(), signBox.width(),
+                                         signBox.height()),
+                    ElementBox::scaledLine(strokes[0].x1(), strokes[0].y1(), strokes[0].x2(),
+                                           strokes[0].y2()),
+                    ElementBox{ElementKind::Line, 1, 2, 3, 4},
+                    ElementBox::scaledLine(strokes[1].x1(), strokes[1].y1(), strokes[1].x2(),
+                                           strokes[1].y2())},
+                   11880, 8550);
+    QRectF box;
+    QList<QLineF> placed;
+    layout.apply(11880 * scaleX, 8550 * scaleY, [&](int i, const Placement &p) {
+        if (i == 0)
+            box = QRectF(p.left, p.top, p.width, p.height);
+        else
+            placed.append(QLineF(p.x1(), p.y1(), p.x2(), p.y2()));
+    });
+    QCOMPARE(placed.size(), 2); // the fixed line stays where it is
+    for (int i = 0; i < 2; ++i) {
+        const QLineF &want = strokes[i];
+        QVERIFY(qAbs(placed[i].x1() - want.x1() * scaleX) < 0.05);
+        QVERIFY(qAbs(placed[i].y1() - want.y1() * scaleY) < 0.05);
+        QVERIFY(qAbs(placed[i].x2() - want.x2() * scaleX) < 0.05);
+        QVERIFY(qAbs(placed[i].y2() - want.y2() * scaleY) < 0.05);
+        // Both strokes run through the middle of the sign box.
+        const QRectF middle = box.adjusted(box.width() / 4, box.height() / 4,
+                                           -box.width() / 4, -box.height() / 4);
+        QVERIFY(middle.contains(placed[i].center()));
+    }
+}
+
+void TestShellRules::pictureScale_data()
+{
+    QTest::addColumn<QSizeF>("client");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("design size") << QSizeF(792, 570) << 1.0;
+    QTest::newRow("larger") << QSizeF(1920, 1040) << 1.0;
+    QTest::newRow("wider, design height") << QSizeF(1500, 570) << 1.0;
+    QTest::newRow("half as wide") << QSizeF(396, 900) << 0.5;
+    QTest::newRow("lower") << QSizeF(1000, 285) << 0.5;
+    QTest::newRow("minimized") << QSizeF(0, 0) << 0.0;
+}
+
+void TestShellRules::pictureScale()
+{
+    QFETCH(QSizeF, client);
+    QFETCH(double, scale);
+    QCOMPARE(ProportionalLayout::pictureScale(client.width(), client.height(), 792, 570), scale);
 }
 
 void TestShellRules::keyDown_data()
@@ -255,6 +330,27 @@ void TestShellRules::qtKeysMapToKeyCodes()
     QFETCH(bool, keypad);
     QFETCH(int, code);
     QCOMPARE(KeyCode::fromQtKey(qtKey, keypad), code);
+}
+
+void TestShellRules::digitKeysByTheirPlace_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < layoutKeys().size(); ++i)
+        QTest::newRow(layoutKeys().at(i).name) << i;
+}
+
+void TestShellRules::digitKeysByTheirPlace()
+{
+    QFETCH(int, row);
+    const LayoutKey &key = layoutKeys().at(row);
+    const int code = KeyCode::fromKeyEvent(key.qtKey, key.keypad(), key.scanCode);
+    if (key.digit > 0) {
+        QCOMPARE(code, (key.keypad() ? KeyCode::Numpad1 : KeyCode::Digit1) + key.digit - 1);
+    } else {
+        // Any other key is swallowed by the option list.
+        OptionListRules rules(6, 3);
+        QCOMPARE(rules.keyDown(0, code).outcome, Outcome::Swallowed);
+    }
 }
 
 void TestShellRules::curtainsOpenAndStop()

@@ -2,6 +2,7 @@
 // held keys, resizes, minimizing, the modal about screen, closing.
 #include "drill/DrillScreen.h"
 #include "shell/Elements.h"
+#include "shell/LayoutKeys.h"
 #include "start/StartScreen.h"
 #include "start/AboutScreen.h"
 #include "worksheets/WorksheetScreen.h"
@@ -15,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 StartScreen &start()
@@ -57,6 +59,8 @@ private Q_SLOTS:
     void heldEnterOpensTheDrillOnce();
     void latchStaysSetWhenEnterOpensAnotherScreen();
     void keysThatOnlyMoveOrAreSwallowed();
+    void digitKeysByTheirPlace_data();
+    void digitKeysByTheirPlace();
     void vaiTwiceGivesOneDrill();
     void aboutIsModalAndFreshEachTime();
     void menuOpensTheWorksheetScreenOnce();
@@ -245,6 +249,31 @@ void TestStartScreen::keysThatOnlyMoveOrAreSwallowed()
     QVERIFY(!Screen::the<DrillScreen>().isLoaded());
 }
 
+void TestStartScreen::digitKeysByTheirPlace_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < layoutKeys().size(); ++i)
+        QTest::newRow(layoutKeys().at(i).name) << i;
+}
+
+void TestStartScreen::digitKeysByTheirPlace()
+{
+    QFETCH(int, row);
+    const LayoutKey &k = layoutKeys().at(row);
+    // "1" and "2" reach "VAI" and "ESCI"; "3" and other keys stay put.
+    const int from = k.digit == 1 ? 1 : 0;
+    const int to = k.digit == 1 || k.digit == 2 ? k.digit - 1 : from;
+    option(start(), from)->setFocus();
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, k.qtKey, k.modifiers, k.scanCode, k.keysym, k.nativeModifiers,
+                        k.textString());
+        QApplication::sendEvent(option(start(), from), &event);
+    }
+    QVERIFY(option(start(), to)->hasFocus());
+    QVERIFY(!Screen::the<DrillScreen>().isLoaded());
+    QVERIFY(start().isLoaded());
+}
+
 void TestStartScreen::vaiTwiceGivesOneDrill()
 {
     auto &drill = Screen::the<DrillScreen>();
@@ -269,6 +298,10 @@ void TestStartScreen::vaiTwiceGivesOneDrill()
 
 void TestStartScreen::aboutIsModalAndFreshEachTime()
 {
+    // The start screen restored and moved off the screen's centre.
+    start().window()->showNormal();
+    start().window()->move(0, 0);
+    QTRY_COMPARE(start().window()->pos(), QPoint(0, 0));
     QAction *info = start().element<QAction>("mnuInfo");
     info->trigger();
     auto &about = Screen::the<AboutScreen>();
@@ -276,6 +309,11 @@ void TestStartScreen::aboutIsModalAndFreshEachTime()
     QVERIFY(QTest::qWaitForWindowExposed(about.window()));
     QCOMPARE(about.window()->windowTitle(), QStringLiteral("Autore"));
     QCOMPARE(QApplication::activeModalWidget(), about.window());
+    // Window managers keep it in front of the start screen, centred on it.
+    QCOMPARE(about.window()->windowHandle()->transientParent(), start().window()->windowHandle());
+    const QPoint offCentre =
+        about.window()->geometry().center() - start().window()->geometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 4);
     QCOMPARE(about.element<QLabel>("Label1")->text(), QStringLiteral("Sito dell'autore:"));
     QCOMPARE(about.element<QLabel>("Label3")->text(), QStringLiteral("Email:"));
     QCOMPARE(about.element<QLabel>("Label2")->text(), AboutScreen::siteAddress());
