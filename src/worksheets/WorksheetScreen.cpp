@@ -6,6 +6,7 @@
 #include "sets/RandomSource.h"
 #include "shell/Elements.h"
 #include "shell/Palette.h"
+#include "shell/ProgramName.h"
 #include "worksheets/PdfSheetDevice.h"
 #include "worksheets/SheetPrint.h"
 
@@ -240,6 +241,6 @@ void WorksheetScreen::showMessage(const QString &text)
         m_messageHandler(text);
         return;
     }
-    QMessageBox::warning(window(), QGuiApplication::applicationDisplayName(), text,
+    QMessageBox::warning(window(), program::displayName(), text,
                          QMessageBox::Ok);
 }
