@@ -69,21 +69,12 @@ QList<bool> onScreen()
     return cells;
 }
 
-QList<bool> onPaper(const QString &pdf)
+QList<bool> onPaper(const QString &pdf, const QRectF &area = PrintService::shared().printableArea(),
+                    int page = 1, int extentHeight = 15600)
 {
-    const QImage page = pdftools::page(pdf, 72);
-    const QRectF area = PrintService::shared().printableArea();
     const double scale =
-        std::min({1.0, area.width() * 20 / 11000, area.height() * 20 / 15600});
-    QList<bool> cells;
-    for (int e = 1; e <= 4; ++e)
-        for (auto side : {Side::Left, Side::Right})
-            for (int slot = 1; slot <= 15; ++slot) {
-                const QPointF middle = paperCell(e, side == Side::Left, slot) + QPointF(150, 150);
-                const QRectF px(area.topLeft() + middle * scale / 20, QSizeF(450, 500) * scale / 20);
-                cells << (pdftools::ink(page, px.toRect()) > 0);
-            }
-    return cells;
+        std::min({1.0, area.width() * 20 / 11000, area.height() * 20 / extentHeight});
+    return pdftools::inkInCells(pdftools::page(pdf, 72, page), area.topLeft(), scale);
 }
 } // namespace
 
