@@ -19,7 +19,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,8 +99,8 @@ private Q_SLOTS:
     void printsOnePageThatMatchesTheScreen();
     void savedFileIsThePrintedPage();
     void classSetArrivesAsOneJob();
-    void missingPrinterIsReportedOnceAndNothingPrintsElsewhere_data();
-    void missingPrinterIsReportedOnceAndNothingPrintsElsewhere();
+    void failedPrintIsReportedOnceAndNothingPrintsElsewhere_data();
+    void failedPrintIsReportedOnceAndNothingPrintsElsewhere();
 
 private:
     QStringList m_messages;
@@ -207,17 +209,26 @@ void TestWorksheetPrint::classSetArrivesAsOneJob()
     QFile::remove(pdf);
 }
 
-void TestWorksheetPrint::missingPrinterIsReportedOnceAndNothingPrintsElsewhere_data()
+void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere_data()
 {
     QTest::addColumn<bool>("classSet");
-    QTest::newRow("STAMPA") << false;
-    QTest::newRow("class set") << true;
+    QTest::addColumn<bool>("refusing"); // the other queue refuses jobs, or the printer is gone
+    QTest::newRow("STAMPA, printer gone") << false << false;
+    QTest::newRow("class set, printer gone") << true << false;
+    QTest::newRow("class set, job refused") << true << true;
 }
 
-void TestWorksheetPrint::missingPrinterIsReportedOnceAndNothingPrintsElsewhere()
+void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere()
 {
     QFETCH(bool, classSet);
-    PrintService::shared().setCurrentPrinter(QStringLiteral("gli-test-absent"));
+    QFETCH(bool, refusing);
+    const auto accept = qScopeGuard([&] {
+        if (refusing)
+            QProcess::execute(QStringLiteral("cupsaccept"), {otherQueue});
+    });
+    if (refusing)
+        QCOMPARE(QProcess::execute(QStringLiteral("cupsreject"), {otherQueue}), 0);
+    PrintService::shared().setCurrentPrinter(refusing ? otherQueue : QStringLiteral("gli-test-absent"));
     const QStringList beforeDefault = pdfs(pdfQueue);
     const QStringList beforeOther = pdfs(otherQueue);
     if (classSet) {
