@@ -20,7 +20,7 @@ public:
     ClassSet(const Worksheet &first, int count, RandomSource &random);
 
     int count() const { return int(m_others.size()) + 1; }
-    // Sheet 1 to count().
+    // Sheet 1 to count(); a number outside them gives sheet 1.
     const Worksheet &sheet(int number) const;
 
 private:
