@@ -61,6 +61,7 @@ run "$bin/gli-bench-curtains" "$runs"
 run "$bin/gli-bench-drill" "$runs"
 run "$bin/gli-bench-screens" "$runs"
 run "$bin/gli-bench-print" "$runs"
+run "$bin/gli-bench-classset" "$runs"
 
 missed=$(grep -c '\*\*NO\*\*' "$table" || true)
 echo

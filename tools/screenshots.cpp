@@ -3,13 +3,15 @@
 // Drives the screens as a user would, by clicks on their elements, on the
 // offscreen platform with one 1280x800 screen, and saves each window as a
 // PNG. The printed sheet is drawn by the worksheet's own print routine into a
-// PDF and turned into a PNG by pdftoppm. Ends with a non-zero status, naming
+// PDF and turned into a PNG by pdftoppm, as is the solutions page of a class
+// set saved by the worksheet screen. Ends with a non-zero status, naming
 // the picture, when a screen does not reach the state its picture shows.
 #include "drill/DrillScreen.h"
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
 #include "start/StartScreen.h"
 #include "start/AboutScreen.h"
+#include "worksheets/ClassSetDialog.h"
 #include "worksheets/PdfSheetDevice.h"
 #include "worksheets/SheetPrint.h"
 #include "worksheets/WorksheetScreen.h"
@@ -70,6 +72,8 @@ public:
     bool printerChooser();
     bool about();
     bool printedSheet(const QTemporaryDir &work);
+    bool classSetDialog();
+    bool solutionsPage(const QTemporaryDir &work);
 
     const QString &failure() const { return m_failure; }
 
@@ -89,6 +93,7 @@ private:
         waitFor([] { return false; }, ms);
     }
     static void click(QWidget *target);
+    bool rasterise(const QString &pdfPath, int page, const QString &name);
     template <class T> static T *find(const Screen &screen, const QString &name);
 
     QDir m_out;
@@ -319,16 +324,58 @@ bool Shooter::printedSheet(const QTemporaryDir &work)
         return fail(name + QStringLiteral(": cannot write ") + pdfPath);
     file.close();
 
+    return rasterise(pdfPath, 1, name);
+}
+
+// One page of a PDF as a PNG of the documentation, at the sheet's resolution.
+bool Shooter::rasterise(const QString &pdfPath, int page, const QString &name)
+{
     QProcess pdftoppm;
+    const QString n = QString::number(page);
     pdftoppm.start(QStringLiteral("pdftoppm"),
                    {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(sheetDpi),
-                    QStringLiteral("-singlefile"), pdfPath, m_out.filePath(name)});
+                    QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-singlefile"),
+                    pdfPath, m_out.filePath(name)});
     if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitStatus() != QProcess::NormalExit
         || pdftoppm.exitCode() != 0)
         return fail(name + QStringLiteral(": pdftoppm failed: ")
                     + QString::fromLocal8Bit(pdftoppm.readAllStandardError()));
     QTextStream(stdout) << m_out.filePath(name + QStringLiteral(".png")) << '\n';
     return true;
+}
+
+// "Schede per la classe" as it opens from the worksheet screen's menu.
+bool Shooter::classSetDialog()
+{
+    WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
+    auto *menu = sheet.window() ? sheet.window()->findChild<QAction *>(QStringLiteral("mnuClasse"))
+                                : nullptr;
+    if (!menu)
+        return fail(QStringLiteral("schede-classe: no \"Schede per la classe...\" menu item"));
+    menu->trigger();
+    ClassSetDialog *dialog = sheet.classSetDialog();
+    if (!dialog || !waitFor([dialog] { return dialog->isVisible(); }))
+        return fail(QStringLiteral("schede-classe: the dialog did not open"));
+    if (!dialog->isModal())
+        return fail(QStringLiteral("schede-classe: the dialog is not modal"));
+    const bool saved = save(dialog, QStringLiteral("schede-classe"));
+    if (auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("cmdAnnulla")))
+        click(cancel);
+    if (!waitFor([&sheet] { return !sheet.classSetDialog(); }))
+        return fail(QStringLiteral("schede-classe: \"Annulla\" did not close the dialog"));
+    return saved;
+}
+
+// A class of 25 with its solutions, saved by the worksheet screen: the last
+// page.
+bool Shooter::solutionsPage(const QTemporaryDir &work)
+{
+    const QString name = QStringLiteral("soluzioni");
+    const QString pdfPath = work.filePath(QStringLiteral("schede-classe.pdf"));
+    constexpr int sheets = 25;
+    if (!Screen::the<WorksheetScreen>().saveClassSet(pdfPath, sheets, true))
+        return fail(name + QStringLiteral(": the class set was not saved"));
+    return rasterise(pdfPath, sheets + 1, name);
 }
 
 } // namespace
@@ -354,7 +401,8 @@ int main(int argc, char *argv[])
 
     Shooter shooter(out);
     const bool ok = shooter.startScreen() && shooter.drill() && shooter.worksheet()
-                    && shooter.printerChooser() && shooter.printedSheet(work) && shooter.about();
+                    && shooter.printerChooser() && shooter.printedSheet(work)
+                    && shooter.classSetDialog() && shooter.solutionsPage(work) && shooter.about();
     if (!ok)
         QTextStream(stderr) << "gli-screenshots: " << shooter.failure() << '\n';
     Screen::the<StartScreen>().closeAll();

@@ -34,11 +34,12 @@ struct PdfSheetDevice::State
     QPen pen{Qt::black};
     QPointF position;
     double scale = 1.0;
+    double areaHeight = 0;
     bool ended = false;
 };
 
 PdfSheetDevice::PdfSheetDevice(FigureCatalogue &figures, const QRectF &printableArea,
-                               const QString &title, Delivery deliver)
+                               const QString &title, Delivery deliver, QSize extent)
     : d(std::make_unique<State>(figures))
 {
     d->deliver = std::move(deliver);
@@ -53,7 +54,9 @@ PdfSheetDevice::PdfSheetDevice(FigureCatalogue &figures, const QRectF &printable
     const QRectF page(QPointF(), QPageSize(QPageSize::A4).sizePoints());
     const QRectF area = printableArea.isEmpty() ? page : printableArea;
     const QRectF twips(area.topLeft() * twipsPerPoint, area.size() * twipsPerPoint);
-    d->scale = std::min({1.0, twips.width() / sheet::width, twips.height() / sheet::height});
+    d->scale = std::min({1.0, twips.width() / std::max(1, extent.width()),
+                         twips.height() / std::max(1, extent.height())});
+    d->areaHeight = twips.height() / d->scale;
 
     if (!d->painter.begin(d->writer.get()))
         return;
@@ -73,6 +76,11 @@ PdfSheetDevice::~PdfSheetDevice()
 double PdfSheetDevice::sheetScale() const
 {
     return d->scale;
+}
+
+int PdfSheetDevice::areaHeight() const
+{
+    return int(d->areaHeight);
 }
 
 bool PdfSheetDevice::setPrintPosition(int x, int y)
@@ -132,6 +140,14 @@ bool PdfSheetDevice::paintPicture(int catalogueIndex, QSize pixelSize, QPoint to
     d->painter.save();
     d->figures.paint(d->painter, catalogueIndex, target);
     d->painter.restore();
+    return true;
+}
+
+bool PdfSheetDevice::newPage()
+{
+    if (!d->painter.isActive() || !d->writer->newPage())
+        return false;
+    d->position = QPointF();
     return true;
 }
 

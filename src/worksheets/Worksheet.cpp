@@ -29,6 +29,38 @@ bool Worksheet::isComposed(int exercise) const
     return m_left[placeIndex(exercise, 1)].picture != noPicture;
 }
 
+int Worksheet::setSize(Side side, int exercise) const
+{
+    if (exercise < 1 || exercise > exerciseCount)
+        return 0;
+    const auto &places = side == Side::Left ? m_left : m_right;
+    int size = 0;
+    for (int i = placeIndex(exercise, 1); i <= placeIndex(exercise, slotCount); ++i)
+        size += places[i].picture > blankPicture;
+    return size;
+}
+
+QString Worksheet::answer(int exercise) const
+{
+    if (!isComposed(exercise))
+        return {};
+    const int left = setSize(Side::Left, exercise);
+    const int right = setSize(Side::Right, exercise);
+    return left < right ? QStringLiteral("<") : left > right ? QStringLiteral(">") : QStringLiteral("=");
+}
+
+QList<int> Worksheet::composeMissing()
+{
+    QList<int> composed;
+    for (int e = 1; e <= exerciseCount; ++e) {
+        if (!isComposed(e)) {
+            compose(e);
+            composed.append(e);
+        }
+    }
+    return composed;
+}
+
 void Worksheet::compose(int exercise)
 {
     if (exercise < 1 || exercise > exerciseCount)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <array>
 
 class RandomSource;
@@ -45,11 +46,20 @@ public:
     // Composes exercise e afresh, touching only its own 15 places of each
     // array; an exercise outside 1 to 4 is ignored.
     void compose(int exercise);
+    // Composes every exercise that was never composed; the exercises it
+    // composed, in order.
+    QList<int> composeMissing();
     // Every place back to no picture, as when the screen first opens.
     void reset();
 
     const Place &place(Side side, int index) const;
     bool isComposed(int exercise) const;
+    // How many places of the set hold a figure: the set's size.
+    int setSize(Side side, int exercise) const;
+    // The sign the pupil writes between the left and the right set of
+    // exercise e: "<" or ">" ("=" never comes of a composition); empty for
+    // an exercise never composed.
+    QString answer(int exercise) const;
     const Composition &lastComposition() const { return m_last; }
 
 private:

@@ -1,5 +1,6 @@
 #include "worksheets/WorksheetScreen.h"
 
+#include "printing/PageArea.h"
 #include "printing/PrintService.h"
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
@@ -7,14 +8,21 @@
 #include "shell/Elements.h"
 #include "shell/Palette.h"
 #include "shell/ProgramName.h"
+#include "worksheets/ClassSet.h"
+#include "worksheets/ClassSetDialog.h"
+#include "worksheets/PdfFile.h"
 #include "worksheets/PdfSheetDevice.h"
 #include "worksheets/SheetPrint.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -66,6 +74,13 @@ QWidget *setFrame(QWidget *parent, const QString &name)
     return frame;
 }
 
+const QString sheetFileTitle = QStringLiteral("Scheda - Gli insiemi");
+const QString classSetTitle = QStringLiteral("Schede per la classe - Gli insiemi");
+const QString saveDialogTitle = QStringLiteral("Salva la scheda in PDF");
+const QString sheetFileName = QStringLiteral("scheda.pdf");
+const QString classSetFileName = QStringLiteral("schede-classe.pdf");
+constexpr int progressDelayMs = 500;
+
 QString setName(Worksheet::Side side, int exercise)
 {
     return QStringLiteral("insieme di %1, esercizio %2")
@@ -85,6 +100,11 @@ WorksheetScreen::WorksheetScreen()
 void WorksheetScreen::setMessageHandler(MessageHandler handler)
 {
     m_messageHandler = std::move(handler);
+}
+
+void WorksheetScreen::setFileNameProvider(FileNameProvider provider)
+{
+    m_fileNames = std::move(provider);
 }
 
 void WorksheetScreen::createElements(QWidget *client)
@@ -147,6 +167,13 @@ void WorksheetScreen::createElements(QWidget *client)
     QAction *printer = window()->menuBar()->addAction(QStringLiteral("Seleziona stampante"));
     printer->setObjectName(QStringLiteral("mnuStampante"));
     e.addUnplaced(printer, ElementKind::MenuItem);
+    // The menu shows the plain texts, with a letter for Alt underlined.
+    QAction *savePdf = window()->menuBar()->addAction(QStringLiteral("&Salva PDF..."));
+    savePdf->setObjectName(QStringLiteral("mnuSalvaPdf"));
+    e.addUnplaced(savePdf, ElementKind::MenuItem);
+    QAction *classSet = window()->menuBar()->addAction(QStringLiteral("Schede per la &classe..."));
+    classSet->setObjectName(QStringLiteral("mnuClasse"));
+    e.addUnplaced(classSet, ElementKind::MenuItem);
 
     connect(insieme1, &QPushButton::clicked, this, &WorksheetScreen::startOver);
     connect(insieme2, &QPushButton::clicked, this, [this] { composeExercise(2); });
@@ -156,6 +183,8 @@ void WorksheetScreen::createElements(QWidget *client)
     connect(fine, &QPushButton::clicked, this, &WorksheetScreen::unload);
     connect(m_command2, &QPushButton::clicked, this, &WorksheetScreen::togglePart);
     connect(printer, &QAction::triggered, this, &WorksheetScreen::choosePrinter);
+    connect(savePdf, &QAction::triggered, this, &WorksheetScreen::saveSheet);
+    connect(classSet, &QAction::triggered, this, &WorksheetScreen::openClassSet);
 
     placeAtDesign();
 }
@@ -243,4 +272,171 @@ void WorksheetScreen::showMessage(const QString &text)
     }
     QMessageBox::warning(window(), program::displayName(), text,
                          QMessageBox::Ok);
+}
+
+QString WorksheetScreen::askFileName(QWidget *parent, const QString &proposedName) const
+{
+    if (m_fileNames)
+        return pdffile::withPdfSuffix(m_fileNames(parent, proposedName));
+
+    // Qt's own dialog: the same on every desktop, and it asks before it lets
+    // an existing file be replaced.
+    QFileDialog dialog(parent, saveDialogTitle, pdffile::defaultFolder());
+    dialog.setObjectName(QStringLiteral("dlgSalvaPdf"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf")); // for a name without any suffix
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString typed = dialog.selectedFiles().constFirst();
+    const QString file = pdffile::withPdfSuffix(typed);
+    // The dialog asked about the name as typed; the file written is this one.
+    if (file != typed && QFileInfo::exists(file)
+        && QMessageBox::question(parent, saveDialogTitle,
+                                 QStringLiteral("Il file \"%1\" esiste già. Sostituirlo?")
+                                     .arg(QFileInfo(file).fileName()),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes)
+        return {};
+    return file;
+}
+
+// The page "STAMPA" prints, on the quarter-inch margins any printer reaches:
+// the file does not depend on the printer of the moment, nor needs one.
+void WorksheetScreen::saveSheet()
+{
+    const QString file = askFileName(window(), sheetFileName);
+    if (file.isEmpty())
+        return;
+    pdffile::Saved saved;
+    PdfSheetDevice device(m_figures, PageArea::fallback(), sheetFileTitle, [&](const QByteArray &pdf) {
+        saved = pdffile::save(file, pdf);
+        return saved.ok;
+    });
+    const sheet::Outcome page = sheet::drawPage(m_sheet, device, &FigureCatalogue::pictureSize);
+    // A page that could not be drawn is not written: the device discards it.
+    if (page.headerFailed || page.bodyFailed) {
+        showMessage(pdffile::failureMessage(file, QStringLiteral("la pagina non si è potuta disegnare")));
+        return;
+    }
+    if (!device.endDocument())
+        showMessage(saved.message.isEmpty()
+                        ? pdffile::failureMessage(file, QStringLiteral("il documento non si è potuto chiudere"))
+                        : saved.message);
+}
+
+void WorksheetScreen::openClassSet()
+{
+    if (m_classSet) {
+        m_classSet->raise();
+        return;
+    }
+    m_classSet = new ClassSetDialog(window(), [this](QWidget *parent) {
+        return askFileName(parent, classSetFileName);
+    });
+    connect(m_classSet, &QDialog::finished, m_classSet, &QObject::deleteLater);
+    connect(m_classSet, &QDialog::accepted, this, &WorksheetScreen::classSetChosen);
+    m_classSet->show();
+}
+
+ClassSetDialog *WorksheetScreen::classSetDialog() const
+{
+    return m_classSet;
+}
+
+void WorksheetScreen::classSetChosen()
+{
+    // Read before the set is made: the dialog goes at the next turn of the
+    // event loop, which the progress dialog may run.
+    const ClassSetDialog::Choice choice = m_classSet->choice();
+    const int count = m_classSet->sheetCount();
+    const bool withSolutions = m_classSet->withSolutions();
+    const QString file = m_classSet->fileName();
+    m_classSet = nullptr;
+    if (choice == ClassSetDialog::Choice::Print)
+        printClassSet(count, withSolutions);
+    else if (choice == ClassSetDialog::Choice::Save)
+        saveClassSet(file, count, withSolutions);
+}
+
+bool WorksheetScreen::printClassSet(int count, bool withSolutions)
+{
+    return makeClassSet(Target::Printer, QString(), count, withSolutions);
+}
+
+bool WorksheetScreen::saveClassSet(const QString &file, int count, bool withSolutions)
+{
+    return makeClassSet(Target::File, pdffile::withPdfSuffix(file), count, withSolutions);
+}
+
+bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count, bool withSolutions)
+{
+    if (m_makingClassSet || !isLoaded())
+        return false;
+    const QScopedValueRollback busy(m_makingClassSet, true);
+    const PrintService &printer = PrintService::shared();
+    // A printer that is gone is told before forty pages are drawn for it.
+    if (target == Target::Printer && !printer.checkCurrentPrinter().ok) {
+        showMessage(sheet::problemMessage);
+        return false;
+    }
+
+    for (int e : m_sheet.composeMissing())
+        showExercise(e);
+    const ClassSet set(m_sheet, count, RandomSource::shared());
+
+    pdffile::Saved saved;
+    const QRectF area = target == Target::Printer ? printer.printableArea() : PageArea::fallback();
+    PdfSheetDevice device(
+        m_figures, area, classSetTitle,
+        [&](const QByteArray &pdf) {
+            if (target == Target::File) {
+                saved = pdffile::save(file, pdf);
+                return saved.ok;
+            }
+            return printer.submitPdf(pdf, classSetTitle).ok;
+        },
+        QSize(sheet::width, sheet::classSetHeight));
+
+    // Shown only when the set takes longer than half a second; modal, so
+    // the screen waits as it does for "STAMPA".
+    const int total = sheet::classSetSteps(set.count(), withSolutions);
+    m_progress = new QProgressDialog(QString(), QStringLiteral("Annulla"), 0, total, window());
+    m_progress->setObjectName(QStringLiteral("prgSchedeClasse"));
+    m_progress->setWindowTitle(QStringLiteral("Schede per la classe"));
+    m_progress->setWindowModality(Qt::ApplicationModal);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    m_progress->setMinimumDuration(progressDelayMs);
+    const auto progress = [&](int done, int steps) {
+        if (!m_progress)
+            return false;
+        QString text;
+        if (done < set.count())
+            text = QStringLiteral("Preparazione della scheda %1 di %2").arg(done + 1).arg(set.count());
+        else if (done < steps - 1)
+            text = QStringLiteral("Preparazione delle soluzioni");
+        else
+            text = target == Target::Printer ? QStringLiteral("Invio alla stampante...")
+                                             : QStringLiteral("Scrittura del file...");
+        m_progress->setLabelText(text);
+        m_progress->setValue(done);
+        return !m_progress->wasCanceled();
+    };
+    const sheet::DocumentResult result = sheet::printClassSet(
+        set, withSolutions, device, &FigureCatalogue::pictureSize, device.areaHeight(), progress);
+    delete m_progress;
+
+    if (result == sheet::DocumentResult::Failed) {
+        if (target == Target::Printer)
+            showMessage(sheet::problemMessage);
+        else
+            showMessage(saved.message.isEmpty()
+                            ? pdffile::failureMessage(file, QStringLiteral("le pagine non si sono potute disegnare"))
+                            : saved.message);
+    }
+    return result == sheet::DocumentResult::Delivered;
 }

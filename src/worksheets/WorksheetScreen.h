@@ -7,27 +7,38 @@
 #include <array>
 #include <functional>
 
+class ClassSetDialog;
 class FigureCatalogue;
 class PictureBox;
+class QProgressDialog;
 class QPushButton;
 
 // The worksheet preview screen. The screen object keeps the Worksheet (the
 // pictures of the 120 places); the window shows its exercises two at a time,
 // forwards the buttons to it and prints it through sheet::print on the
-// program's current printer.
+// program's current printer. From its menu the sheet is saved as a PDF file,
+// and a class set of different sheets is printed or saved as one document.
 class WorksheetScreen : public Screen
 {
     Q_OBJECT
 public:
     using MessageHandler = std::function<void(const QString &text)>;
+    // Answers the name of the PDF file the teacher agreed to write, or an
+    // empty one; parent is the window asking.
+    using FileNameProvider = std::function<QString(QWidget *parent, const QString &proposedName)>;
 
     WorksheetScreen();
 
     const Worksheet &worksheet() const { return m_sheet; }
 
-    // Where the print-problem message goes; by default a message box with
-    // the application's title and OK only. An empty handler restores it.
+    // Where the print-problem and save-failure messages go; by default a
+    // message box with the application's title and OK only. An empty handler
+    // restores it.
     void setMessageHandler(MessageHandler handler);
+    // Where the names of PDF files come from; by default Qt's own save
+    // dialog "Salva la scheda in PDF" in the documents folder, which asks
+    // before replacing a file. An empty provider restores it.
+    void setFileNameProvider(FileNameProvider provider);
 
     // The part of the sheet in view: exercises 1 and 2, or 3 and 4.
     enum class Part { First, Second };
@@ -35,6 +46,19 @@ public:
 
     // Prints the sheet as it stands on the current printer.
     void printSheet();
+    // Asks for a file and saves the page "STAMPA" prints into it as a PDF.
+    void saveSheet();
+
+    // Opens the modal dialog "Schede per la classe"; it stays open while
+    // its pointer is not null.
+    void openClassSet();
+    ClassSetDialog *classSetDialog() const;
+    // A class set of count sheets, with or without the solutions page, as
+    // one job on the current printer or as one PDF file. Exercises of the
+    // sheet on screen never composed are composed and shown first: the
+    // screen's sheet is sheet 1. True when the set was handed on whole.
+    bool printClassSet(int count, bool withSolutions);
+    bool saveClassSet(const QString &file, int count, bool withSolutions);
 
 protected:
     void createElements(QWidget *client) override;
@@ -46,6 +70,11 @@ private:
     void composeExercise(int exercise);
     void togglePart();
     void choosePrinter();
+    void classSetChosen();
+
+    enum class Target { Printer, File };
+    bool makeClassSet(Target target, const QString &file, int count, bool withSolutions);
+    QString askFileName(QWidget *parent, const QString &proposedName) const;
 
     void showPart(Part part);
     void showExercise(int exercise);
@@ -55,9 +84,13 @@ private:
     Worksheet m_sheet;
     Part m_part = Part::First;
     MessageHandler m_messageHandler;
+    FileNameProvider m_fileNames;
+    bool m_makingClassSet = false;
     std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image1;
     std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image2;
     QPointer<QWidget> m_frame3;
     QPointer<QWidget> m_frame4;
     QPointer<QPushButton> m_command2;
+    QPointer<ClassSetDialog> m_classSet;
+    QPointer<QProgressDialog> m_progress;
 };

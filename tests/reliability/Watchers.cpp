@@ -278,7 +278,11 @@ QString WorksheetWatch::checkStep() const
         }
         return {};
     }
+    bool allComposed = true;
+    for (int e = 1; e <= 4; ++e)
+        allComposed = allComposed && sheet.isComposed(e);
     for (int e = 1; e <= 4; ++e) {
+        const bool wasEmpty = m_before[e - 1][0] == Worksheet::noPicture;
         bool changed = false;
         for (int slot = 1; slot <= Worksheet::slotCount && !changed; ++slot) {
             const int index = Worksheet::placeIndex(e, slot);
@@ -286,7 +290,7 @@ QString WorksheetWatch::checkStep() const
                 sheet.place(Worksheet::Side::Left, index).picture != m_before[e - 1][slot - 1]
                 || sheet.place(Worksheet::Side::Right, index).picture != m_before[e - 1][slot + 14];
         }
-        if (changed && m_clicks[e - 1] == m_clicksBefore[e - 1])
+        if (changed && m_clicks[e - 1] == m_clicksBefore[e - 1] && !(wasEmpty && allComposed))
             return QStringLiteral("exercise %1 changed though its button was not pressed").arg(e);
     }
     return {};

@@ -29,7 +29,8 @@ private:
 };
 
 // The worksheet's four exercises: each composed one follows the composition
-// rules, and one changes only when its own button was pressed.
+// rules, and one changes only when its own button was pressed, or, when it
+// was empty, by a class set that composes every empty one at once.
 class WorksheetWatch
 {
 public:

@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -180,6 +181,7 @@ private:
     WorksheetWatch m_worksheet;
     QStringList m_messages;
     QStringList m_log;
+    QTemporaryDir m_files;
 };
 
 void tst_RandomRun::initTestCase()
@@ -211,6 +213,11 @@ void tst_RandomRun::initTestCase()
     Screen::the<PrinterChooser>().setPrinterSource([] { return chooserPrinters; });
     Screen::the<WorksheetScreen>().setMessageHandler(
         [this](const QString &text) { m_messages << text; });
+    // Saved sheets and class sets go into a folder of the run's own, named
+    // at once instead of through a file dialog.
+    QVERIFY(m_files.isValid());
+    Screen::the<WorksheetScreen>().setFileNameProvider(
+        [this](QWidget *, const QString &proposed) { return m_files.filePath(proposed); });
     // Every screen object from the start, so that each opening is counted.
     const QList<Screen *> screens = {&Screen::the<StartScreen>(), &Screen::the<DrillScreen>(),
                                      &Screen::the<WorksheetScreen>(), &Screen::the<PrinterChooser>(),
@@ -249,6 +256,7 @@ void tst_RandomRun::cleanupTestCase()
 {
     Screen::the<DrillScreen>().drill().setRandomSource(RandomSource::shared());
     Screen::the<DrillScreen>().drill().setClock(ScoreTiming::steadyClock());
+    Screen::the<WorksheetScreen>().setFileNameProvider({});
     Screen::the<StartScreen>().closeAll();
     input::settle();
     QCOMPARE(census::check(), QString());

@@ -1,11 +1,15 @@
 // The sheet drawn into a PDF and read back with poppler: one A4 page, the
 // header as text, ink in exactly the cells that hold a figure, the sheet
-// scaled to fit a small printable area, and a refused document reported.
+// scaled to fit a small printable area, and a refused document reported;
+// a class set as pages with footers and a solutions page that agrees with
+// the figures on the pages.
 #include "PaperCells.h"
 #include "PdfTools.h"
 
+#include "printing/PageArea.h"
 #include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
+#include "worksheets/ClassSet.h"
 #include "worksheets/PdfSheetDevice.h"
 #include "worksheets/SheetPrint.h"
 #include "worksheets/Worksheet.h"
@@ -61,6 +65,8 @@ private Q_SLOTS:
     void sheetFitsThePrintableArea_data();
     void sheetFitsThePrintableArea();
     void refusedDocumentIsReportedOnce();
+    void classSetReadsBack_data();
+    void classSetReadsBack();
 
 private:
     QTemporaryDir m_dir;
@@ -169,6 +175,78 @@ void TestSheetPdf::refusedDocumentIsReportedOnce()
     QVERIFY(!device.drawLine({0, 0}, {10, 10}, 0));
     QVERIFY(!device.endDocument());
     QCOMPARE(sent.size(), 1);
+}
+
+void TestSheetPdf::classSetReadsBack_data()
+{
+    QTest::addColumn<QRectF>("area");
+    QTest::newRow("quarter-inch margins") << PageArea::fallback();
+    QTest::newRow("short area, scaled") << QRectF(40, 60, 515, 700);
+}
+
+void TestSheetPdf::classSetReadsBack()
+{
+    QFETCH(QRectF, area);
+    const int count = 3;
+    Worksheet first(m_random);
+    first.composeMissing();
+    const ClassSet set(first, count, m_random);
+    const QString file = m_dir.filePath(QStringLiteral("classe.pdf"));
+    QFile::remove(file);
+    PdfSheetDevice device(FigureCatalogue::shared(), area, QStringLiteral("classe"), toFile(file),
+                          QSize(sheet::width, sheet::classSetHeight));
+    QCOMPARE(sheet::printClassSet(set, true, device, &FigureCatalogue::pictureSize,
+                                  device.areaHeight(), {}),
+             sheet::DocumentResult::Delivered);
+    QCOMPARE(pdftools::pageCount(file), count + 1);
+
+    // What each page shows: its footer, and a figure in exactly the cells of
+    // its sheet's figures; from the figures, the signs a pupil writes.
+    const double scale = device.sheetScale();
+    QVERIFY(scale <= 1);
+    QList<QStringList> shownSigns;
+    for (int n = 1; n <= count; ++n) {
+        const QString text = pdftools::text(file, n);
+        QVERIFY2(text.contains(QStringLiteral("Nome e Cognome"))
+                     && text.contains(QStringLiteral("Scheda %1 di %2").arg(n).arg(count)),
+                 qPrintable(text));
+        const QImage page = pdftools::page(file, 72, n);
+        const QList<bool> cells = pdftools::inkInCells(page, area.topLeft(), scale);
+        QList<bool> figures;
+        for (int e = 1; e <= 4; ++e)
+            for (auto side : {Side::Left, Side::Right})
+                for (int slot = 1; slot <= 15; ++slot)
+                    figures << (set.sheet(n).place(side, Worksheet::placeIndex(e, slot)).picture > 0);
+        QCOMPARE(cells, figures);
+        QStringList signs;
+        for (int e = 0; e < 4; ++e) {
+            const int left = int(cells.mid(30 * e, 15).count(true));
+            const int right = int(cells.mid(30 * e + 15, 15).count(true));
+            signs << (left < right ? "<" : ">");
+        }
+        shownSigns << signs;
+
+        // The footer stands below the boxes and inside the printable area.
+        const QRect belowBoxes = QRectF(area.left(), area.top() + 15650 * scale / 20, area.width(),
+                                        area.bottom() - area.top() - 15650 * scale / 20)
+                                     .toAlignedRect();
+        QVERIFY(pdftools::ink(page, belowBoxes) > 0);
+        QCOMPARE(pdftools::ink(page, page.rect(), 250)
+                     - pdftools::ink(page, area.toAlignedRect().adjusted(-1, -1, 1, 1), 250),
+                 0);
+    }
+
+    const QString solutions = pdftools::text(file, count + 1);
+    QVERIFY2(solutions.contains(QStringLiteral("Soluzioni")), qPrintable(solutions));
+    const QRegularExpression row(QStringLiteral("^\\s*(\\d+)\\s+([<>])\\s+([<>])\\s+([<>])\\s+([<>])\\s*$"),
+                                 QRegularExpression::MultilineOption);
+    QList<QStringList> listed;
+    for (auto m = row.globalMatch(solutions); m.hasNext();) {
+        const QRegularExpressionMatch match = m.next();
+        QCOMPARE(match.captured(1).toInt(), int(listed.size()) + 1);
+        listed << QStringList{match.captured(2), match.captured(3), match.captured(4), match.captured(5)};
+    }
+    QCOMPARE(listed, shownSigns);
 }
 
 QTEST_MAIN(TestSheetPdf)

@@ -1,8 +1,10 @@
 // The printed sheet's sequence of printer operations, against a printer
-// that writes every call down and can fail where it is told to.
+// that writes every call down and can fail where it is told to: one sheet
+// as "STAMPA" prints it, and a class set with footers and solutions.
 #include "PaperCells.h"
 
 #include "sets/RandomSource.h"
+#include "worksheets/ClassSet.h"
 #include "worksheets/SheetPrint.h"
 #include "worksheets/Worksheet.h"
 
@@ -30,16 +32,19 @@ public:
     {
         return call("picture", index, size.width(), size.height(), at.x(), at.y());
     }
+    bool newPage() override { return call("page"); }
     bool endDocument() override { return call("end"); }
 
 private:
+    QHash<QString, int> m_calls;
+
     template <class... Args> bool call(const QString &operation, Args... args)
     {
         QString line = operation;
         ((line += QLatin1Char(' ') + QString::number(args)), ...);
         log.append(line);
         const QString name = operation.section(QLatin1Char(' '), 0, 0);
-        const int nth = int(log.filter(QRegularExpression("^" + name + "( |$)")).size());
+        const int nth = ++m_calls[name];
         return !failing.contains(name + ":0") && !failing.contains(name + ":" + QString::number(nth));
     }
 };
@@ -91,6 +96,47 @@ QStringList expectedPage(const Worksheet &w)
     }
     return page << "end";
 }
+
+// The sign a pupil writes, from the sizes of the two sets as the places
+// hold them, counted here apart from the program's own answer.
+QString expectedSign(const Worksheet &w, int e)
+{
+    int left = 0, right = 0;
+    for (int slot = 1; slot <= 15; ++slot) {
+        left += w.place(Side::Left, 15 * (e - 1) + slot - 1).picture > 0;
+        right += w.place(Side::Right, 15 * (e - 1) + slot - 1).picture > 0;
+    }
+    return left < right ? "<" : ">";
+}
+
+// The texts of a page by line, each line's texts from left to right, with
+// the positions they were printed at.
+struct PrintedText
+{
+    QPoint at;
+    QString text;
+};
+
+QList<QList<PrintedText>> linesOf(const QStringList &page)
+{
+    QMap<int, QMap<int, QString>> byRow;
+    QPoint at;
+    for (const QString &entry : page) {
+        const QStringList parts = entry.split(QLatin1Char(' '));
+        if (parts[0] == "position")
+            at = {parts[1].toInt(), parts[2].toInt()};
+        else if (parts[0] == "text")
+            byRow[at.y()][at.x()] = entry.mid(5);
+    }
+    QList<QList<PrintedText>> lines;
+    for (auto row = byRow.cbegin(); row != byRow.cend(); ++row) {
+        QList<PrintedText> line;
+        for (auto cell = row->cbegin(); cell != row->cend(); ++cell)
+            line.append({{cell.key(), row.key()}, cell.value()});
+        lines.append(line);
+    }
+    return lines;
+}
 } // namespace
 
 class TestSheetPrint : public QObject
@@ -102,6 +148,12 @@ private Q_SLOTS:
     void pagesAsComposed();
     void failures_data();
     void failures();
+    void classSetPages_data();
+    void classSetPages();
+    void footerStandsAtTheBottom_data();
+    void footerStandsAtTheBottom();
+    void classSetGoesWholeOrNotAtAll_data();
+    void classSetGoesWholeOrNotAtAll();
 };
 
 void TestSheetPrint::pagesAsComposed_data()
@@ -177,6 +229,160 @@ void TestSheetPrint::failures()
         expected.removeOne(s);
     QCOMPARE(device.log, expected << "end");
     QCOMPARE(shown, QStringList(messages, "Problema di stampa nella stampante utilizzata."));
+}
+
+void TestSheetPrint::classSetPages_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("withSolutions");
+    QTest::newRow("one sheet") << 1 << false;
+    QTest::newRow("three with solutions") << 3 << true;
+    QTest::newRow("forty with solutions") << 40 << true;
+}
+
+// Each sheet is the page "STAMPA" prints plus its footer; the solutions
+// page lists every sheet with the signs its sets call for, inside the
+// sheet's extent even for forty sheets.
+void TestSheetPrint::classSetPages()
+{
+    QFETCH(int, count);
+    QFETCH(bool, withSolutions);
+    const int area = 16118; // A4 less quarter-inch margins
+    RandomSource random(33);
+    Worksheet first(random);
+    first.composeMissing();
+    const ClassSet set(first, count, random);
+    QCOMPARE(set.count(), count);
+    QCOMPARE(&set.sheet(1), &first);
+
+    RecordingDevice device;
+    QList<int> steps;
+    const sheet::DocumentResult result = sheet::printClassSet(
+        set, withSolutions, device, fakeSize, area, [&](int done, int total) {
+            steps << done;
+            return total == count + withSolutions + 1;
+        });
+    QCOMPARE(result, sheet::DocumentResult::Delivered);
+    QCOMPARE(steps.size(), count + withSolutions + 1);
+    QCOMPARE(steps.last(), count + withSolutions);
+
+    QList<QStringList> pages{{}};
+    for (const QString &entry : device.log) {
+        if (entry == "page")
+            pages.append(QStringList());
+        else if (entry != "end")
+            pages.last().append(entry);
+    }
+    QCOMPARE(device.log.last(), QStringLiteral("end"));
+    QCOMPARE(device.log.count("end"), 1);
+    QCOMPARE(pages.size(), count + withSolutions);
+    for (int n = 1; n <= count; ++n) {
+        const QStringList footer{"font 9", QStringLiteral("position 500 %1").arg(area - 260),
+                                 QStringLiteral("text Scheda %1 di %2").arg(n).arg(count)};
+        QStringList page = expectedPage(set.sheet(n));
+        page.removeLast(); // the document ends once, after the last page
+        QCOMPARE(pages[n - 1], page + footer);
+        for (int e = 1; e <= 4; ++e)
+            QVERIFY(set.sheet(n).isComposed(e));
+    }
+    if (!withSolutions)
+        return;
+
+    const QStringList solutions = pages.last();
+    const QList<QList<PrintedText>> lines = linesOf(solutions);
+    QCOMPARE(lines.size(), 1 + 1 + count); // title, headings, a row per sheet
+    QCOMPARE(lines[0].first().text, QStringLiteral("Soluzioni"));
+    QStringList headings;
+    for (const PrintedText &t : lines[1])
+        headings << t.text;
+    QCOMPARE(headings, (QStringList{"Scheda", "Esercizio 1", "Esercizio 2", "Esercizio 3", "Esercizio 4"}));
+    for (int n = 1; n <= count; ++n) {
+        const QList<PrintedText> &row = lines[1 + n];
+        QCOMPARE(row.size(), 5);
+        QCOMPARE(row[0].text, QString::number(n));
+        for (int e = 1; e <= 4; ++e) {
+            QCOMPARE(row[e].text, expectedSign(set.sheet(n), e));
+            // Each sign in its exercise's column, under its heading.
+            QVERIFY(qAbs(row[e].at.x() - lines[1][e].at.x()) < 700);
+        }
+    }
+    // The table fits the sheet's extent: nothing beyond 11000 x 15600.
+    for (const QString &entry : solutions) {
+        const QStringList parts = entry.split(QLatin1Char(' '));
+        if (parts[0] == "line" || parts[0] == "position") {
+            for (int i = 1; i + 1 < parts.size() && i <= 4; i += 2)
+                QVERIFY2(parts[i].toInt() >= 0 && parts[i].toInt() <= 11000
+                             && parts[i + 1].toInt() >= 0 && parts[i + 1].toInt() <= 15600 - 300,
+                         qPrintable(entry));
+        }
+    }
+}
+
+void TestSheetPrint::footerStandsAtTheBottom_data()
+{
+    QTest::addColumn<int>("areaHeight");
+    QTest::addColumn<int>("top");
+    QTest::newRow("quarter-inch margins") << 16118 << 15858;
+    QTest::newRow("5 mm margins") << 16271 << 16011;
+    QTest::newRow("just the class set's height") << 15900 << 15640;
+    // Never over the boxes, however short the area says it is.
+    QTest::newRow("shorter than the set") << 15000 << 15640;
+    QTest::newRow("nothing known") << 0 << 15640;
+}
+
+void TestSheetPrint::footerStandsAtTheBottom()
+{
+    QFETCH(int, areaHeight);
+    QFETCH(int, top);
+    RecordingDevice device;
+    QVERIFY(sheet::printFooter(device, 7, 12, areaHeight));
+    QCOMPARE(device.log, (QStringList{"font 9", QStringLiteral("position 500 %1").arg(top),
+                                      "text Scheda 7 di 12"}));
+    QVERIFY(top > 15600);
+}
+
+void TestSheetPrint::classSetGoesWholeOrNotAtAll_data()
+{
+    QTest::addColumn<QStringList>("failing");
+    QTest::addColumn<int>("stopAt"); // the progress step answered false, or -1
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("pagesBegun"); // new pages asked for
+    using R = sheet::DocumentResult;
+    // Three sheets of 120 places and 32 lines each, then the solutions.
+    QTest::newRow("second page") << QStringList{"page:1"} << -1 << int(R::Failed) << 1;
+    QTest::newRow("a picture of the third sheet") << QStringList{"picture:250"} << -1 << int(R::Failed) << 2;
+    QTest::newRow("the last footer") << QStringList{"text:9"} << -1 << int(R::Failed) << 2;
+    QTest::newRow("solutions page") << QStringList{"page:3"} << -1 << int(R::Failed) << 3;
+    QTest::newRow("a solutions line") << QStringList{"line:100"} << -1 << int(R::Failed) << 3;
+    QTest::newRow("refused at the end") << QStringList{"end:1"} << -1 << int(R::Failed) << 3;
+    QTest::newRow("stopped before sheet 2") << QStringList() << 1 << int(R::Stopped) << 0;
+    QTest::newRow("stopped before the hand-off") << QStringList() << 4 << int(R::Stopped) << 3;
+}
+
+void TestSheetPrint::classSetGoesWholeOrNotAtAll()
+{
+    QFETCH(QStringList, failing);
+    QFETCH(int, stopAt);
+    QFETCH(int, result);
+    QFETCH(int, pagesBegun);
+    RandomSource random(5);
+    Worksheet first(random);
+    first.composeMissing();
+    const ClassSet set(first, 3, random);
+    RecordingDevice device;
+    device.failing = failing;
+    const sheet::DocumentResult r = sheet::printClassSet(
+        set, true, device, fakeSize, 16118, [&](int done, int) { return done != stopAt; });
+    QCOMPARE(int(r), result);
+    // A document never ended is never handed on; drawing stops at the
+    // failure or the stop.
+    const bool refusedAtEnd = failing.contains("end:1");
+    QCOMPARE(device.log.count("end"), refusedAtEnd ? 1 : 0);
+    if (!refusedAtEnd && !failing.isEmpty()) {
+        const QString name = failing.first().section(QLatin1Char(':'), 0, 0);
+        QVERIFY(device.log.last().startsWith(name));
+    }
+    QCOMPARE(device.log.count("page"), pagesBegun);
 }
 
 QTEST_APPLESS_MAIN(TestSheetPrint)

@@ -1,5 +1,7 @@
-// Composition of the worksheet's exercises over the two arrays of places.
+// Composition of the worksheet's exercises over the two arrays of places,
+// their answers, and the sheets of a class set.
 #include "sets/RandomSource.h"
+#include "worksheets/ClassSet.h"
 #include "worksheets/Worksheet.h"
 
 #include <QSet>
@@ -36,6 +38,10 @@ private Q_SLOTS:
     void composingTouchesOnlyItsOwnPlaces_data();
     void composingTouchesOnlyItsOwnPlaces();
     void everyCompositionIsAValidExercise();
+    void composingTheMissingOnesCompletesTheSheet_data();
+    void composingTheMissingOnesCompletesTheSheet();
+    void classSetSheets_data();
+    void classSetSheets();
 };
 
 void TestWorksheet::composingTouchesOnlyItsOwnPlaces_data()
@@ -70,8 +76,10 @@ void TestWorksheet::composingTouchesOnlyItsOwnPlaces()
             else
                 QCOMPARE(after[i], before[i]);
         }
-        for (int e = 1; e <= 4; ++e)
+        for (int e = 1; e <= 4; ++e) {
             QCOMPARE(w.isComposed(e), othersComposed || e == exercise);
+            QCOMPARE(w.answer(e).isEmpty(), !w.isComposed(e));
+        }
     }
     w.reset();
     QCOMPARE(all(w), QList<int>(120, Worksheet::noPicture));
@@ -91,6 +99,9 @@ void TestWorksheet::everyCompositionIsAValidExercise()
         QVERIFY(c.leftSize >= 1 && c.leftSize <= 9);
         QVERIFY(c.rightSize >= 1 && c.rightSize <= 9);
         QVERIFY(c.leftSize != c.rightSize);
+        QCOMPARE(w.setSize(Side::Left, e), c.leftSize);
+        QCOMPARE(w.setSize(Side::Right, e), c.rightSize);
+        QCOMPARE(w.answer(e), c.leftSize < c.rightSize ? QStringLiteral("<") : QStringLiteral(">"));
 
         // The left set stands on exactly its drawn slots, the right set fills
         // slots 1 to m, every other place of the exercise is blank: nothing
@@ -116,6 +127,77 @@ void TestWorksheet::everyCompositionIsAValidExercise()
     QCOMPARE(leftSizes, oneToNine);
     QCOMPARE(rightSizes, oneToNine);
     QCOMPARE(leftSlots.size(), 15); // slot 1 and slot 15 included
+}
+
+void TestWorksheet::composingTheMissingOnesCompletesTheSheet_data()
+{
+    QTest::addColumn<QList<int>>("composed");
+    QTest::newRow("as the screen opens") << QList<int>{1};
+    QTest::newRow("none") << QList<int>{};
+    QTest::newRow("first and third") << QList<int>{1, 3};
+    QTest::newRow("all four") << QList<int>{1, 2, 3, 4};
+}
+
+void TestWorksheet::composingTheMissingOnesCompletesTheSheet()
+{
+    QFETCH(QList<int>, composed);
+    RandomSource random(3);
+    Worksheet w(random);
+    for (int e : composed)
+        w.compose(e);
+    const QList<int> before = all(w);
+    QList<int> missing;
+    for (int e = 1; e <= 4; ++e) {
+        if (!composed.contains(e))
+            missing << e;
+    }
+    QCOMPARE(w.composeMissing(), missing);
+    // What was composed stays as it was.
+    const QList<int> after = all(w);
+    for (int i = 0; i < after.size(); ++i) {
+        if (composed.contains(i / 2 / 15 + 1))
+            QCOMPARE(after[i], before[i]);
+    }
+    for (int e = 1; e <= 4; ++e)
+        QVERIFY(w.isComposed(e));
+    QCOMPARE(w.composeMissing(), QList<int>());
+}
+
+void TestWorksheet::classSetSheets_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("count");
+    QTest::newRow("one") << 1 << 1;
+    QTest::newRow("two") << 2 << 2;
+    QTest::newRow("a class") << 25 << 25;
+    QTest::newRow("the most") << 40 << 40;
+    QTest::newRow("none is one") << 0 << 1;
+    QTest::newRow("too many") << 41 << 40;
+}
+
+void TestWorksheet::classSetSheets()
+{
+    QFETCH(int, asked);
+    QFETCH(int, count);
+    RandomSource random(9);
+    Worksheet first(random);
+    first.composeMissing();
+    const QList<int> firstPictures = all(first);
+    const ClassSet set(first, asked, random);
+    QCOMPARE(set.count(), count);
+    // Sheet 1 is the teacher's own, untouched; the others are full sheets
+    // of their own.
+    QCOMPARE(&set.sheet(1), &first);
+    QCOMPARE(all(first), firstPictures);
+    QSet<QList<int>> sheets{firstPictures};
+    for (int n = 2; n <= count; ++n) {
+        for (int e = 1; e <= 4; ++e) {
+            QVERIFY(set.sheet(n).isComposed(e));
+            QVERIFY(set.sheet(n).setSize(Side::Left, e) != set.sheet(n).setSize(Side::Right, e));
+        }
+        sheets.insert(all(set.sheet(n)));
+    }
+    QCOMPARE(sheets.size(), count);
 }
 
 QTEST_APPLESS_MAIN(TestWorksheet)

@@ -1,15 +1,35 @@
 // The worksheet preview screen driven by clicks: opening with exercise 1, the
 // exercises composed on their own places, the two parts and the toggle,
-// closing, scaling, and the printer chooser from the menu.
+// closing, scaling, the printer chooser from the menu, the sheet saved as a
+// PDF file and a class set saved from its dialog.
+#include "PdfTools.h"
+
+#include "printing/PageArea.h"
+#include "printing/PrintService.h"
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
 #include "shell/Elements.h"
+#include "worksheets/ClassSetDialog.h"
+#include "worksheets/PdfFile.h"
+#include "worksheets/SheetPrint.h"
 #include "worksheets/WorksheetScreen.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 using Side = Worksheet::Side;
@@ -44,6 +64,40 @@ QList<int> pictures(int exercise)
     return result;
 }
 
+QList<int> allPictures()
+{
+    QList<int> result;
+    for (int e = 1; e <= 4; ++e)
+        result << pictures(e);
+    return result;
+}
+
+// Every place as it stands on screen: whether its box shows a figure.
+QList<bool> figuresOnScreen()
+{
+    QList<bool> cells;
+    for (int e = 1; e <= 4; ++e)
+        for (auto side : {Side::Left, Side::Right})
+            for (int slot = 1; slot <= 15; ++slot) {
+                PictureBox *box = place(side, Worksheet::placeIndex(e, slot));
+                const QString shown = box->accessibleName();
+                cells << (!box->picture().isNull() && !shown.isEmpty()
+                          && shown != FigureCatalogue::pictureName(FigureCatalogue::blank));
+            }
+    return cells;
+}
+
+ClassSetDialog *openClassSetDialog()
+{
+    screen().element<QAction>("mnuClasse")->trigger();
+    return screen().classSetDialog();
+}
+
+QList<QAction *> menuItems()
+{
+    return screen().window()->menuBar()->actions();
+}
+
 // Which part is in view, with the toggle's caption: 1, 2, or 0 when the
 // frames and the caption disagree.
 int partInView()
@@ -74,17 +128,52 @@ private Q_SLOTS:
     void closingDiscardsTheExercises();
     void elementsFollowTheWindow();
     void menuOpensThePrinterChooserModally();
+    void menuItemsForTheTeacher();
+    void menuItemsAct_data();
+    void menuItemsAct();
+    void savesTheSheetAsOnePage();
+    void failedSaveLeavesEverythingAsItWas_data();
+    void failedSaveLeavesEverythingAsItWas();
+    void saveDialogOfItsOwn_data();
+    void saveDialogOfItsOwn();
+    void classSetDialogAndItsAnnulla();
+    void classSetSavedFromItsDialog_data();
+    void classSetSavedFromItsDialog();
+
+private:
+    // The file-name provider's questions, and its answer.
+    struct Asked
+    {
+        QWidget *parent;
+        QString proposed;
+    };
+    QList<Asked> m_asked;
+    QString m_answer;
+    QStringList m_messages;
+    QTemporaryDir m_dir;
 };
 
 void TestWorksheetScreen::init()
 {
+    m_asked.clear();
+    m_messages.clear();
+    m_answer.clear();
+    screen().setFileNameProvider([this](QWidget *parent, const QString &proposed) {
+        m_asked.append({parent, proposed});
+        return m_answer;
+    });
+    screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
     screen().show();
 }
 
 void TestWorksheetScreen::cleanup()
 {
     Screen::the<PrinterChooser>().unload();
+    if (QWidget *modal = QApplication::activeModalWidget())
+        modal->close();
     screen().unload();
+    screen().setFileNameProvider({});
+    screen().setMessageHandler({});
 }
 
 void TestWorksheetScreen::opensWithExerciseOneAndItsTexts()
@@ -216,6 +305,315 @@ void TestWorksheetScreen::menuOpensThePrinterChooserModally()
     QVERIFY(chooser.isLoaded() && chooser.window()->isVisible());
     QCOMPARE(chooser.window()->windowModality(), Qt::ApplicationModal);
     chooser.setPrinterSource({});
+}
+
+// "Salva PDF..." and "Schede per la classe..." follow "Seleziona stampante";
+// the menu and the accessibility bus show them without the mnemonic's mark.
+void TestWorksheetScreen::menuItemsForTheTeacher()
+{
+    const QList<QAction *> items = menuItems();
+    QStringList names, shown, spoken;
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(screen().window()->menuBar());
+    QVERIFY(bar);
+    for (int i = 0; i < items.size(); ++i) {
+        names << items[i]->objectName();
+        shown << QString(items[i]->text()).remove(QLatin1Char('&'));
+        spoken << bar->child(i)->text(QAccessible::Name);
+    }
+    const QStringList texts{"Seleziona stampante", "Salva PDF...", "Schede per la classe..."};
+    QCOMPARE(names, (QStringList{"mnuStampante", "mnuSalvaPdf", "mnuClasse"}));
+    QCOMPARE(shown, texts);
+    QCOMPARE(spoken, texts);
+}
+
+void TestWorksheetScreen::menuItemsAct_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("way");
+    for (const char *item : {"mnuSalvaPdf", "mnuClasse"})
+        for (const char *way : {"mouse", "keyboard", "accessibility"})
+            QTest::addRow("%s by %s", item, way) << item << way;
+}
+
+// Each acts at once, however it is reached: the save asks for a file, the
+// class set opens its dialog.
+void TestWorksheetScreen::menuItemsAct()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, way);
+    QMainWindow *w = screen().window();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QAction *action = screen().element<QAction>(item);
+    const int index = int(menuItems().indexOf(action));
+    if (way == "mouse") {
+        QMenuBar *bar = w->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+    } else if (way == "keyboard") {
+        QTest::keyClick(w, item == "mnuSalvaPdf" ? Qt::Key_S : Qt::Key_C, Qt::AltModifier);
+    } else {
+        QAccessibleInterface *entry =
+            QAccessible::queryAccessibleInterface(w->menuBar())->child(index);
+        QVERIFY(entry && entry->actionInterface());
+        entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    if (item == "mnuSalvaPdf") {
+        QTRY_COMPARE(m_asked.size(), 1);
+        QCOMPARE(m_asked.first().proposed, QStringLiteral("scheda.pdf"));
+        QCOMPARE(m_asked.first().parent, w);
+    } else {
+        QTRY_VERIFY(screen().classSetDialog() && screen().classSetDialog()->isVisible());
+        QVERIFY(m_asked.isEmpty());
+    }
+    QVERIFY(m_messages.isEmpty());
+}
+
+// The file holds the page "STAMPA" prints; the screen and the current
+// printer stay as they were.
+void TestWorksheetScreen::savesTheSheetAsOnePage()
+{
+    click("cmdInsieme3");
+    PrintService::shared().setCurrentPrinter(QStringLiteral("aula"));
+    const QList<int> before = allPictures();
+    m_answer = m_dir.filePath(QStringLiteral("scheda")); // ".pdf" is added
+    screen().element<QAction>("mnuSalvaPdf")->trigger();
+    const QString file = m_answer + QStringLiteral(".pdf");
+    QVERIFY(QFileInfo(file).isFile());
+    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(allPictures(), before);
+    QCOMPARE(partInView(), 1);
+    QCOMPARE(PrintService::shared().currentPrinter(), QStringLiteral("aula"));
+    PrintService::shared().setCurrentPrinter(QString());
+
+    if (!pdftools::available())
+        QSKIP("poppler-utils not installed: the file's pages are not read back");
+    QCOMPARE(pdftools::pageCount(file), 1);
+    QCOMPARE(pdftools::infoField(file, QStringLiteral("Title")), QStringLiteral("Scheda - Gli insiemi"));
+    QVERIFY(pdftools::infoField(file, QStringLiteral("Page size")).contains(QStringLiteral("(A4)")));
+    const QRectF area = PageArea::fallback();
+    QCOMPARE(pdftools::inkInCells(pdftools::page(file, 72), area.topLeft(), 1.0), figuresOnScreen());
+}
+
+void TestWorksheetScreen::failedSaveLeavesEverythingAsItWas_data()
+{
+    QTest::addColumn<bool>("classSet");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("sheet over a folder") << false << "cartella.pdf" << "con questo nome c'è già una cartella";
+    QTest::newRow("class set, folder missing") << true << "manca/classe.pdf" << "la cartella non esiste";
+}
+
+// The teacher hears once why, with the file's name; nothing is written and
+// nothing that was there changes (the kinds of failure: tst_pdffile).
+void TestWorksheetScreen::failedSaveLeavesEverythingAsItWas()
+{
+    QFETCH(bool, classSet);
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir(m_dir.filePath(QStringLiteral("XXXXXX")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("cartella.pdf/dentro")));
+    const QList<int> pictures = allPictures();
+
+    m_answer = dir.filePath(name);
+    if (classSet) {
+        ClassSetDialog *dialog = openClassSetDialog();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")), Qt::LeftButton);
+    } else {
+        screen().element<QAction>("mnuSalvaPdf")->trigger();
+    }
+    QCOMPARE(m_messages, QStringList{pdffile::failureMessage(m_answer, reason)});
+    QVERIFY(m_messages.first().contains(m_answer));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("cartella.pdf")});
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("cartella.pdf"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("dentro")});
+    if (!classSet) // a class set completes the sheet on screen first
+        QCOMPARE(allPictures(), pictures);
+}
+
+void TestWorksheetScreen::saveDialogOfItsOwn_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("existing"); // a file there before, or none
+    QTest::addColumn<bool>("replace"); // the answer to a question
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("written"); // the file saved, or none
+    QTest::newRow("a new name") << "nuova" << "" << false << 0 << "nuova.pdf";
+    QTest::newRow("another suffix") << "nuova.txt" << "" << false << 0 << "nuova.txt.pdf";
+    QTest::newRow("existing, kept") << "vecchia.pdf" << "vecchia.pdf" << false << 1 << "";
+    QTest::newRow("existing, replaced") << "vecchia.pdf" << "vecchia.pdf" << true << 1 << "vecchia.pdf";
+    QTest::newRow("existing once .pdf is added, kept")
+        << "vecchia.txt" << "vecchia.txt.pdf" << false << 1 << "";
+}
+
+// Without a provider the name comes from Qt's own save dialog: its title,
+// the documents folder, "scheda.pdf" proposed; ".pdf" added to a name that
+// lacks it; an existing file replaced only when the teacher says so.
+void TestWorksheetScreen::saveDialogOfItsOwn()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, existing);
+    QFETCH(bool, replace);
+    QFETCH(int, questions);
+    QFETCH(QString, written);
+    QTemporaryDir dir(m_dir.filePath(QStringLiteral("XXXXXX")));
+    const QByteArray old = "%PDF-1.4 old";
+    if (!existing.isEmpty()) {
+        QFile file(dir.filePath(existing));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    }
+    screen().setFileNameProvider({});
+
+    QString title, folder, proposed;
+    bool ownDialog = false, saves = false, typedIn = false;
+    QStringList asked;
+    QTimer poll;
+    poll.setInterval(20);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            asked << box->text();
+            box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            return;
+        }
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog || !dialog->isVisible())
+            return;
+        if (typedIn) { // still open after "No"
+            dialog->reject();
+            return;
+        }
+        typedIn = true;
+        title = dialog->windowTitle();
+        folder = dialog->directory().absolutePath();
+        proposed = dialog->selectedFiles().value(0);
+        ownDialog = dialog->testOption(QFileDialog::DontUseNativeDialog);
+        saves = dialog->acceptMode() == QFileDialog::AcceptSave
+                && !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        // The whole path typed over the proposed name, then Enter, pressed
+        // from the event loop: the question it may raise waits there.
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(dir.filePath(typed));
+        QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+    });
+    poll.start();
+    screen().element<QAction>("mnuSalvaPdf")->trigger();
+    poll.stop();
+
+    QCOMPARE(title, QStringLiteral("Salva la scheda in PDF"));
+    QCOMPARE(folder, QDir(pdffile::defaultFolder()).absolutePath());
+    QCOMPARE(proposed, QDir(pdffile::defaultFolder()).absoluteFilePath(QStringLiteral("scheda.pdf")));
+    QVERIFY(ownDialog && saves);
+    QCOMPARE(asked.size(), questions);
+    QStringList expected{existing, written};
+    expected.removeAll(QString());
+    expected.removeDuplicates();
+    expected.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), expected);
+    if (!existing.isEmpty() && existing != written) {
+        QFile kept(dir.filePath(existing));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), old);
+    }
+    if (!written.isEmpty()) {
+        QFile file(dir.filePath(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("%PDF-1.4\n"));
+    }
+    QCOMPARE(m_messages, QStringList());
+}
+
+// A modal dialog over the screen with its fields as they start; "Annulla",
+// and a file dialog left without a name, change nothing.
+void TestWorksheetScreen::classSetDialogAndItsAnnulla()
+{
+    const QList<int> before = allPictures();
+    const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
+    QPointer<ClassSetDialog> dialog = openClassSetDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Schede per la classe"));
+    QCOMPARE(dialog->parentWidget(), screen().window());
+    QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(QApplication::activeModalWidget(), dialog.data());
+    auto *count = dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"));
+    auto *solutions = dialog->findChild<QCheckBox *>(QStringLiteral("chkSoluzioni"));
+    QVERIFY(count && solutions);
+    QCOMPARE(count->minimum(), 1);
+    QCOMPARE(count->maximum(), 40);
+    QCOMPARE(count->value(), 25);
+    QCOMPARE(count->accessibleName(), QStringLiteral("Numero di schede"));
+    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblNumeroSchede"))->text(),
+             QStringLiteral("Numero di schede"));
+    QCOMPARE(solutions->text(), QStringLiteral("Con le soluzioni"));
+    QVERIFY(solutions->isChecked());
+    QStringList buttons;
+    for (const char *name : {"cmdStampa", "cmdSalvaPdf", "cmdAnnulla"})
+        buttons << dialog->findChild<QPushButton *>(QString::fromLatin1(name))->text();
+    QCOMPARE(buttons, (QStringList{"Stampa", "Salva PDF...", "Annulla"}));
+
+    // A file dialog closed without a name leaves the dialog open.
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")), Qt::LeftButton);
+    QCOMPARE(m_asked.size(), 1);
+    QCOMPARE(m_asked.first().proposed, QStringLiteral("schede-classe.pdf"));
+    QCOMPARE(m_asked.first().parent, dialog.data());
+    QVERIFY(dialog->isVisible());
+
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdAnnulla")), Qt::LeftButton);
+    QTRY_VERIFY(dialog.isNull());
+    QVERIFY(!screen().classSetDialog());
+    QCOMPARE(allPictures(), before);
+    QVERIFY(!screen().worksheet().isComposed(2));
+    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), files);
+}
+
+void TestWorksheetScreen::classSetSavedFromItsDialog_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("withSolutions");
+    QTest::newRow("three with solutions") << 3 << true;
+    QTest::newRow("two without") << 2 << false;
+}
+
+// Sheet 1 is the screen's sheet, completed on screen first; the set is one
+// file of its sheets and, when asked, the solutions.
+void TestWorksheetScreen::classSetSavedFromItsDialog()
+{
+    QFETCH(int, count);
+    QFETCH(bool, withSolutions);
+    click("cmdInsieme3");
+    const QList<int> first = pictures(1), third = pictures(3);
+    m_answer = m_dir.filePath(QStringLiteral("classe-%1").arg(count));
+
+    ClassSetDialog *dialog = openClassSetDialog();
+    dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(count);
+    dialog->findChild<QCheckBox *>(QStringLiteral("chkSoluzioni"))->setChecked(withSolutions);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")), Qt::LeftButton);
+    QTRY_VERIFY(!screen().classSetDialog());
+    QCOMPARE(m_messages, QStringList());
+    QVERIFY(screen().window()->findChildren<QProgressDialog *>().isEmpty());
+
+    // Exercises 2 and 4 were composed and are shown; 1 and 3 kept.
+    for (int e = 1; e <= 4; ++e)
+        QVERIFY(screen().worksheet().isComposed(e));
+    QCOMPARE(pictures(1), first);
+    QCOMPARE(pictures(3), third);
+    QVERIFY(!place(Side::Right, Worksheet::placeIndex(2, 1))->picture().isNull());
+    QVERIFY(!place(Side::Right, Worksheet::placeIndex(4, 1))->picture().isNull());
+
+    const QString file = m_answer + QStringLiteral(".pdf");
+    QVERIFY(QFileInfo(file).isFile());
+    if (!pdftools::available())
+        QSKIP("poppler-utils not installed: the file's pages are not read back");
+    QCOMPARE(pdftools::pageCount(file), count + withSolutions);
+    const QRectF area = PageArea::fallback();
+    const double scale = std::min({1.0, area.width() * 20 / sheet::width,
+                                   area.height() * 20 / sheet::classSetHeight});
+    QCOMPARE(pdftools::inkInCells(pdftools::page(file, 72, 1), area.topLeft(), scale),
+             figuresOnScreen());
+    for (int n = 1; n <= count; ++n)
+        QVERIFY(pdftools::text(file, n).contains(QStringLiteral("Scheda %1 di %2").arg(n).arg(count)));
+    QCOMPARE(pdftools::text(file).contains(QStringLiteral("Soluzioni")), withSolutions);
 }
 
 QTEST_MAIN(TestWorksheetScreen)
