@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
         if (i > 0) // the first run makes the fonts and pictures
             saving.push_back(spent);
     }
-    const double kb = QFileInfo(path).size() / 1024.0;
+    const double kb = static_cast<double>(QFileInfo(path).size()) / 1024.0;
     if (!keep.isEmpty()) {
         QFile::remove(keep);
         QFile::copy(path, keep);

@@ -137,7 +137,7 @@ int sheet::SolutionsLayout::centredLeft(int cellLeft, int cellWidth, const QStri
     // The device cannot measure text: an average character of the printer's
     // sans-serif font is about 0.55 em wide, near enough for digits, signs
     // and the short headings.
-    const int estimatedWidth = qRound(text.size() * 0.55 * fontSize * 20);
+    const int estimatedWidth = qRound(static_cast<double>(text.size()) * 0.55 * fontSize * 20);
     return cellLeft + (cellWidth - estimatedWidth) / 2;
 }
 
