@@ -80,11 +80,11 @@ int main(int argc, char *argv[])
     std::vector<double> times;
     if (printSystem) {
         service.setCurrentPrinter(testPrinter);
-        QWidget *stampa = screen.element<QWidget>(QStringLiteral("Command1"));
+        QWidget *printButton = screen.element<QWidget>(QStringLiteral("Command1"));
         for (int i = 0; i <= runs; ++i) {
             const bench::Clock::time_point start = bench::Clock::now();
-            bench::press(stampa);
-            bench::release(stampa); // the click prints before it returns
+            bench::press(printButton);
+            bench::release(printButton); // the click prints before it returns
             const double spent = bench::msSince(start);
             if (i > 0)
                 times.push_back(spent);

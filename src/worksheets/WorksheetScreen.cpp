@@ -140,20 +140,21 @@ void WorksheetScreen::createElements(QWidget *client)
     m_frame4 = makePart("Frame4", {96, 972, 9360, 6672}, secondPart);
 
     auto button = [&](const char *name, const QString &text, const QRect &twips) {
-        auto *b = new ColouredButton(client, QString::fromLatin1(name), text, buttonFont, colours::focusPink);
+        auto *b = new ColouredButton(client, QString::fromLatin1(name), text, buttonFont,
+                                     colours::focusPink);
         e.add(b, twips);
         return b;
     };
-    auto *insieme1 = button("CmdInsieme1", QStringLiteral("VISUALIZZA 1° ESERCIZIO"),
-                            {9660, 1725, 2145, 645});
-    auto *insieme2 = button("cmdInsieme2", QStringLiteral("VISUALIZZA 2° ESERCIZIO"),
-                            {9660, 2415, 2145, 645});
-    auto *insieme3 = button("cmdInsieme3", QStringLiteral("VISUALIZZA 3° ESERCIZIO"),
-                            {9660, 3090, 2145, 645});
-    auto *insieme4 = button("cmdInsieme4", QStringLiteral("VISUALIZZA 4° ESERCIZIO"),
-                            {9660, 3810, 2145, 645});
-    auto *stampa = button("Command1", QStringLiteral("STAMPA"), {9675, 5925, 2145, 645});
-    auto *fine = button("CmdFine", QStringLiteral("ESCI"), {9660, 6660, 2145, 645});
+    auto *exercise1 = button("CmdInsieme1", QStringLiteral("VISUALIZZA 1° ESERCIZIO"),
+                             {9660, 1725, 2145, 645});
+    auto *exercise2 = button("cmdInsieme2", QStringLiteral("VISUALIZZA 2° ESERCIZIO"),
+                             {9660, 2415, 2145, 645});
+    auto *exercise3 = button("cmdInsieme3", QStringLiteral("VISUALIZZA 3° ESERCIZIO"),
+                             {9660, 3090, 2145, 645});
+    auto *exercise4 = button("cmdInsieme4", QStringLiteral("VISUALIZZA 4° ESERCIZIO"),
+                             {9660, 3810, 2145, 645});
+    auto *print = button("Command1", QStringLiteral("STAMPA"), {9675, 5925, 2145, 645});
+    auto *exit = button("CmdFine", QStringLiteral("ESCI"), {9660, 6660, 2145, 645});
     m_command2 = button("Command2", QStringLiteral("Visualizza la prima parte"),
                         {165, 7710, 3390, 495});
 
@@ -175,12 +176,12 @@ void WorksheetScreen::createElements(QWidget *client)
     classSet->setObjectName(QStringLiteral("mnuClasse"));
     e.addUnplaced(classSet, ElementKind::MenuItem);
 
-    connect(insieme1, &QPushButton::clicked, this, &WorksheetScreen::startOver);
-    connect(insieme2, &QPushButton::clicked, this, [this] { composeExercise(2); });
-    connect(insieme3, &QPushButton::clicked, this, [this] { composeExercise(3); });
-    connect(insieme4, &QPushButton::clicked, this, [this] { composeExercise(4); });
-    connect(stampa, &QPushButton::clicked, this, &WorksheetScreen::printSheet);
-    connect(fine, &QPushButton::clicked, this, &WorksheetScreen::unload);
+    connect(exercise1, &QPushButton::clicked, this, &WorksheetScreen::startOver);
+    connect(exercise2, &QPushButton::clicked, this, [this] { composeExercise(2); });
+    connect(exercise3, &QPushButton::clicked, this, [this] { composeExercise(3); });
+    connect(exercise4, &QPushButton::clicked, this, [this] { composeExercise(4); });
+    connect(print, &QPushButton::clicked, this, &WorksheetScreen::printSheet);
+    connect(exit, &QPushButton::clicked, this, &WorksheetScreen::unload);
     connect(m_command2, &QPushButton::clicked, this, &WorksheetScreen::togglePart);
     connect(printer, &QAction::triggered, this, &WorksheetScreen::choosePrinter);
     connect(savePdf, &QAction::triggered, this, &WorksheetScreen::saveSheet);
