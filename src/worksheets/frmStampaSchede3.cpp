@@ -238,7 +238,8 @@ void frmStampaSchede3::mnuStampante_Click()
 void frmStampaSchede3::StampaScheda()
 {
     const QString title = QStringLiteral("GLI INSIEMI - scheda");
-    const PrintService &printer = PrintService::shared();
+    // One print, one connection: the page is asked for once.
+    PrintSession printer(PrintService::shared());
     PdfSheetDevice device(printer.printableArea(), title, [&](const QByteArray &pdf) {
         return printer.submitPdf(pdf, title).ok;
     });
