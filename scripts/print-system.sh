@@ -14,6 +14,8 @@
 #   scripts/print-system.sh status DIR     exit 0 when it answers with its queues
 #   scripts/print-system.sh add-queue DIR NAME     one more test queue
 #   scripts/print-system.sh remove-queue DIR NAME
+#   scripts/print-system.sh machine-state  a fingerprint of the machine's
+#                                          /etc/cups, to show it unchanged
 #
 # What the tests rely on:
 #   - programs reach it through the environment
@@ -273,6 +275,14 @@ start() {
   echo "$dir"
 }
 
+# Every entry under /etc/cups (type, size, mode, owner, time) and the
+# checksum of every file the caller may read.
+machine_state() {
+  [[ -d /etc/cups ]] || { echo "no /etc/cups"; return 0; }
+  find /etc/cups -printf '%p %y %s %m %u %g %T@\n' 2>/dev/null | LC_ALL=C sort
+  find /etc/cups -type f -readable -exec sha256sum {} + 2>/dev/null | LC_ALL=C sort
+}
+
 status() {
   answers || return 1
   local q
@@ -282,6 +292,7 @@ status() {
 command=${1:-}
 case "$command" in
   start) start "${2:-}" ;;
+  machine-state) machine_state ;;
   stop | pause | resume | status)
     check_dir "${2:-}"
     use_dir "$2"
@@ -299,7 +310,8 @@ case "$command" in
     if [[ $command == add-queue ]]; then add_queue "$3"; else remove_queue "$3"; fi
     ;;
   *)
-    echo "usage: $0 start [DIR] | stop|pause|resume|status DIR | add-queue|remove-queue DIR NAME" >&2
+    echo "usage: $0 start [DIR] | stop|pause|resume|status DIR |" \
+      "add-queue|remove-queue DIR NAME | machine-state" >&2
     exit 2
     ;;
 esac

@@ -1,28 +1,25 @@
-// "STAMPA" against a real print system: the sheet arrives as one PDF page on
-// the current printer's queue and matches the screen; a printer that is gone
-// is reported once and nothing is printed elsewhere. Needs the test queues
-// of scripts/print-system.sh.
+// "STAMPA" against a real print system, the private one of
+// scripts/print-system.sh: the sheet arrives as one PDF page on the current
+// printer's queue and matches the screen; one print is one connection that
+// asks for the printer's page once; a printer that is gone is reported once
+// and nothing is printed elsewhere.
 #include "PaperCells.h"
 #include "PdfTools.h"
+#include "PrintTestSystem.h"
 
 #include "printing/PrintService.h"
 #include "worksheets/SheetPrint.h"
 #include "worksheets/frmStampaSchede3.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
+#include <cups/cups.h>
+
 namespace {
 using Side = Worksheet::Side;
-
-const QString pdfQueue = QStringLiteral("gli-test-pdf");
-const QString otherQueue = QStringLiteral("gli-test-other");
-const QString outputRoot = QStringLiteral("/tmp/gli-print-test/");
+using printtest::defaultQueue;
 
 frmStampaSchede3 &screen()
 {
@@ -34,26 +31,15 @@ void click(const char *name)
     QTest::mouseClick(screen().element<QPushButton>(QString::fromLatin1(name)), Qt::LeftButton);
 }
 
-QStringList pdfs(const QString &queue)
+// The jobs the server made since `before`.
+QList<int> newJobs(const QList<int> &before)
 {
-    return QDir(outputRoot + queue).entryList({QStringLiteral("*.pdf")}, QDir::Files);
-}
-
-// The file that arrives in the queue's folder after `before`, once poppler
-// can read it; empty after a minute.
-QString waitForNew(const QString &queue, const QStringList &before)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 60000) {
-        for (const QString &f : pdfs(queue)) {
-            const QString path = outputRoot + queue + QLatin1Char('/') + f;
-            if (!before.contains(f) && !pdftools::info(path).isEmpty())
-                return path;
-        }
-        QTest::qWait(200);
+    QList<int> made;
+    for (const int job : printtest::jobs()) {
+        if (!before.contains(job))
+            made.append(job);
     }
-    return {};
+    return made;
 }
 
 // For every place, whether it holds a figure (on screen) or shows ink in the
@@ -97,6 +83,7 @@ private Q_SLOTS:
     void cleanup();
 
     void printsOnePageThatMatchesTheScreen();
+    void onePrintAsksForThePageOnceOverOneConnection();
     void missingPrinterIsReportedOnceAndNothingPrintsElsewhere();
 
 private:
@@ -107,15 +94,17 @@ void TestWorksheetPrint::initTestCase()
 {
     if (!pdftools::available())
         QSKIP("poppler-utils (pdftoppm, pdftotext, pdfinfo) not installed");
-    if (!QFileInfo::exists(QStringLiteral("/run/cups/cups.sock"))
-        || !PrintService::shared().printers().contains(pdfQueue)
-        || !QFileInfo(outputRoot + pdfQueue).isDir())
-        QSKIP("no print system with the test queues: run scripts/print-system.sh start as root");
+    const QString why = printtest::unavailable();
+    if (!why.isEmpty())
+        QSKIP(qPrintable(why));
+    printtest::isolate();
 }
 
 void TestWorksheetPrint::init()
 {
-    PrintService::shared().setCurrentPrinter(pdfQueue);
+    // No job of an earlier function may still be printing.
+    QVERIFY(printtest::waitForEveryJobToEnd());
+    PrintService::shared().setCurrentPrinter(defaultQueue);
     screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
     screen().show();
     m_messages.clear();
@@ -125,18 +114,21 @@ void TestWorksheetPrint::cleanup()
 {
     screen().unload();
     screen().setMessageHandler({});
-    PrintService::shared().setCurrentPrinter(pdfQueue);
+    PrintService::shared().setCurrentPrinter(defaultQueue);
 }
 
 void TestWorksheetPrint::printsOnePageThatMatchesTheScreen()
 {
     for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"})
         click(name);
-    const QStringList before = pdfs(pdfQueue);
+    const QList<int> before = printtest::jobs();
     click("Command1");
     QCOMPARE(m_messages, QStringList());
 
-    const QString pdf = waitForNew(pdfQueue, before);
+    const QList<int> made = newJobs(before);
+    QCOMPARE(made.size(), 1);
+    QCOMPARE(printtest::waitForJobEnd(made.first()), int(IPP_JSTATE_COMPLETED));
+    const QString pdf = printtest::printed(defaultQueue, made.first());
     QVERIFY(!pdf.isEmpty());
     const QString info = pdftools::info(pdf);
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
@@ -147,20 +139,35 @@ void TestWorksheetPrint::printsOnePageThatMatchesTheScreen()
     // As many figures as the composed sets hold, each in its own cell, the
     // left set on the left.
     QCOMPARE(onPaper(pdf), onScreen());
-    QFile::remove(pdf);
+}
+
+void TestWorksheetPrint::onePrintAsksForThePageOnceOverOneConnection()
+{
+    // What asking for the printer's page alone costs, in requests.
+    const printtest::LogMark alone = printtest::logMark();
+    (void)PrintService::shared().printableArea();
+    const int pageQuestions = printtest::requestsSince(alone, QStringLiteral("Get-Printer-Attributes"));
+    QVERIFY(pageQuestions > 0);
+
+    const printtest::LogMark mark = printtest::logMark();
+    click("Command1");
+    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(printtest::connectionsSince(mark), 1);
+    QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Get-Printer-Attributes")), pageQuestions);
+    QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Create-Job")), 1);
+    QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Send-Document")), 1);
 }
 
 void TestWorksheetPrint::missingPrinterIsReportedOnceAndNothingPrintsElsewhere()
 {
     PrintService::shared().setCurrentPrinter(QStringLiteral("gli-test-absent"));
-    const QStringList beforeDefault = pdfs(pdfQueue);
-    const QStringList beforeOther = pdfs(otherQueue);
+    const QStringList printed = printtest::printedFiles();
+    const QList<int> before = printtest::jobs();
     click("Command1");
     QCOMPARE(m_messages, QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
-    // Give a wrongly routed job the time to arrive.
-    QTest::qWait(3000);
-    QCOMPARE(pdfs(pdfQueue), beforeDefault);
-    QCOMPARE(pdfs(otherQueue), beforeOther);
+    // The server itself refused: no job exists that could print later.
+    QCOMPARE(newJobs(before), QList<int>());
+    QCOMPARE(printtest::printedFiles(), printed);
 }
 
 QTEST_MAIN(TestWorksheetPrint)
