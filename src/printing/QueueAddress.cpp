@@ -10,8 +10,9 @@ std::optional<QueueAddress> QueueAddress::forQueue(const QString &name)
     // Lone surrogates do not survive the way to UTF-8 and back.
     if (QString::fromUtf8(utf8) != name)
         return std::nullopt;
-    for (const char delimiter : {'/', '?', '#'}) {
-        if (utf8.contains(delimiter))
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '?' || c == '#' || byte < 0x20 || byte == 0x7f)
             return std::nullopt;
     }
     const QByteArray segment = utf8.toPercentEncoding();

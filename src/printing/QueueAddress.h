@@ -24,8 +24,10 @@ struct QueueAddress
     static constexpr int maxUriLength = 1023;
 
     // Nothing for a name that cannot be one segment: empty, "." or "..",
-    // holding "/", "?" or "#" (which the library would leave as they are;
-    // no print system takes them in a queue's name), not valid text, or
-    // too long once encoded (a cut name may be another queue's).
+    // holding "/", "?" or "#" (which the library would leave as they are)
+    // or control characters (which the print server refuses in a request's
+    // path; no print system takes any of these in a queue's name), not
+    // valid text, or too long once encoded (a cut name may be another
+    // queue's).
     static std::optional<QueueAddress> forQueue(const QString &name);
 };

@@ -122,8 +122,8 @@ private Q_SLOTS:
             << QStringLiteral("a+b&c") << QByteArray("ipp://localhost/printers/a%2Bb%26c");
         QTest::newRow("letter beyond ASCII")
             << QStringLiteral("stampante-\u00e8") << QByteArray("ipp://localhost/printers/stampante-%C3%A8");
-        QTest::newRow("spaces and control characters")
-            << QStringLiteral("Aula 2\t\r\n") << QByteArray("ipp://localhost/printers/Aula%202%09%0D%0A");
+        QTest::newRow("spaces") << QStringLiteral("Aula 2 bis")
+                                << QByteArray("ipp://localhost/printers/Aula%202%20bis");
         QTest::newRow("the longest that fits")
             << QString(998, QLatin1Char('x')) << QByteArray("ipp://localhost/printers/") + QByteArray(998, 'x');
         QTest::newRow("one more, too long") << QString(999, QLatin1Char('x')) << QByteArray();
@@ -132,6 +132,9 @@ private Q_SLOTS:
         QTest::newRow("slash") << QStringLiteral("Aula/2") << QByteArray();
         QTest::newRow("question mark") << QStringLiteral("Aula?2") << QByteArray();
         QTest::newRow("hash") << QStringLiteral("Aula#2") << QByteArray();
+        QTest::newRow("tab") << QStringLiteral("Aula\t2") << QByteArray();
+        QTest::newRow("line break") << QStringLiteral("Aula\r\n2") << QByteArray();
+        QTest::newRow("delete") << QStringLiteral("Aula\u007f2") << QByteArray();
         QTest::newRow("dot") << QStringLiteral(".") << QByteArray();
         QTest::newRow("dot dot") << QStringLiteral("..") << QByteArray();
         QTest::newRow("dots in a name") << QStringLiteral("...") << QByteArray("ipp://localhost/printers/...");
