@@ -46,10 +46,12 @@
 #     which copies each job's document into the folder its device URI
 #     ("folder:/path") names. A copy with mode 0700: a scheduler started by
 #     root runs such a backend as root (as it does the system's own backends
-#     with that mode) and everything else as lp, who cannot enter DIR; a
-#     scheduler started by a plain user runs all of it as that user.
+#     with that mode), so it may write into DIR, and the filters as lp, who
+#     may only pass through DIR; a scheduler started by a plain user runs
+#     all of it as that user.
 #   - The queues take PDF as it comes (print-system/test-pdf-printer.ppd
-#     has no filter), so a test reads back exactly the document sent.
+#     has no filter for it), so a test reads back exactly the document
+#     sent; other documents go through the system's filters to PDF first.
 #   - The scheduler gets a clean environment and a session of its own, so
 #     that an interrupt of the caller's terminal does not reach it and
 #     stopping it ends every process it started.
@@ -262,12 +264,13 @@ start() {
     say "the folder's path is too long for a socket: $dir"
     return 2
   fi
-  # As root, only lp besides root may pass through the folder (to reach
-  # its spool and the filters), and it may list nothing.
-  if [[ $(id -u) -eq 0 ]]; then
-    chgrp lp "$dir" && chmod 0710 "$dir"
-  fi
   write_configuration
+  # As root, the scheduler runs filters as lp: lp alone besides root may
+  # pass through the folder and its ServerBin (to reach the spool and the
+  # filters), and may list neither.
+  if [[ $(id -u) -eq 0 ]]; then
+    chgrp lp "$dir" "$dir/bin" && chmod 0710 "$dir" "$dir/bin"
+  fi
   start_scheduler || return 1
   local q
   for q in "${queues[@]}"; do add_queue "$q" >/dev/null || return 1; done
