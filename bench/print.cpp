@@ -8,6 +8,7 @@
 #include "QtBench.h"
 #include "Stats.h"
 
+#include "printing/BrokenPipe.h"
 #include "printing/PrintService.h"
 #include "sets/FigureCatalogue.h"
 #include "start/StartScreen.h"
@@ -44,6 +45,7 @@ QByteArray renderPage(const Worksheet &sheet)
 
 int main(int argc, char *argv[])
 {
+    ignoreBrokenPipe(); // as the program does
     QApplication app(argc, argv);
     const int runs = bench::runsFrom(argc, argv);
 

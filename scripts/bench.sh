@@ -35,15 +35,26 @@ echo
 
 table=$(mktemp)
 errors=$(mktemp)
-cleanup() { rm -f "$table" "$errors"; }
-# The print benchmark uses the test PDF printer when a print system can be
-# started here; without one it measures the page rendered to a PDF file.
-# One that was already running is left running.
-if [[ -x scripts/print-system.sh ]] && ! scripts/print-system.sh status >/dev/null 2>&1; then
-  scripts/print-system.sh start >/dev/null 2>&1 || true
-  cleanup() { rm -f "$table" "$errors"; scripts/print-system.sh stop >/dev/null 2>&1 || true; }
-fi
+print_dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-print.XXXXXXXX")
+cleanup() {
+  rm -f "$table" "$errors"
+  if [[ -f $print_dir/.gli-print-system ]]; then
+    scripts/print-system.sh stop "$print_dir" >/dev/null 2>&1 || true
+  else
+    rmdir "$print_dir" 2>/dev/null || true
+  fi
+}
 trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+# The print benchmark prints on the test PDF printer of the project's own
+# print system (scripts/print-system.sh), never on the machine's; where
+# that cannot start, it measures the page rendered to a PDF file.
+if scripts/print-system.sh start "$print_dir" >/dev/null 2>&1; then
+  export CUPS_SERVER=$print_dir/cups.sock CUPS_SERVERROOT=$print_dir/etc
+else
+  export CUPS_SERVER=$print_dir/none.sock CUPS_SERVERROOT=$print_dir
+fi
 {
   echo "| Figure | median | min | max | p95 | runs | goal | met |"
   echo "|---|---:|---:|---:|---:|---:|---|---|"

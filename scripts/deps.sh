@@ -9,7 +9,7 @@ packages=(
   libcups2-dev
   fonts-liberation2
   xvfb xauth x11-utils imagemagick
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-daemon cups-client cups-bsd poppler-utils
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
 )

@@ -1,149 +1,320 @@
 #!/usr/bin/env bash
-# A private print system for the printing tests. Usage:
-#   scripts/print-system.sh start    start cupsd if none runs, add the test queues
-#   scripts/print-system.sh stop     remove the test queues, stop a cupsd started here
-#   scripts/print-system.sh status   exit 0 when the test queues are ready
-#   scripts/print-system.sh pause    stop the cupsd started here, keeping its queues
-#   scripts/print-system.sh resume   start it again after pause
+# A print system of the project's own for the printing tests: a CUPS
+# scheduler (cupsd) that runs as the invoking user, root or not, from a
+# folder of its own, and never touches the machine's print system: not
+# /etc/cups, not its queues, not its default printer, not port 631.
 #
-# What the tests rely on (runs as root; without root it does nothing):
-#   - a running cupsd answering on /run/cups/cups.sock;
-#   - queue "gli-test-pdf": the system's default printer, a PDF printer whose
-#     files arrive in /tmp/gli-print-test/gli-test-pdf/ (one new *.pdf per
-#     job; never rely on the file's name, compare the folder before and after);
-#   - queue "gli-test-other": a second PDF printer, files in
-#     /tmp/gli-print-test/gli-test-other/;
-#   - both queues enabled and accepting jobs after each start;
-#   - /tmp/gli-print-test/cupsd-started exists only when cupsd was started by
-#     this script (then pause and resume may stop and start it).
-# The tests may add and delete a queue named gli-test-doomed;
-# stop removes it too. No other printer is touched; the default printer in
-# place before start is given back at stop.
+# usage:
+#   scripts/print-system.sh start [DIR]    start it in DIR (an empty folder the
+#                                          caller made with mktemp -d and owns),
+#                                          or in a new one; prints the folder
+#   scripts/print-system.sh stop DIR       end its scheduler, remove DIR
+#   scripts/print-system.sh pause DIR      end its scheduler, keep DIR
+#   scripts/print-system.sh resume DIR     start the scheduler again on DIR
+#   scripts/print-system.sh status DIR     exit 0 when it answers with its queues
+#   scripts/print-system.sh add-queue DIR NAME     one more test queue
+#   scripts/print-system.sh remove-queue DIR NAME
+#   scripts/print-system.sh machine-state  a fingerprint of the machine's
+#                                          /etc/cups, to show it unchanged
+#
+# What the tests rely on:
+#   - programs reach it through the environment
+#       CUPS_SERVER=DIR/cups.sock      (the scheduler's only socket)
+#       CUPS_SERVERROOT=DIR/etc        (so libcups reads no client.conf or
+#                                       lpoptions of the machine's)
+#     and the tests give themselves a private HOME, so that ~/.cups is never
+#     read or written;
+#   - queue "gli-test-pdf" is its default printer, queue "gli-test-other" a
+#     second one; both enabled and accepting jobs after start, both PDF
+#     printers with A4 (the default) and Letter and 5 mm margins all round;
+#   - every job's document arrives, unchanged, as DIR/out/FOLDER/JOBID.pdf,
+#     FOLDER being the queue's name with every byte other than A-Z a-z 0-9 .
+#     and - written as _XX (two upper-case hex digits), once the job has
+#     completed;
+#   - DIR/cupsd.pid holds the scheduler's process id while it runs.
+#
+# Why it is built this way:
+#   - The scheduler runs from a copy of /usr/sbin/cupsd inside DIR. Debian
+#     confines /usr/sbin/cupsd with an AppArmor profile (enforced on a stock
+#     Debian 12 desktop) that lets it execute only the system's own
+#     backends and filters; AppArmor attaches a profile by the path of the
+#     program started, and follows symbolic links to it, so a link would
+#     still be confined, while a copy at a path no profile names runs
+#     unconfined, as CUPS's own test suite runs the scheduler it built.
+#   - Its ServerBin (DIR/bin) links the system's filters and helpers and
+#     holds a copy of the project's backend (print-system/folder-backend.sh),
+#     which copies each job's document into the folder its device URI
+#     ("folder:/path") names. A copy with mode 0700: a scheduler started by
+#     root runs such a backend as root (as it does the system's own backends
+#     with that mode), so it may write into DIR, and the filters as lp, who
+#     may only pass through DIR; a scheduler started by a plain user runs
+#     all of it as that user.
+#   - The queues take PDF as it comes (print-system/test-pdf-printer.ppd
+#     has no filter for it), so a test reads back exactly the document
+#     sent; other documents go through the system's filters to PDF first.
+#   - The scheduler gets a clean environment and a session of its own, so
+#     that an interrupt of the caller's terminal does not reach it and
+#     stopping it ends every process it started.
 set -uo pipefail
 
+here=$(cd "$(dirname "$0")" && pwd)
+backend_source=$here/print-system/folder-backend.sh
+ppd_source=$here/print-system/test-pdf-printer.ppd
 queues=(gli-test-pdf gli-test-other)
-test_queues=(gli-test-doomed)
 default_queue=gli-test-pdf
-root_dir=/tmp/gli-print-test
-marker=$root_dir/cupsd-started
-previous_default=$root_dir/previous-default
-socket=/run/cups/cups.sock
-ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
+marker=.gli-print-system
 
-if [[ $(id -u) -ne 0 ]]; then
-  echo "print-system.sh: needs root; the printing tests that need CUPS will be skipped" >&2
-  exit 0
-fi
+say() { echo "print-system.sh: $*" >&2; }
 
-scheduler_answers() {
-  [[ -S $socket ]] && lpstat -h "$socket" -r 2>/dev/null | grep -q 'is running'
+cupsd_binary() {
+  local found
+  found=$(command -v cupsd 2>/dev/null || true)
+  [[ -n $found ]] || { [[ -x /usr/sbin/cupsd ]] && found=/usr/sbin/cupsd; }
+  [[ -n $found ]] && echo "$found"
 }
 
-queue_exists() {
-  lpstat -h "$socket" -v "$1" >/dev/null 2>&1
+# The folder of a queue's documents (see above).
+queue_folder() {
+  local name=$1 out="" i c
+  local LC_ALL=C
+  for ((i = 0; i < ${#name}; i++)); do
+    c=${name:i:1}
+    if [[ $c == [A-Za-z0-9.-] ]]; then
+      out+=$c
+    else
+      out+=$(printf '_%02X' "'$c")
+    fi
+  done
+  echo "$out"
 }
 
-# A live cupsd process (one that died but was not reaped does not count).
-cupsd_alive() {
-  ps -C cupsd -o stat= 2>/dev/null | grep -qv '^Z'
+# Only a folder this script set up, owned by the caller, is ever used or
+# removed.
+check_dir() {
+  local dir=${1:-}
+  [[ -n $dir && -d $dir && ! -L $dir && -O $dir && -f $dir/$marker ]] ||
+    { say "$dir is not a print system folder of this script"; exit 2; }
 }
 
-gone() {
-  [[ ! -e /proc/$1 ]] || grep -q '^State:[[:space:]]*Z' /proc/"$1"/status 2>/dev/null
+use_dir() {
+  dir=$(cd "$1" && pwd)
+  export CUPS_SERVER=$dir/cups.sock CUPS_SERVERROOT=$dir/etc HOME=$dir/home
+  unset PRINTER LPDEST
 }
 
-wait_for_scheduler() {
-  for _ in $(seq 200); do
-    scheduler_answers && return 0
+pid_alive() {
+  [[ -e /proc/$1 ]] && ! grep -q '^State:[[:space:]]*Z' /proc/"$1"/status 2>/dev/null
+}
+
+# The recorded scheduler, when it is still the one started from $dir.
+running_pid() {
+  local pid
+  pid=$(cat "$dir/cupsd.pid" 2>/dev/null) || return 1
+  [[ $pid =~ ^[0-9]+$ ]] && pid_alive "$pid" || return 1
+  [[ $(readlink /proc/"$pid"/exe 2>/dev/null) == "$dir/sbin/cupsd"* ]] || return 1
+  echo "$pid"
+}
+
+answers() {
+  [[ -S $dir/cups.sock ]] && lpstat -r 2>/dev/null | grep -q 'is running'
+}
+
+write_configuration() {
+  local user group
+  user=$(id -un)
+  group=$(id -gn)
+  mkdir -p "$dir"/{etc/ppd,etc/ssl,bin/backend,sbin,spool/temp,cache,state,log,out,home}
+  cp "$(cupsd_binary)" "$dir/sbin/cupsd"
+  local part
+  for part in filter daemon monitor notifier driver cgi-bin; do
+    [[ -e /usr/lib/cups/$part ]] && ln -s "/usr/lib/cups/$part" "$dir/bin/$part"
+  done
+  install -m 0700 "$backend_source" "$dir/bin/backend/folder"
+
+  {
+    echo "ServerRoot $dir/etc"
+    echo "ServerBin $dir/bin"
+    echo "DataDir /usr/share/cups"
+    echo "DocumentRoot /usr/share/cups/doc-root"
+    echo "CacheDir $dir/cache"
+    echo "StateDir $dir/state"
+    echo "RequestRoot $dir/spool"
+    echo "TempDir $dir/spool/temp"
+    echo "ServerKeychain $dir/etc/ssl"
+    echo "CreateSelfSignedCerts no"
+    echo "Printcap $dir/etc/printcap"
+    echo "AccessLog $dir/log/access_log"
+    echo "ErrorLog $dir/log/error_log"
+    echo "PageLog $dir/log/page_log"
+    echo "FileDevice no"
+    # As root the scheduler keeps its default User (lp) for what it runs:
+    # it refuses to run anything as root by that setting.
+    if [[ $(id -u) -ne 0 ]]; then
+      echo "User $user"
+      echo "Group $group"
+      echo "SystemGroup $group"
+    fi
+  } >"$dir/etc/cups-files.conf"
+
+  cat >"$dir/etc/cupsd.conf" <<EOF
+Listen $dir/cups.sock
+Browsing No
+BrowseLocalProtocols none
+DefaultShared No
+WebInterface No
+LogLevel debug
+AccessLogLevel all
+MaxLogSize 0
+DirtyCleanInterval 0
+PreserveJobHistory Yes
+PreserveJobFiles No
+ErrorPolicy abort-job
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  JobPrivateAccess all
+  JobPrivateValues none
+  SubscriptionPrivateAccess all
+  SubscriptionPrivateValues none
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+EOF
+}
+
+start_scheduler() {
+  if running_pid >/dev/null; then
+    answers && return 0
+  fi
+  rm -f "$dir/cups.sock"
+  (
+    # Nothing of the caller's but the standard streams reaches the
+    # scheduler, and those go to its log.
+    for fd in /proc/self/fd/*; do
+      fd=${fd##*/}
+      ((fd > 2)) && eval "exec $fd>&-" 2>/dev/null
+    done
+    exec setsid env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+      "$dir/sbin/cupsd" -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
+      </dev/null >>"$dir/log/cupsd.out" 2>&1
+  ) &
+  echo $! >"$dir/cupsd.pid"
+  local pid=$!
+  for _ in $(seq 600); do
+    answers && return 0
+    pid_alive "$pid" || break
     sleep 0.05
   done
+  say "the scheduler did not start; its log:"
+  tail -n 20 "$dir/log/error_log" "$dir/log/cupsd.out" >&2 2>/dev/null
+  stop_scheduler
   return 1
 }
 
-start_daemon() {
-  scheduler_answers && return 0
-  if cupsd_alive; then
-    # One is running but not answering yet: it may still be starting.
-    wait_for_scheduler && return 0
-    echo "print-system.sh: a cupsd runs but does not answer on $socket" >&2
-    return 1
-  fi
-  mkdir -p /run/cups "$root_dir"
-  # A socket left behind by a scheduler that died would stop the new one.
-  [[ -S $socket ]] && rm -f "$socket"
-  cupsd || { echo "print-system.sh: cupsd did not start" >&2; return 1; }
-  wait_for_scheduler || { echo "print-system.sh: cupsd does not answer on $socket" >&2; return 1; }
-  pgrep -n -x cupsd >"$marker"
-}
-
-stop_daemon() {
-  [[ -f $marker ]] || return 0
+stop_scheduler() {
   local pid
-  pid=$(cat "$marker")
-  if [[ -n $pid && $(cat /proc/"$pid"/comm 2>/dev/null) == cupsd ]]; then
-    kill "$pid" 2>/dev/null
-    for _ in $(seq 200); do
-      gone "$pid" && break
-      sleep 0.05
-    done
-  fi
-  rm -f "$marker"
+  pid=$(running_pid) || { rm -f "$dir/cupsd.pid"; return 0; }
+  # The scheduler leads its own process group: its jobs end with it.
+  kill -TERM -- "-$pid" 2>/dev/null || kill -TERM "$pid" 2>/dev/null
+  for _ in $(seq 200); do
+    pid_alive "$pid" || break
+    sleep 0.05
+  done
+  kill -KILL -- "-$pid" 2>/dev/null
+  for _ in $(seq 100); do
+    pid_alive "$pid" || break
+    sleep 0.05
+  done
+  rm -f "$dir/cupsd.pid" "$dir/cups.sock"
 }
 
 add_queue() {
-  local name=$1 out=$root_dir/$1
-  mkdir -p "$out"
-  chmod 0755 "$out"
-  printf 'Out %s\nLabel 2\nUserUMask 0022\n' "$out" >/etc/cups/cups-pdf-"$name".conf
-  lpadmin -h "$socket" -p "$name" -E -v cups-pdf:/"$name" -P "$ppd" \
-    -o pdftops-renderer-default=pdftocairo >/dev/null 2>&1 ||
-    { echo "print-system.sh: cannot add queue $name" >&2; return 1; }
-  cupsenable -h "$socket" "$name" 2>/dev/null
-  cupsaccept -h "$socket" "$name" 2>/dev/null
+  local name=$1 folder
+  folder=$dir/out/$(queue_folder "$name")
+  mkdir -p "$folder"
+  lpadmin -p "$name" -E -v "folder:$folder" -P "$ppd_source" \
+    -o printer-error-policy=abort-job >/dev/null 2>&1 ||
+    { say "cannot add queue $name"; return 1; }
+  echo "$folder"
 }
 
 remove_queue() {
-  if queue_exists "$1"; then
-    cancel -h "$socket" -a "$1" 2>/dev/null
-    lpadmin -h "$socket" -x "$1" 2>/dev/null
-  fi
-  rm -f /etc/cups/cups-pdf-"$1".conf
+  lpadmin -x "$1" >/dev/null 2>&1
+  rm -rf "${dir:?}/out/$(queue_folder "$1")"
 }
 
 start() {
-  start_daemon || return 1
-  mkdir -p "$root_dir"
-  if [[ ! -f $previous_default ]]; then
-    lpstat -h "$socket" -d 2>/dev/null | sed -n 's/^system default destination: //p' \
-      >"$previous_default"
+  [[ -n $(cupsd_binary) ]] || { say "cupsd is not installed (Debian package cups-daemon)"; return 3; }
+  umask 077
+  local given=${1:-}
+  if [[ -n $given ]]; then
+    [[ -d $given && ! -L $given && -O $given && -z $(ls -A "$given") ]] ||
+      { say "$given must be an empty folder of yours (mktemp -d)"; return 2; }
+    touch "$given/$marker"
+  else
+    given=$(mktemp -d "${TMPDIR:-/tmp}/gli-print.XXXXXXXX") || return 1
+    touch "$given/$marker"
   fi
-  for q in "${queues[@]}"; do add_queue "$q" || return 1; done
-  lpadmin -h "$socket" -d "$default_queue" >/dev/null 2>&1
+  use_dir "$given"
+  # A domain socket's path has room for 107 bytes.
+  if ((${#dir} > 90)); then
+    say "the folder's path is too long for a socket: $dir"
+    return 2
+  fi
+  write_configuration
+  # As root, the scheduler runs filters as lp: lp alone besides root may
+  # pass through the folder and its ServerBin (to reach the spool and the
+  # filters), and may list neither.
+  if [[ $(id -u) -eq 0 ]]; then
+    chgrp lp "$dir" "$dir/bin" && chmod 0710 "$dir" "$dir/bin"
+  fi
+  start_scheduler || return 1
+  local q
+  for q in "${queues[@]}"; do add_queue "$q" >/dev/null || return 1; done
+  lpadmin -d "$default_queue" >/dev/null 2>&1 || { say "cannot make $default_queue the default"; return 1; }
+  echo "$dir"
 }
 
-stop() {
-  if scheduler_answers; then
-    for q in "${queues[@]}" "${test_queues[@]}"; do remove_queue "$q"; done
-    local before=""
-    [[ -f $previous_default ]] && before=$(cat "$previous_default")
-    if [[ -n $before ]] && queue_exists "$before"; then
-      lpadmin -h "$socket" -d "$before" >/dev/null 2>&1
-    fi
-  fi
-  stop_daemon
-  rm -rf "$root_dir"
+# Every entry under /etc/cups (type, size, mode, owner, time) and the
+# checksum of every file the caller may read.
+machine_state() {
+  [[ -d /etc/cups ]] || { echo "no /etc/cups"; return 0; }
+  find /etc/cups -printf '%p %y %s %m %u %g %T@\n' 2>/dev/null | LC_ALL=C sort
+  find /etc/cups -type f -readable -exec sha256sum {} + 2>/dev/null | LC_ALL=C sort
 }
 
 status() {
-  scheduler_answers || return 1
-  for q in "${queues[@]}"; do queue_exists "$q" || return 1; done
+  answers || return 1
+  local q
+  for q in "${queues[@]}"; do lpstat -v "$q" >/dev/null 2>&1 || return 1; done
 }
 
-case "${1:-}" in
-  start) start ;;
-  stop) stop ;;
-  status) status ;;
-  pause) stop_daemon ;;
-  resume) [[ -d $root_dir ]] && start_daemon ;;
-  *) echo "usage: $0 start|stop|status|pause|resume" >&2; exit 2 ;;
+command=${1:-}
+case "$command" in
+  start) start "${2:-}" ;;
+  machine-state) machine_state ;;
+  stop | pause | resume | status)
+    check_dir "${2:-}"
+    use_dir "$2"
+    case "$command" in
+      stop) stop_scheduler; chmod -R u+rwX "$dir" 2>/dev/null; rm -rf "$dir" ;;
+      pause) stop_scheduler ;;
+      resume) start_scheduler ;;
+      status) status ;;
+    esac
+    ;;
+  add-queue | remove-queue)
+    check_dir "${2:-}"
+    [[ -n ${3:-} ]] || { say "$command needs a queue name"; exit 2; }
+    use_dir "$2"
+    if [[ $command == add-queue ]]; then add_queue "$3"; else remove_queue "$3"; fi
+    ;;
+  *)
+    echo "usage: $0 start [DIR] | stop|pause|resume|status DIR |" \
+      "add-queue|remove-queue DIR NAME | machine-state" >&2
+    exit 2
+    ;;
 esac

@@ -1,9 +1,11 @@
+#include "printing/BrokenPipe.h"
 #include "start/StartScreen.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    ignoreBrokenPipe();
     QApplication app(argc, argv);
     // Task bars find the program's icon through its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("gli-insiemi"));

@@ -12,27 +12,27 @@ class QString;
 // has the type of its declaration in the library's own headers.
 struct CupsLibrary
 {
-    decltype(&::cupsCancelJob2) cupsCancelJob2 = nullptr;
     decltype(&::cupsCopyDestInfo) cupsCopyDestInfo = nullptr;
     decltype(&::cupsDoRequest) cupsDoRequest = nullptr;
     decltype(&::cupsEncryption) cupsEncryption = nullptr;
-    decltype(&::cupsFinishDocument) cupsFinishDocument = nullptr;
     decltype(&::cupsFreeDestInfo) cupsFreeDestInfo = nullptr;
     decltype(&::cupsFreeDests) cupsFreeDests = nullptr;
     decltype(&::cupsGetDestMediaByName) cupsGetDestMediaByName = nullptr;
     decltype(&::cupsGetNamedDest) cupsGetNamedDest = nullptr;
+    decltype(&::cupsGetResponse) cupsGetResponse = nullptr;
     decltype(&::cupsLastError) cupsLastError = nullptr;
     decltype(&::cupsLastErrorString) cupsLastErrorString = nullptr;
+    decltype(&::cupsSendRequest) cupsSendRequest = nullptr;
     decltype(&::cupsServer) cupsServer = nullptr;
-    decltype(&::cupsStartDocument) cupsStartDocument = nullptr;
     decltype(&::cupsUser) cupsUser = nullptr;
     decltype(&::cupsWriteRequestData) cupsWriteRequestData = nullptr;
-    decltype(&::httpAssembleURIf) httpAssembleURIf = nullptr;
     decltype(&::httpClose) httpClose = nullptr;
     decltype(&::httpConnect2) httpConnect2 = nullptr;
     decltype(&::httpError) httpError = nullptr;
     decltype(&::httpGetStatus) httpGetStatus = nullptr;
     decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
+    decltype(&::ippAddBoolean) ippAddBoolean = nullptr;
+    decltype(&::ippAddInteger) ippAddInteger = nullptr;
     decltype(&::ippAddString) ippAddString = nullptr;
     decltype(&::ippAddStrings) ippAddStrings = nullptr;
     decltype(&::ippDelete) ippDelete = nullptr;
@@ -53,27 +53,27 @@ struct CupsLibrary
     template <typename Table, typename Visit>
     static void forEachFunction(Table &table, Visit &&visit)
     {
-        visit("cupsCancelJob2", table.cupsCancelJob2);
         visit("cupsCopyDestInfo", table.cupsCopyDestInfo);
         visit("cupsDoRequest", table.cupsDoRequest);
         visit("cupsEncryption", table.cupsEncryption);
-        visit("cupsFinishDocument", table.cupsFinishDocument);
         visit("cupsFreeDestInfo", table.cupsFreeDestInfo);
         visit("cupsFreeDests", table.cupsFreeDests);
         visit("cupsGetDestMediaByName", table.cupsGetDestMediaByName);
         visit("cupsGetNamedDest", table.cupsGetNamedDest);
+        visit("cupsGetResponse", table.cupsGetResponse);
         visit("cupsLastError", table.cupsLastError);
         visit("cupsLastErrorString", table.cupsLastErrorString);
+        visit("cupsSendRequest", table.cupsSendRequest);
         visit("cupsServer", table.cupsServer);
-        visit("cupsStartDocument", table.cupsStartDocument);
         visit("cupsUser", table.cupsUser);
         visit("cupsWriteRequestData", table.cupsWriteRequestData);
-        visit("httpAssembleURIf", table.httpAssembleURIf);
         visit("httpClose", table.httpClose);
         visit("httpConnect2", table.httpConnect2);
         visit("httpError", table.httpError);
         visit("httpGetStatus", table.httpGetStatus);
         visit("httpSetTimeout", table.httpSetTimeout);
+        visit("ippAddBoolean", table.ippAddBoolean);
+        visit("ippAddInteger", table.ippAddInteger);
         visit("ippAddString", table.ippAddString);
         visit("ippAddStrings", table.ippAddStrings);
         visit("ippDelete", table.ippDelete);

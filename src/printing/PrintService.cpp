@@ -2,9 +2,9 @@
 
 #include "printing/CupsLibrary.h"
 #include "printing/PageArea.h"
+#include "printing/QueueAddress.h"
 
 #include <algorithm>
-#include <csignal>
 #include <cstring>
 #include <initializer_list>
 #include <memory>
@@ -46,13 +46,12 @@ struct DestInfoDeleter
 };
 using DestInfoPtr = std::unique_ptr<cups_dinfo_t, DestInfoDeleter>;
 
-// One connection to the print server for one operation. A request that gets
-// no answer ends the connection for good: libcups, asked again on it, goes
-// through long rounds of reconnecting. libcups also writes to its socket
-// without MSG_NOSIGNAL, so a server going away in the middle would end the
-// program with SIGPIPE: the signal is ignored meanwhile.
-// Without the print system's library there is no connection, as when no
-// server answers.
+// One connection to the print server. A request that gets no answer ends
+// the connection for good: libcups, asked again on it, goes through long
+// rounds of reconnecting. Without the print system's library there is no
+// connection, as when no server answers. (A server that goes away in the
+// middle of a write would raise SIGPIPE: the program ignores it from the
+// start, see BrokenPipe.h.)
 class Connection
 {
 public:
@@ -60,12 +59,6 @@ public:
     {
         if (!m_cups)
             return;
-        struct sigaction ignore = {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        sigaction(SIGPIPE, &ignore, &m_previousPipe);
-        m_pipeIgnored = true;
-
         // The server first: naming it may also set the port ("host:port").
         const QByteArray server = m_cups->cupsServer();
         m_server = QString::fromUtf8(server);
@@ -78,8 +71,6 @@ public:
     {
         if (m_http)
             m_cups->httpClose(m_http);
-        if (m_pipeIgnored)
-            sigaction(SIGPIPE, &m_previousPipe, nullptr);
     }
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
@@ -135,60 +126,60 @@ public:
             m_silent = true;
     }
 
+    // The exchange broke off half-way: nothing more goes over this
+    // connection.
+    void abandon() { m_silent = true; }
+
 private:
     const CupsLibrary *m_cups;
     QString m_server;
     http_t *m_http = nullptr;
     bool m_silent = false;
-    bool m_pipeIgnored = false;
-    struct sigaction m_previousPipe = {};
 };
 
-QByteArray queueResource(const CupsLibrary &cups, const QByteArray &name)
+QString unaddressable()
 {
-    char uri[HTTP_MAX_URI];
-    cups.httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost",
-                          cups.ippPort(), "/printers/%s", name.constData());
-    return QByteArray(uri);
+    return QStringLiteral("The printer's name cannot be used in a request to the print system.");
 }
 
-ipp_t *queueRequest(const CupsLibrary &cups, ipp_op_t operation, const QByteArray &name)
+ipp_t *queueRequest(const CupsLibrary &cups, ipp_op_t operation, const QueueAddress &queue)
 {
     ipp_t *request = cups.ippNewRequest(operation);
     cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                      queueResource(cups, name).constData());
+                      queue.uri.constData());
     cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
                       cups.cupsUser());
     return request;
 }
 
-// The attributes of exactly the queue `name`; null when there is no such
-// queue or no answer. (libcups's own look-ups by name go searching the
-// network when the queue is missing, and may find some other printer.)
-IppPtr queueAttributes(Connection &connection, const QByteArray &name,
+// The attributes of exactly this queue; null when there is no such queue
+// or no answer. (libcups's own look-ups by name go searching the network
+// when the queue is missing, and may find some other printer.)
+IppPtr queueAttributes(Connection &connection, const QueueAddress &queue,
                        std::initializer_list<const char *> wanted)
 {
     if (!connection)
         return nullptr;
     const CupsLibrary &cups = connection.cups();
-    ipp_t *request = queueRequest(cups, IPP_OP_GET_PRINTER_ATTRIBUTES, name);
+    ipp_t *request = queueRequest(cups, IPP_OP_GET_PRINTER_ATTRIBUTES, queue);
     cups.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                        static_cast<int>(wanted.size()), nullptr, wanted.begin());
-    IppPtr response = connection.ask(request);
+    IppPtr response = connection.ask(request, queue.resource);
     if (!response || !connection.lastSucceeded())
         return nullptr;
     return response;
 }
 
 // The A4 medium of the queue, when it has one.
-std::optional<MediaSize> a4Media(Connection &connection, const QByteArray &name)
+std::optional<MediaSize> a4Media(Connection &connection, const QString &name,
+                                 const QueueAddress &queue)
 {
     // Only a queue known to exist is looked up by name (see above).
-    if (!queueAttributes(connection, name, {"printer-name"}))
+    if (!queueAttributes(connection, queue, {"printer-name"}))
         return std::nullopt;
     const CupsLibrary &cups = connection.cups();
-    const DestPtr dest = connection.own(cups.cupsGetNamedDest(connection.http(),
-                                                              name.constData(), nullptr));
+    const DestPtr dest = connection.own(
+        cups.cupsGetNamedDest(connection.http(), name.toUtf8().constData(), nullptr));
     if (!dest) {
         connection.noteFailure();
         return std::nullopt;
@@ -208,24 +199,81 @@ std::optional<MediaSize> a4Media(Connection &connection, const QByteArray &name)
     return media;
 }
 
-// Creates a job on exactly the queue `name`: its id, or 0 with the server's
-// error. (cupsCreateJob looks the queue up by name first, see above.)
-int createJob(Connection &connection, const QByteArray &name, const QByteArray &title,
+// Creates a job on exactly this queue: its id, or 0 with the server's error.
+int createJob(Connection &connection, const QueueAddress &queue, const QByteArray &title,
               bool askForA4)
 {
     if (!connection)
         return 0;
     const CupsLibrary &cups = connection.cups();
-    ipp_t *request = queueRequest(cups, IPP_OP_CREATE_JOB, name);
+    ipp_t *request = queueRequest(cups, IPP_OP_CREATE_JOB, queue);
     cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
                       title.constData());
     if (askForA4)
         cups.ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "media", nullptr, a4MediaName);
-    const IppPtr response = connection.ask(request, "/printers/" + name);
+    const IppPtr response = connection.ask(request, queue.resource);
     if (!response || !connection.lastSucceeded())
         return 0;
     ipp_attribute_t *id = cups.ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER);
     return id ? cups.ippGetInteger(id, 0) : 0;
+}
+
+// Sends the job's one and only document, written out in pieces.
+bool sendDocument(Connection &connection, const QueueAddress &queue, int job,
+                  const QByteArray &title, const QByteArray &pdf)
+{
+    const CupsLibrary &cups = connection.cups();
+    const IppPtr request = connection.own(queueRequest(cups, IPP_OP_SEND_DOCUMENT, queue));
+    cups.ippAddInteger(request.get(), IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    cups.ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "document-name", nullptr,
+                      title.constData());
+    cups.ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format",
+                      nullptr, CUPS_FORMAT_PDF);
+    cups.ippAddBoolean(request.get(), IPP_TAG_OPERATION, "last-document", 1);
+
+    http_t *http = connection.http();
+    bool sent = cups.cupsSendRequest(http, request.get(), queue.resource.constData(),
+                                     CUPS_LENGTH_VARIABLE)
+                == HTTP_STATUS_CONTINUE;
+    for (qsizetype at = 0; sent && at < pdf.size(); at += writeChunk) {
+        const qsizetype length = std::min(writeChunk, pdf.size() - at);
+        sent = cups.cupsWriteRequestData(http, pdf.constData() + at,
+                                         static_cast<size_t>(length))
+               == HTTP_STATUS_CONTINUE;
+    }
+    if (!sent) {
+        connection.abandon();
+        return false;
+    }
+    const IppPtr response = connection.own(cups.cupsGetResponse(http, queue.resource.constData()));
+    if (!response)
+        connection.abandon();
+    return response && connection.lastSucceeded();
+}
+
+// A job without its document would wait in the queue for nothing. The
+// broken exchange leaves its connection unusable: cancel on a new one.
+void cancelJob(const QueueAddress &queue, int job)
+{
+    Connection again;
+    if (!again)
+        return;
+    const CupsLibrary &cups = again.cups();
+    ipp_t *request = queueRequest(cups, IPP_OP_CANCEL_JOB, queue);
+    cups.ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    again.ask(request, QByteArrayLiteral("/jobs/"));
+}
+
+// The default printer as the print commands find it: LPDEST, PRINTER, the
+// lpoptions files, then the server's default; nothing when the one named
+// there does not exist.
+QString defaultPrinterOn(const Connection &connection)
+{
+    if (!connection)
+        return {};
+    const DestPtr dest = connection.own(
+        connection.cups().cupsGetNamedDest(connection.http(), nullptr, nullptr));
+    return dest ? QString::fromUtf8(dest->name) : QString();
 }
 
 // A request that asks only for the printers' names.
@@ -282,28 +330,24 @@ QStringList PrintService::printers() const
 QString PrintService::defaultPrinter() const
 {
     const Connection connection;
-    if (!connection)
-        return {};
-    // Without a name libcups looks, as the print commands do, at LPDEST and
-    // PRINTER, then the lpoptions files, then the server's default; it
-    // gives nothing when the one named there does not exist.
-    const DestPtr dest = connection.own(
-        connection.cups().cupsGetNamedDest(connection.http(), nullptr, nullptr));
-    return dest ? QString::fromUtf8(dest->name) : QString();
+    return defaultPrinterOn(connection);
 }
 
 QString PrintService::currentPrinter() const
 {
-    if (!m_resolved) {
-        // Until the system names a default, ask again next time: the print
-        // system may just not have been running yet.
-        const QString system = defaultPrinter();
-        if (!system.isEmpty()) {
-            m_current = system;
-            m_resolved = true;
-        }
-    }
+    if (!m_resolved)
+        resolveCurrent(defaultPrinter());
     return m_current;
+}
+
+void PrintService::resolveCurrent(const QString &systemDefault) const
+{
+    // Until the system names a default, ask again next time: the print
+    // system may just not have been running yet.
+    if (!m_resolved && !systemDefault.isEmpty()) {
+        m_current = systemDefault;
+        m_resolved = true;
+    }
 }
 
 void PrintService::setCurrentPrinter(const QString &name)
@@ -320,9 +364,14 @@ PrintService::Result PrintService::checkCurrentPrinter() const
         result.error = QStringLiteral("There is no printer to print on.");
         return result;
     }
+    const std::optional<QueueAddress> queue = QueueAddress::forQueue(name);
+    if (!queue) {
+        result.error = unaddressable();
+        return result;
+    }
     Connection connection;
     const IppPtr attributes = queueAttributes(
-        connection, name.toUtf8(), {"printer-is-accepting-jobs", "printer-state-message"});
+        connection, *queue, {"printer-is-accepting-jobs", "printer-state-message"});
     if (!attributes) {
         result.error = connection ? connection.lastError() : connection.error();
         return result;
@@ -345,58 +394,71 @@ PrintService::Result PrintService::checkCurrentPrinter() const
 
 QRectF PrintService::printableArea() const
 {
-    const QString name = currentPrinter();
-    if (name.isEmpty())
-        return PageArea::fallback();
-    Connection connection;
-    const std::optional<MediaSize> media = a4Media(connection, name.toUtf8());
-    return media ? PageArea::fromMedia(*media) : PageArea::fallback();
+    return PrintSession(*this).printableArea();
 }
 
 PrintService::Result PrintService::submitPdf(const QByteArray &pdf, const QString &title) const
 {
-    Result result;
-    const QString current = currentPrinter();
-    if (current.isEmpty()) {
+    return PrintSession(*this).submitPdf(pdf, title);
+}
+
+struct PrintSession::State
+{
+    Connection connection;
+    QString printer;
+    std::optional<QueueAddress> queue;
+    std::optional<MediaSize> media;
+};
+
+PrintSession::PrintSession(const PrintService &service) : d(std::make_unique<State>())
+{
+    // The current printer, the system's default if none was chosen, is
+    // resolved over this session's connection too.
+    if (!service.m_resolved)
+        service.resolveCurrent(defaultPrinterOn(d->connection));
+    d->printer = service.m_current;
+    if (d->printer.isEmpty())
+        return;
+    d->queue = QueueAddress::forQueue(d->printer);
+    if (d->queue)
+        d->media = a4Media(d->connection, d->printer, *d->queue);
+}
+
+PrintSession::~PrintSession() = default;
+
+QRectF PrintSession::printableArea() const
+{
+    return d->media ? PageArea::fromMedia(*d->media) : PageArea::fallback();
+}
+
+PrintService::Result PrintSession::submitPdf(const QByteArray &pdf, const QString &title)
+{
+    PrintService::Result result;
+    if (d->printer.isEmpty()) {
         result.error = QStringLiteral("There is no printer to print on.");
         return result;
     }
-    Connection connection;
-    const QByteArray name = current.toUtf8();
+    if (!d->queue) {
+        result.error = unaddressable();
+        return result;
+    }
+    Connection &connection = d->connection;
     const QByteArray jobTitle = title.toUtf8();
 
     // The job goes to this queue or nowhere: a queue that is gone or refuses
     // jobs gives no job. A4 is asked for where the printer has it: the sheet
     // is laid out for it.
-    const bool hasA4 = a4Media(connection, name).has_value();
-    const int job = connection ? createJob(connection, name, jobTitle, hasA4) : 0;
+    const int job = createJob(connection, *d->queue, jobTitle, d->media.has_value());
     if (job <= 0) {
         result.error = connection ? connection.lastError() : connection.error();
         return result;
     }
-
-    const CupsLibrary &cups = connection.cups();
-    http_t *http = connection.http();
-    bool sent = cups.cupsStartDocument(http, name.constData(), job, jobTitle.constData(),
-                                       CUPS_FORMAT_PDF, 1)
-                == HTTP_STATUS_CONTINUE;
-    for (qsizetype at = 0; sent && at < pdf.size(); at += writeChunk) {
-        const qsizetype length = std::min(writeChunk, pdf.size() - at);
-        sent = cups.cupsWriteRequestData(http, pdf.constData() + at,
-                                         static_cast<size_t>(length))
-               == HTTP_STATUS_CONTINUE;
-    }
-    if (sent)
-        sent = cups.cupsFinishDocument(http, name.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
-    if (!sent) {
+    if (!sendDocument(connection, *d->queue, job, jobTitle, pdf)) {
         result.error = connection.lastError();
         if (result.error.isEmpty() || connection.lastSucceeded())
-            result.error = QStringLiteral("The document could not be sent to \"%1\".").arg(current);
-        // A job without its document would wait in the queue for nothing. The
-        // broken exchange leaves its connection unusable: cancel on a new one.
-        Connection again;
-        if (again)
-            cups.cupsCancelJob2(again.http(), name.constData(), job, 0);
+            result.error =
+                QStringLiteral("The document could not be sent to \"%1\".").arg(d->printer);
+        cancelJob(*d->queue, job);
         return result;
     }
     result.ok = true;

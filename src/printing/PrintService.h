@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 // The program's current printer and the print system behind it (CUPS).
 // The current printer is the system's default until the printer chooser
@@ -46,7 +47,33 @@ public:
     Result submitPdf(const QByteArray &pdf, const QString &title) const;
 
 private:
+    friend class PrintSession;
     PrintService() = default;
+    // Takes the system's default as the current printer while none is set.
+    void resolveCurrent(const QString &systemDefault) const;
+
     mutable bool m_resolved = false;
     mutable QString m_current;
+};
+
+// One print on the current printer, over one connection to the print
+// system: the printer's page is asked for once, when the session begins,
+// and the document then goes to that printer. (PrintService's
+// printableArea() and submitPdf() each make a session of their own.)
+class PrintSession
+{
+public:
+    explicit PrintSession(const PrintService &service);
+    ~PrintSession();
+    PrintSession(const PrintSession &) = delete;
+    PrintSession &operator=(const PrintSession &) = delete;
+
+    // As PrintService::printableArea(), for this print.
+    QRectF printableArea() const;
+    // As PrintService::submitPdf(), for this print.
+    PrintService::Result submitPdf(const QByteArray &pdf, const QString &title);
+
+private:
+    struct State;
+    std::unique_ptr<State> d;
 };

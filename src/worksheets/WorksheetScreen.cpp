@@ -24,6 +24,8 @@
 #include <QProgressDialog>
 #include <QScopedValueRollback>
 
+#include <optional>
+
 namespace {
 
 const QString secondPartCaption = QStringLiteral("Visualizza la seconda parte");
@@ -258,7 +260,8 @@ void WorksheetScreen::choosePrinter()
 void WorksheetScreen::printSheet()
 {
     const QString title = QStringLiteral("GLI INSIEMI - scheda");
-    const PrintService &printer = PrintService::shared();
+    // One print, one connection: the printer's page is asked for once.
+    PrintSession printer(PrintService::shared());
     PdfSheetDevice device(m_figures, printer.printableArea(), title,
                           [&](const QByteArray &pdf) { return printer.submitPdf(pdf, title).ok; });
     sheet::print(m_sheet, device, &FigureCatalogue::pictureSize,
@@ -390,7 +393,10 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
     const ClassSet set(m_sheet, count, RandomSource::shared());
 
     pdffile::Saved saved;
-    const QRectF area = target == Target::Printer ? printer.printableArea() : PageArea::fallback();
+    std::optional<PrintSession> session;
+    if (target == Target::Printer)
+        session.emplace(printer);
+    const QRectF area = session ? session->printableArea() : PageArea::fallback();
     PdfSheetDevice device(
         m_figures, area, classSetTitle,
         [&](const QByteArray &pdf) {
@@ -398,7 +404,7 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
                 saved = pdffile::save(file, pdf);
                 return saved.ok;
             }
-            return printer.submitPdf(pdf, classSetTitle).ok;
+            return session->submitPdf(pdf, classSetTitle).ok;
         },
         QSize(sheet::width, sheet::classSetHeight));
 

@@ -77,6 +77,13 @@ private Q_SLOTS:
         QTest::newRow("markup in the name")
             << QStringList{QStringLiteral("Aula"), QStringLiteral("<b>Laser</b> &amp; <i>co</i>")}
             << 1;
+        // Names no print queue can have, as a server might still list them.
+        QTest::newRow("spaces and a slash")
+            << QStringList{QStringLiteral("Aula"), QStringLiteral("Aula 2/Piano terra")} << 1;
+        QTest::newRow("control characters")
+            << QStringList{QStringLiteral("Aula"), QStringLiteral("Aula\t\u0001\u007f\r\n2")} << 1;
+        QTest::newRow("10 000 characters")
+            << QStringList{QStringLiteral("Aula"), QString(10000, QLatin1Char('x'))} << 1;
     }
 
     void pickingMakesThePrinterCurrentAtOnce()

@@ -1,7 +1,10 @@
-// The printer chooser's rules and the printable area of an A4 sheet, without
-// a window or a print system.
+// The printer chooser's rules, the printable area of an A4 sheet and the
+// address of a print queue, without a window or a print system.
 #include "printing/PageArea.h"
 #include "printing/PrinterChoice.h"
+#include "printing/QueueAddress.h"
+
+#include <QUrl>
 
 #include <QTest>
 
@@ -103,6 +106,60 @@ private Q_SLOTS:
         QVERIFY(area.left() > 0 && area.top() > 0);
         QVERIFY(area.right() < 210 * 72 / 25.4);
         QVERIFY(area.bottom() < 297 * 72 / 25.4);
+    }
+
+    // A queue's name is one path segment of the address, whatever it holds.
+    void queueAddress_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("uri"); // empty: no address
+
+        QTest::newRow("plain") << QStringLiteral("gli-test_pdf.2~")
+                               << QByteArray("ipp://localhost/printers/gli-test_pdf.2~");
+        QTest::newRow("percent sign") << QStringLiteral("gli%41")
+                                      << QByteArray("ipp://localhost/printers/gli%2541");
+        QTest::newRow("plus and ampersand")
+            << QStringLiteral("a+b&c") << QByteArray("ipp://localhost/printers/a%2Bb%26c");
+        QTest::newRow("letter beyond ASCII")
+            << QStringLiteral("stampante-\u00e8") << QByteArray("ipp://localhost/printers/stampante-%C3%A8");
+        QTest::newRow("spaces") << QStringLiteral("Aula 2 bis")
+                                << QByteArray("ipp://localhost/printers/Aula%202%20bis");
+        QTest::newRow("the longest that fits")
+            << QString(998, QLatin1Char('x')) << QByteArray("ipp://localhost/printers/") + QByteArray(998, 'x');
+        QTest::newRow("one more, too long") << QString(999, QLatin1Char('x')) << QByteArray();
+        QTest::newRow("10 000 characters") << QString(10000, QLatin1Char('x')) << QByteArray();
+        QTest::newRow("encoding makes it too long") << QString(340, QLatin1Char('%')) << QByteArray();
+        QTest::newRow("slash") << QStringLiteral("Aula/2") << QByteArray();
+        QTest::newRow("question mark") << QStringLiteral("Aula?2") << QByteArray();
+        QTest::newRow("hash") << QStringLiteral("Aula#2") << QByteArray();
+        QTest::newRow("tab") << QStringLiteral("Aula\t2") << QByteArray();
+        QTest::newRow("line break") << QStringLiteral("Aula\r\n2") << QByteArray();
+        QTest::newRow("delete") << QStringLiteral("Aula\u007f2") << QByteArray();
+        QTest::newRow("dot") << QStringLiteral(".") << QByteArray();
+        QTest::newRow("dot dot") << QStringLiteral("..") << QByteArray();
+        QTest::newRow("dots in a name") << QStringLiteral("...") << QByteArray("ipp://localhost/printers/...");
+        QTest::newRow("empty") << QString() << QByteArray();
+        QTest::newRow("lone surrogate") << QString(QChar(0xd800)) << QByteArray();
+    }
+
+    void queueAddress()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, uri);
+        const std::optional<QueueAddress> address = QueueAddress::forQueue(name);
+        QCOMPARE(address.has_value(), !uri.isEmpty());
+        if (!address)
+            return;
+        QCOMPARE(address->uri, uri);
+        QVERIFY(address->uri.size() <= QueueAddress::maxUriLength);
+        // The path goes to the print system's library as the name itself.
+        QCOMPARE(address->resource, QByteArray("/printers/") + name.toUtf8());
+        // Read back, the URI names exactly this queue.
+        const QUrl url(QString::fromLatin1(address->uri), QUrl::StrictMode);
+        QVERIFY(url.isValid());
+        QCOMPARE(url.path(QUrl::FullyDecoded), QStringLiteral("/printers/") + name);
+        QCOMPARE(url.host(), QStringLiteral("localhost"));
+        QVERIFY(!url.hasQuery() && !url.hasFragment());
     }
 };
 

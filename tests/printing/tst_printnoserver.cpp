@@ -1,6 +1,7 @@
 // The print service when no print system answers: nothing listens, a server
 // that never answers, a server that hangs up at once. Every call comes back,
 // with an empty list or a failure, and never takes the program down.
+#include "printing/BrokenPipe.h"
 #include "printing/PrintService.h"
 #include "printing/PageArea.h"
 #include "printing/PrinterChooser.h"
@@ -96,7 +97,13 @@ class NoServerTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase()
+    {
+        // As the program does at start: a server that hangs up in the middle
+        // of a request must not end the process.
+        ignoreBrokenPipe();
+        QVERIFY(m_dir.isValid());
+    }
 
     void cleanup() { cupsSetServer(nullptr); }
 
@@ -159,7 +166,8 @@ private Q_SLOTS:
     void currentPrinterWaitsForASystemDefault()
     {
         // Nothing is known yet: the current printer stays unnamed and is
-        // asked for again later rather than fixed to nothing.
+        // asked for again later rather than fixed to nothing (the private
+        // print system's test shows it taking the default once one answers).
         cupsSetServer(m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
         PrintService::shared().setCurrentPrinter(QString());
         QCOMPARE(PrintService::shared().currentPrinter(), QString());
@@ -167,13 +175,7 @@ private Q_SLOTS:
                                                                         QStringLiteral("Scheda"));
         QVERIFY(!r.ok);
         QVERIFY(!r.error.isEmpty());
-
-        // Once a print system names a default, it is the current printer.
-        cupsSetServer(nullptr);
-        const QString system = PrintService::shared().defaultPrinter();
-        if (system.isEmpty())
-            QSKIP("no print system with a default printer runs here");
-        QCOMPARE(PrintService::shared().currentPrinter(), system);
+        QCOMPARE(PrintService::shared().currentPrinter(), QString());
     }
 
     void chooserWithoutPrintSystemIsEmpty()

@@ -1,15 +1,17 @@
 // A long run of random user input across every screen of the program: mouse
 // buttons on any element or point, keys, menu items, resizing, minimizing and
 // restoring, opening and closing every screen, the printer chooser included.
-// After every event the invariants of the program are checked. The seed is
-// printed first; GLI_RELIABILITY_SEED=<seed> replays the same input (the
-// curtains' timer can still make a replay part ways after a while; the
-// failure message lists the last events). GLI_RELIABILITY_EVENTS and
-// GLI_RELIABILITY_SECONDS set the length.
+// After every event the invariants of the program are checked. The run has a
+// fixed seed and a fixed number of events, so a slow machine makes it slower,
+// not shorter; the seed is printed first, GLI_TEST_SEED=<seed> replays a run
+// and GLI_TEST_SEED=random draws a fresh one (the curtains' timer can still
+// make a replay part ways after a while; the failure message lists the last
+// events). GLI_RELIABILITY_EVENTS sets the length.
 
 #include "Census.h"
 #include "InputDriver.h"
 #include "Watchers.h"
+#include "TestSeed.h"
 
 #include "drill/DrillScreen.h"
 #include "printing/PrintService.h"
@@ -85,14 +87,8 @@ const QStringList chooserPrinters = {
     QStringLiteral("gli reliability <br> third"),
 };
 
-quint64 seedFromEnvironment()
-{
-    bool ok = false;
-    const quint64 given = qEnvironmentVariable("GLI_RELIABILITY_SEED").toULongLong(&ok);
-    if (ok)
-        return given;
-    return std::random_device{}() ^ (quint64(QDateTime::currentMSecsSinceEpoch()) << 20);
-}
+// The run's fixed seed, unless the environment gives one.
+constexpr quint64 fixedSeed = 1883983893998201734ULL;
 
 int intFromEnvironment(const char *name, int fallback)
 {
@@ -187,9 +183,9 @@ private:
 void tst_RandomRun::initTestCase()
 {
     input::quietPlatformNotices();
-    m_seed = seedFromEnvironment();
+    m_seed = testseed::fromEnvironment(fixedSeed);
     m_random.seed(m_seed);
-    qInfo("seed %llu (replay with GLI_RELIABILITY_SEED=%llu)",
+    qInfo("seed %llu (replay with GLI_TEST_SEED=%llu, a fresh one with GLI_TEST_SEED=random)",
           static_cast<unsigned long long>(m_seed), static_cast<unsigned long long>(m_seed));
 
     // The drill draws from a source seeded with the run's seed and reads a
@@ -635,12 +631,11 @@ QString tst_RandomRun::check()
 void tst_RandomRun::randomInput()
 {
     const int events = intFromEnvironment("GLI_RELIABILITY_EVENTS", 8000);
-    const qint64 budget = 1000LL * intFromEnvironment("GLI_RELIABILITY_SECONDS", 120);
     QElapsedTimer clock;
     clock.start();
     std::array<int, std::size(actions)> done{};
     int event = 0;
-    for (; event < events && clock.elapsed() < budget; ++event) {
+    for (; event < events; ++event) {
         StartScreen &start = Screen::the<StartScreen>();
         if (!start.isLoaded()) {
             start.show();
@@ -681,9 +676,8 @@ void tst_RandomRun::randomInput()
           event, static_cast<long long>(clock.elapsed()), m_modalEvents,
           qPrintable(openings.join(QStringLiteral(", "))), static_cast<long long>(m_verdicts),
           static_cast<int>(m_messages.size()), m_escapes);
-    // The run is only worth something when it reached its length, or a good
-    // part of it within the time allowed, and went through every screen.
-    QVERIFY2(event >= qMin(events, 1000), qPrintable(QStringLiteral("only %1 events").arg(event)));
+    // The run is only worth something when it went through every screen
+    // (a run shortened below 1000 events may not).
     if (event >= 1000) {
         for (auto it = m_openings.cbegin(); it != m_openings.cend(); ++it)
             QVERIFY2(it.value() > 0, qPrintable(it.key() + QStringLiteral(" never opened")));

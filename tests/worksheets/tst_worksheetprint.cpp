@@ -1,10 +1,12 @@
-// "STAMPA" against a real print system: the sheet arrives as one PDF page on
-// the current printer's queue and matches the screen, and the sheet saved as
-// a PDF file is the same page; a class set arrives as one job; a printer
-// that is gone is reported once and nothing is printed elsewhere. Needs the
-// test queues of scripts/print-system.sh.
+// "STAMPA" against a real print system, the private one of
+// scripts/print-system.sh: the sheet arrives as one PDF page on the current
+// printer's queue and matches the screen, and the sheet saved as a PDF file
+// is the same page; a class set arrives as one job; one print is one
+// connection that asks for the printer's page once; a printer that is gone
+// or a refused job is reported once and nothing is printed elsewhere.
 #include "PaperCells.h"
 #include "PdfTools.h"
+#include "PrintTestSystem.h"
 
 #include "printing/PageArea.h"
 #include "printing/PrintService.h"
@@ -13,25 +15,19 @@
 #include "worksheets/WorksheetScreen.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QPushButton>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cups/cups.h>
+
 namespace {
 using Side = Worksheet::Side;
-
-const QString pdfQueue = QStringLiteral("gli-test-pdf");
-const QString otherQueue = QStringLiteral("gli-test-other");
-const QString outputRoot = QStringLiteral("/tmp/gli-print-test/");
+using printtest::defaultQueue;
+using printtest::otherQueue;
 
 WorksheetScreen &screen()
 {
@@ -43,26 +39,34 @@ void click(const char *name)
     QTest::mouseClick(screen().element<QPushButton>(QString::fromLatin1(name)), Qt::LeftButton);
 }
 
-QStringList pdfs(const QString &queue)
+// The jobs the server made since `before`.
+QList<int> newJobs(const QList<int> &before)
 {
-    return QDir(outputRoot + queue).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    QList<int> made;
+    for (const int job : printtest::jobs()) {
+        if (!before.contains(job))
+            made.append(job);
+    }
+    return made;
 }
 
-// The file that arrives in the queue's folder after `before`, once poppler
-// can read it; empty after a minute.
-QString waitForNew(const QString &queue, const QStringList &before)
+// The document of the one job made since `before` on `queue`, once the
+// server says it has ended; empty when not exactly one job was made.
+QString printedJob(const QList<int> &before, const QString &queue = defaultQueue)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 60000) {
-        for (const QString &f : pdfs(queue)) {
-            const QString path = outputRoot + queue + QLatin1Char('/') + f;
-            if (!before.contains(f) && !pdftools::info(path).isEmpty())
-                return path;
-        }
-        QTest::qWait(200);
-    }
-    return {};
+    const QList<int> made = newJobs(before);
+    if (made.size() != 1 || printtest::waitForJobEnd(made.first()) != IPP_JSTATE_COMPLETED)
+        return {};
+    return printtest::printed(queue, made.first());
+}
+
+void startClassSet(int count)
+{
+    screen().window()->findChild<QAction *>(QStringLiteral("mnuClasse"))->trigger();
+    ClassSetDialog *dialog = screen().classSetDialog();
+    QVERIFY(dialog);
+    dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(count);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdStampa")), Qt::LeftButton);
 }
 
 // For every place, whether it holds a figure (on screen) or shows ink in the
@@ -99,6 +103,7 @@ private Q_SLOTS:
     void printsOnePageThatMatchesTheScreen();
     void savedFileIsThePrintedPage();
     void classSetArrivesAsOneJob();
+    void onePrintAsksForThePageOnceOverOneConnection();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere_data();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere();
 
@@ -111,15 +116,17 @@ void TestWorksheetPrint::initTestCase()
 {
     if (!pdftools::available())
         QSKIP("poppler-utils (pdftoppm, pdftotext, pdfinfo) not installed");
-    if (!QFileInfo::exists(QStringLiteral("/run/cups/cups.sock"))
-        || !PrintService::shared().printers().contains(pdfQueue)
-        || !QFileInfo(outputRoot + pdfQueue).isDir())
-        QSKIP("no print system with the test queues: run scripts/print-system.sh start as root");
+    const QString why = printtest::unavailable();
+    if (!why.isEmpty())
+        QSKIP(qPrintable(why));
+    printtest::isolate();
 }
 
 void TestWorksheetPrint::init()
 {
-    PrintService::shared().setCurrentPrinter(pdfQueue);
+    // No job of an earlier function may still be printing.
+    QVERIFY(printtest::waitForEveryJobToEnd());
+    PrintService::shared().setCurrentPrinter(defaultQueue);
     screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
     screen().show();
     m_messages.clear();
@@ -129,18 +136,21 @@ void TestWorksheetPrint::cleanup()
 {
     screen().unload();
     screen().setMessageHandler({});
-    PrintService::shared().setCurrentPrinter(pdfQueue);
+    PrintService::shared().setCurrentPrinter(defaultQueue);
 }
 
 void TestWorksheetPrint::printsOnePageThatMatchesTheScreen()
 {
     for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"})
         click(name);
-    const QStringList before = pdfs(pdfQueue);
+    const QList<int> before = printtest::jobs();
     click("Command1");
     QCOMPARE(m_messages, QStringList());
 
-    const QString pdf = waitForNew(pdfQueue, before);
+    const QList<int> made = newJobs(before);
+    QCOMPARE(made.size(), 1);
+    QCOMPARE(printtest::waitForJobEnd(made.first()), int(IPP_JSTATE_COMPLETED));
+    const QString pdf = printtest::printed(defaultQueue, made.first());
     QVERIFY(!pdf.isEmpty());
     const QString info = pdftools::info(pdf);
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
@@ -151,7 +161,6 @@ void TestWorksheetPrint::printsOnePageThatMatchesTheScreen()
     // As many figures as the composed sets hold, each in its own cell, the
     // left set on the left.
     QCOMPARE(onPaper(pdf), onScreen());
-    QFile::remove(pdf);
 }
 
 // Text and figure cells of the page printed by "STAMPA" and of the page
@@ -159,14 +168,14 @@ void TestWorksheetPrint::printsOnePageThatMatchesTheScreen()
 void TestWorksheetPrint::savedFileIsThePrintedPage()
 {
     click("cmdInsieme2");
-    const QStringList before = pdfs(pdfQueue);
+    const QList<int> before = printtest::jobs();
     click("Command1");
-    const QString printed = waitForNew(pdfQueue, before);
+    const QString printed = printedJob(before);
     QVERIFY(!printed.isEmpty());
 
     const QString saved = m_dir.filePath(QStringLiteral("scheda.pdf"));
     screen().setFileNameProvider([&](QWidget *, const QString &) { return saved; });
-    screen().element<QAction>(QStringLiteral("mnuSalvaPdf"))->trigger();
+    screen().window()->findChild<QAction *>(QStringLiteral("mnuSalvaPdf"))->trigger();
     screen().setFileNameProvider({});
     QCOMPARE(m_messages, QStringList());
     QCOMPARE(pdftools::pageCount(saved), 1);
@@ -177,7 +186,6 @@ void TestWorksheetPrint::savedFileIsThePrintedPage()
     QCOMPARE(words(pdftools::text(saved)), words(pdftools::text(printed)));
     QCOMPARE(onPaper(saved, PageArea::fallback()), onPaper(printed));
     QCOMPARE(onPaper(saved, PageArea::fallback()), onScreen());
-    QFile::remove(printed);
 }
 
 // "Stampa" in "Schede per la classe": one document of the sheets and the
@@ -185,16 +193,12 @@ void TestWorksheetPrint::savedFileIsThePrintedPage()
 void TestWorksheetPrint::classSetArrivesAsOneJob()
 {
     const int count = 3;
-    const QStringList before = pdfs(pdfQueue);
-    const QStringList beforeOther = pdfs(otherQueue);
-    screen().element<QAction>(QStringLiteral("mnuClasse"))->trigger();
-    ClassSetDialog *dialog = screen().classSetDialog();
-    QVERIFY(dialog);
-    dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(count);
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdStampa")), Qt::LeftButton);
+    const QStringList printed = printtest::printedFiles();
+    const QList<int> before = printtest::jobs();
+    startClassSet(count);
     QCOMPARE(m_messages, QStringList());
 
-    const QString pdf = waitForNew(pdfQueue, before);
+    const QString pdf = printedJob(before);
     QVERIFY(!pdf.isEmpty());
     QCOMPARE(pdftools::pageCount(pdf), count + 1);
     for (int n = 1; n <= count; ++n)
@@ -202,11 +206,28 @@ void TestWorksheetPrint::classSetArrivesAsOneJob()
     QVERIFY(pdftools::text(pdf, count + 1).contains(QStringLiteral("Soluzioni")));
     QCOMPARE(onPaper(pdf, PrintService::shared().printableArea(), 1, sheet::classSetHeight),
              onScreen());
-    // One job: nothing more arrives, here or elsewhere.
-    QTest::qWait(2000);
-    QCOMPARE(pdfs(pdfQueue).size(), before.size() + 1);
-    QCOMPARE(pdfs(otherQueue), beforeOther);
-    QFile::remove(pdf);
+    // One job, one document: nothing else arrived, here or elsewhere.
+    QStringList expected = printed;
+    expected.append(pdf);
+    expected.sort();
+    QCOMPARE(printtest::printedFiles(), expected);
+}
+
+void TestWorksheetPrint::onePrintAsksForThePageOnceOverOneConnection()
+{
+    // What asking for the printer's page alone costs, in requests.
+    const printtest::LogMark alone = printtest::logMark();
+    (void)PrintService::shared().printableArea();
+    const int pageQuestions = printtest::requestsSince(alone, QStringLiteral("Get-Printer-Attributes"));
+    QVERIFY(pageQuestions > 0);
+
+    const printtest::LogMark mark = printtest::logMark();
+    click("Command1");
+    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(printtest::connectionsSince(mark), 1);
+    QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Get-Printer-Attributes")), pageQuestions);
+    QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Create-Job")), 1);
+    QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Send-Document")), 1);
 }
 
 void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere_data()
@@ -224,25 +245,22 @@ void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere()
     QFETCH(bool, refusing);
     const auto accept = qScopeGuard([&] {
         if (refusing)
-            QProcess::execute(QStringLiteral("cupsaccept"), {otherQueue});
+            printtest::run(QStringLiteral("cupsaccept"), {otherQueue});
     });
     if (refusing)
-        QCOMPARE(QProcess::execute(QStringLiteral("cupsreject"), {otherQueue}), 0);
-    PrintService::shared().setCurrentPrinter(refusing ? otherQueue : QStringLiteral("gli-test-absent"));
-    const QStringList beforeDefault = pdfs(pdfQueue);
-    const QStringList beforeOther = pdfs(otherQueue);
-    if (classSet) {
-        screen().element<QAction>(QStringLiteral("mnuClasse"))->trigger();
-        QTest::mouseClick(screen().classSetDialog()->findChild<QPushButton *>(QStringLiteral("cmdStampa")),
-                          Qt::LeftButton);
-    } else {
+        QCOMPARE(printtest::run(QStringLiteral("cupsreject"), {otherQueue}), 0);
+    PrintService::shared().setCurrentPrinter(refusing ? otherQueue
+                                                      : QStringLiteral("gli-test-absent"));
+    const QStringList printed = printtest::printedFiles();
+    const QList<int> before = printtest::jobs();
+    if (classSet)
+        startClassSet(3);
+    else
         click("Command1");
-    }
     QCOMPARE(m_messages, QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
-    // Give a wrongly routed job the time to arrive.
-    QTest::qWait(3000);
-    QCOMPARE(pdfs(pdfQueue), beforeDefault);
-    QCOMPARE(pdfs(otherQueue), beforeOther);
+    // The server itself refused: no job exists that could print later.
+    QCOMPARE(newJobs(before), QList<int>());
+    QCOMPARE(printtest::printedFiles(), printed);
 }
 
 QTEST_MAIN(TestWorksheetPrint)
