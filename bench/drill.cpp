@@ -42,7 +42,7 @@ public:
 
 QWidget *option(DrillScreen &drill, int index)
 {
-    return drill.element<QWidget>(QStringLiteral("Option1(%1)").arg(index));
+    return drill.window()->findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(index));
 }
 
 } // namespace
@@ -98,7 +98,7 @@ int main(int argc, char *argv[])
 
     // One answer: "<" chosen, then the press on VERIFICA until the verdict
     // label has been painted.
-    auto *verdict = drill.element<QLabel>(QStringLiteral("LblEsito"));
+    auto *verdict = drill.window()->findChild<QLabel *>(QStringLiteral("LblEsito"));
     bench::PaintWatch paints;
     std::vector<double> answer;
     for (int i = 0; i < samples + 10; ++i) {

@@ -32,8 +32,8 @@ const QString testPrinter = QStringLiteral("gli-test-pdf");
 QByteArray renderPage(const Worksheet &sheet)
 {
     QByteArray pdf;
-    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(), QStringLiteral("GLI INSIEMI - scheda"),
-                          [&pdf](const QByteArray &bytes) {
+    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(),
+                          QStringLiteral("GLI INSIEMI - scheda"), [&pdf](const QByteArray &bytes) {
                               pdf = bytes;
                               return true;
                           });
@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     screen.show();
     bench::settle();
     for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"}) {
-        QWidget *button = screen.element<QWidget>(QString::fromLatin1(name));
+        QWidget *button = screen.window()->findChild<QWidget *>(QString::fromLatin1(name));
         bench::press(button);
         bench::release(button);
     }
@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
     std::vector<double> times;
     if (printSystem) {
         service.setCurrentPrinter(testPrinter);
-        QWidget *printButton = screen.element<QWidget>(QStringLiteral("Command1"));
+        QWidget *printButton = screen.window()->findChild<QWidget *>(QStringLiteral("Command1"));
         for (int i = 0; i <= runs; ++i) {
             const bench::Clock::time_point start = bench::Clock::now();
             bench::press(printButton);

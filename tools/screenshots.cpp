@@ -306,7 +306,8 @@ bool Shooter::printedSheet(const QTemporaryDir &work)
     const WorksheetScreen &screen = Screen::the<WorksheetScreen>();
     const QString name = QStringLiteral("scheda-stampata");
     QByteArray pdf;
-    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(), QStringLiteral("GLI INSIEMI - scheda"),
+    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(),
+                          QStringLiteral("GLI INSIEMI - scheda"),
                           [&pdf](const QByteArray &document) {
                               pdf = document;
                               return true;

@@ -4,12 +4,12 @@
 #include "shell/Twips.h"
 
 #include <QList>
+#include <QMainWindow>
 #include <QObject>
 #include <QPointer>
 #include <QSize>
 #include <QString>
 
-class QMainWindow;
 class QWidget;
 class ScreenWindow;
 
@@ -54,8 +54,6 @@ public:
 
     // The scale from twips to this display's pixels.
     static TwipsScale scale();
-
-    template <class T = QObject> T *element(const QString &name) const;
 
 Q_SIGNALS:
     void loadedChanged(bool loaded);
@@ -106,10 +104,3 @@ private:
     QPointer<QMainWindow> m_window;
     ElementTable m_elements;
 };
-
-#include <QMainWindow>
-
-template <class T> T *Screen::element(const QString &name) const
-{
-    return m_window ? m_window->findChild<T *>(name) : nullptr;
-}

@@ -34,12 +34,16 @@ void StartScreen::createElements(QWidget *client)
     const QFont noticeFont = fonts::arial(12);
 
     // Made from the bottom of the stack up, so that each lies above the last.
-    auto *shape4 = new RoundedBox(client, QStringLiteral("Shape4"), colours::magenta, colours::black);
-    auto *shape3 = new RoundedBox(client, QStringLiteral("Shape3"), colours::windowPink, colours::black);
+    auto *shape4
+        = new RoundedBox(client, QStringLiteral("Shape4"), colours::magenta, colours::black);
+    auto *shape3
+        = new RoundedBox(client, QStringLiteral("Shape3"), colours::windowPink, colours::black);
     m_version = ui::label(client, QStringLiteral("lblVersione"), QString(), noticeFont,
                               colours::darkRed);
-    auto *shape6 = new RoundedBox(client, QStringLiteral("Shape6"), colours::magenta, colours::black);
-    auto *shape5 = new RoundedBox(client, QStringLiteral("Shape5"), colours::windowPink, colours::black);
+    auto *shape6
+        = new RoundedBox(client, QStringLiteral("Shape6"), colours::magenta, colours::black);
+    auto *shape5
+        = new RoundedBox(client, QStringLiteral("Shape5"), colours::windowPink, colours::black);
     auto *notice = ui::label(client, QStringLiteral("Label3"),
                              QStringLiteral("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"),
                              noticeFont, colours::darkRed);
@@ -51,7 +55,8 @@ void StartScreen::createElements(QWidget *client)
     QWidget *title = ui::panel(client, QStringLiteral("frmTitolo"), colours::windowPink);
     auto *shape1 = new RoundedBox(title, QStringLiteral("Shape1"), colours::focusPink,
                                   colours::black, 2);
-    auto *shape2 = new RoundedBox(title, QStringLiteral("Shape2"), colours::windowPink, colours::black);
+    auto *shape2
+        = new RoundedBox(title, QStringLiteral("Shape2"), colours::windowPink, colours::black);
     auto *heading = ui::label(title, QStringLiteral("Label4"), QStringLiteral("VELMORA"),
                               fonts::arial(36), colours::darkBlue,
                               colours::windowPink);

@@ -38,8 +38,8 @@ ClassSetDialog::ClassSetDialog(QWidget *parent, FileNameAsker askFileName)
     m_solutions->setFont(text);
     m_solutions->setChecked(true);
 
-    m_print = new ColouredButton(this, QStringLiteral("cmdStampa"), QStringLiteral("Stampa"), buttons,
-                                 colours::focusPink);
+    m_print = new ColouredButton(this, QStringLiteral("cmdStampa"), QStringLiteral("Stampa"),
+                                 buttons, colours::focusPink);
     m_save = new ColouredButton(this, QStringLiteral("cmdSalvaPdf"), QStringLiteral("Salva PDF..."),
                                 buttons, colours::focusPink);
     m_cancel = new ColouredButton(this, QStringLiteral("cmdAnnulla"), QStringLiteral("Annulla"),

@@ -152,15 +152,17 @@ bool printCell(SheetDevice &device, int row, int column, const QString &text)
 bool printRule(SheetDevice &device, int width, int y)
 {
     using L = sheet::SolutionsLayout;
-    return device.setLineWidth(width) && device.drawLine({L::left, y}, {L::right(), y}, sheet::lineColour);
+    return device.setLineWidth(width)
+        && device.drawLine({ L::left, y }, { L::right(), y }, sheet::lineColour);
 }
 } // namespace
 
 bool sheet::printSolutions(const ClassSet &set, SheetDevice &device)
 {
     using L = SolutionsLayout;
-    if (!device.setPrintPosition(L::titleAt.x(), L::titleAt.y()) || !device.setFontSize(L::titleFontSize)
-        || !device.printText(solutionsTitle) || !device.setFontSize(L::fontSize))
+    if (!device.setPrintPosition(L::titleAt.x(), L::titleAt.y())
+        || !device.setFontSize(L::titleFontSize) || !device.printText(solutionsTitle)
+        || !device.setFontSize(L::fontSize))
         return false;
 
     const QStringList headings = L::headings();
@@ -185,7 +187,8 @@ bool sheet::printSolutions(const ClassSet &set, SheetDevice &device)
         if (!printRule(device, firm ? L::firmLineWidth : L::thinLineWidth, L::rowTop(row)))
             return false;
     }
-    if (!printRule(device, L::firmLineWidth, L::top) || !printRule(device, L::firmLineWidth, bottom))
+    if (!printRule(device, L::firmLineWidth, L::top)
+        || !printRule(device, L::firmLineWidth, bottom))
         return false;
     for (int c = 0; c <= 5; ++c) {
         const int x = L::columnLeft(c);

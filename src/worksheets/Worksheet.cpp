@@ -46,7 +46,9 @@ QString Worksheet::answer(int exercise) const
         return {};
     const int left = setSize(Side::Left, exercise);
     const int right = setSize(Side::Right, exercise);
-    return left < right ? QStringLiteral("<") : left > right ? QStringLiteral(">") : QStringLiteral("=");
+    return left < right ? QStringLiteral("<")
+        : left > right  ? QStringLiteral(">")
+                        : QStringLiteral("=");
 }
 
 QList<int> Worksheet::composeMissing()

@@ -316,20 +316,22 @@ void WorksheetScreen::saveSheet()
     if (file.isEmpty())
         return;
     pdffile::Saved saved;
-    PdfSheetDevice device(m_figures, PageArea::fallback(), sheetFileTitle, [&](const QByteArray &pdf) {
-        saved = pdffile::save(file, pdf);
-        return saved.ok;
-    });
+    PdfSheetDevice device(m_figures, PageArea::fallback(), sheetFileTitle,
+                          [&](const QByteArray &pdf) {
+                              saved = pdffile::save(file, pdf);
+                              return saved.ok;
+                          });
     const sheet::Outcome page = sheet::drawPage(m_sheet, device, &FigureCatalogue::pictureSize);
     // A page that could not be drawn is not written: the device discards it.
     if (page.headerFailed || page.bodyFailed) {
-        showMessage(pdffile::failureMessage(file, QStringLiteral("la pagina non si è potuta disegnare")));
+        showMessage(
+            pdffile::failureMessage(file, QStringLiteral("la pagina non si è potuta disegnare")));
         return;
     }
     if (!device.endDocument())
-        showMessage(saved.message.isEmpty()
-                        ? pdffile::failureMessage(file, QStringLiteral("il documento non si è potuto chiudere"))
-                        : saved.message);
+        showMessage(saved.message.isEmpty() ? pdffile::failureMessage(
+                        file, QStringLiteral("il documento non si è potuto chiudere"))
+                                            : saved.message);
 }
 
 void WorksheetScreen::openClassSet()
@@ -376,7 +378,8 @@ bool WorksheetScreen::saveClassSet(const QString &file, int count, bool withSolu
     return makeClassSet(Target::File, pdffile::withPdfSuffix(file), count, withSolutions);
 }
 
-bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count, bool withSolutions)
+bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count,
+                                   bool withSolutions)
 {
     if (m_makingClassSet || !isLoaded())
         return false;
@@ -423,7 +426,9 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
             return false;
         QString text;
         if (done < set.count())
-            text = QStringLiteral("Preparazione della scheda %1 di %2").arg(done + 1).arg(set.count());
+            text = QStringLiteral("Preparazione della scheda %1 di %2")
+                       .arg(done + 1)
+                       .arg(set.count());
         else if (done < steps - 1)
             text = QStringLiteral("Preparazione delle soluzioni");
         else
@@ -441,9 +446,9 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
         if (target == Target::Printer)
             showMessage(sheet::problemMessage);
         else
-            showMessage(saved.message.isEmpty()
-                            ? pdffile::failureMessage(file, QStringLiteral("le pagine non si sono potute disegnare"))
-                            : saved.message);
+            showMessage(saved.message.isEmpty() ? pdffile::failureMessage(
+                            file, QStringLiteral("le pagine non si sono potute disegnare"))
+                                                : saved.message);
     }
     return result == sheet::DocumentResult::Delivered;
 }

@@ -3,7 +3,7 @@
 // number of events; GLI_TEST_SEED=<seed> replays another run,
 // GLI_TEST_SEED=random draws a fresh one.
 #include "TestSeed.h"
-#include "drill/DrillScreen.h"
+#include "DrillDriver.h"
 #include "sets/RandomSource.h"
 #include "drill/ScoreTiming.h"
 #include "shell/Elements.h"
@@ -20,29 +20,7 @@ constexpr int eventCount = 4000;
 constexpr qint64 second = 1'000'000'000;
 qint64 fakeNow = 0;
 
-DrillScreen &screen()
-{
-    return Screen::the<DrillScreen>();
-}
-
-OptionButton *option(int i)
-{
-    return screen().element<OptionButton>(QStringLiteral("Option1(%1)").arg(i));
-}
-
-QString text(const char *label)
-{
-    return screen().element<QLabel>(QString::fromLatin1(label))->text();
-}
-
-int shownPictures(const char *array)
-{
-    int count = 0;
-    for (int k = 1; k <= DrillScreen::slotCount; ++k)
-        count += screen().element<QWidget>(QStringLiteral("%1(%2)").arg(QLatin1String(array))
-                                               .arg(k))->isVisible();
-    return count;
-}
+using namespace drilltest;
 } // namespace
 
 class TestDrillRandomRun : public QObject
@@ -124,7 +102,9 @@ void TestDrillRandomRun::check(const char *at)
                  at);
         const char *correction = left > right ? ">" : left < right ? "<" : "=";
         QVERIFY2(text("lblCorrezione") == (correct ? "" : correction), at);
-        QVERIFY2(screen().element<QWidget>(QStringLiteral("Line1"))->isVisible() == !correct, at);
+        QVERIFY2(screen().window()->findChild<QWidget *>(QStringLiteral("Line1"))->isVisible()
+                     == !correct,
+                 at);
         (correct ? m_right : m_wrong) += 1;
         (correct ? m_rightShown : m_wrongShown) = m_totalShown = true;
         const qint64 seconds = (fakeNow - m_started) / second;

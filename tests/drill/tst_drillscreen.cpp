@@ -1,5 +1,5 @@
 // The drill screen driven like a child does, by mouse and keys.
-#include "drill/DrillScreen.h"
+#include "DrillDriver.h"
 #include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
 #include "shell/Elements.h"
@@ -17,38 +17,20 @@
 
 using Phase = RelationDrill::Phase;
 
+using namespace drilltest;
+
 namespace {
 RandomSource seeded(31337);
-
-DrillScreen &screen()
-{
-    return Screen::the<DrillScreen>();
-}
 
 const RelationDrill &rules()
 {
     return screen().drill();
 }
 
-OptionButton *option(int i)
-{
-    return screen().element<OptionButton>(QStringLiteral("Option1(%1)").arg(i));
-}
-
-QLabel *label(const char *name)
-{
-    return screen().element<QLabel>(QString::fromLatin1(name));
-}
-
-QString text(const char *name)
-{
-    return label(name)->text();
-}
-
 bool crossShown()
 {
-    return screen().element<QWidget>(QStringLiteral("Line1"))->isVisible()
-           && screen().element<QWidget>(QStringLiteral("Line2"))->isVisible();
+    return screen().window()->findChild<QWidget *>(QStringLiteral("Line1"))->isVisible()
+        && screen().window()->findChild<QWidget *>(QStringLiteral("Line2"))->isVisible();
 }
 
 int focused()
@@ -79,14 +61,6 @@ void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 void click(int i, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(option(i), button);
-}
-
-int shownPictures(const QString &array)
-{
-    int count = 0;
-    for (int k = 1; k <= DrillScreen::slotCount; ++k)
-        count += screen().element<QWidget>(QStringLiteral("%1(%2)").arg(array).arg(k))->isVisible();
-    return count;
 }
 
 // Brings the exercise on screen to its verdict and shows the next one.
@@ -245,24 +219,28 @@ void TestDrillScreen::firstOpening()
     QVERIFY(!crossShown());
 
     // Two sets of one figure, each picture named for screen readers.
-    QCOMPARE(shownPictures(QStringLiteral("Image2")), rules().leftSize());
-    QCOMPARE(shownPictures(QStringLiteral("Image1")), rules().rightSize());
-    const qint64 figureKey =
-        screen().element<PictureBox>(QStringLiteral("Image2(%1)").arg(rules().leftSlots()[0]))
-            ->picture()
-            .cacheKey();
+    QCOMPARE(shownPictures("Image2"), rules().leftSize());
+    QCOMPARE(shownPictures("Image1"), rules().rightSize());
+    const qint64 figureKey
+        = screen()
+              .window()
+              ->findChild<PictureBox *>(QStringLiteral("Image2(%1)").arg(rules().leftSlots()[0]))
+              ->picture()
+              .cacheKey();
     auto check = [&](const QString &array, const QList<int> &slots) {
         for (int s : slots) {
-            auto *p = screen().element<PictureBox>(QStringLiteral("%1(%2)").arg(array).arg(s));
+            auto *p = screen().window()->findChild<PictureBox *>(
+                QStringLiteral("%1(%2)").arg(array).arg(s));
             QCOMPARE(p->picture().cacheKey(), figureKey);
             QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(p);
-            QCOMPARE(spoken->text(QAccessible::Name), FigureCatalogue::pictureName(rules().figure()));
+            QCOMPARE(spoken->text(QAccessible::Name),
+                     FigureCatalogue::pictureName(rules().figure()));
             QCOMPARE(spoken->role(), QAccessible::Graphic);
         }
     };
     check(QStringLiteral("Image2"), rules().leftSlots());
     check(QStringLiteral("Image1"), rules().rightSlots());
-    auto *set = screen().element<QWidget>(QStringLiteral("FraSfondoD"));
+    auto *set = screen().window()->findChild<QWidget *>(QStringLiteral("FraSfondoD"));
     QCOMPARE(QAccessible::queryAccessibleInterface(set)->text(QAccessible::Name),
              QStringLiteral("insieme di destra"));
 }
@@ -311,7 +289,8 @@ void TestDrillScreen::wholePictures_data()
     // The figures that stand out most from a slot box at the design size.
     int tallest = FigureCatalogue::firstFigure, widest = tallest;
     for (int f = FigureCatalogue::firstFigure; f <= FigureCatalogue::lastFigure; ++f) {
-        if (FigureCatalogue::pictureSize(f).height() > FigureCatalogue::pictureSize(tallest).height())
+        if (FigureCatalogue::pictureSize(f).height()
+            > FigureCatalogue::pictureSize(tallest).height())
             tallest = f;
         if (FigureCatalogue::pictureSize(f).width() > FigureCatalogue::pictureSize(widest).width())
             widest = f;
@@ -343,12 +322,15 @@ void TestDrillScreen::wholePictures()
                                    qreal(now.height()) / design.height()});
     const QSizeF whole = QSizeF(FigureCatalogue::pictureSize(figure)) * shrink;
     auto check = [&](const char *frameName, const char *array, const QList<int> &slots) {
-        auto *frame = screen().element<QWidget>(QString::fromLatin1(frameName));
+        auto *frame = screen().window()->findChild<QWidget *>(QString::fromLatin1(frameName));
         const QImage image = rendered(frame);
         const qreal ratio = image.devicePixelRatio();
         for (int s : slots) {
-            const QRect box =
-                screen().element<PictureBox>(QStringLiteral("%1(%2)").arg(array).arg(s))->geometry();
+            const QRect box
+                = screen()
+                      .window()
+                      ->findChild<PictureBox *>(QStringLiteral("%1(%2)").arg(array).arg(s))
+                      ->geometry();
             const QByteArray where = QByteArray(array) + '(' + QByteArray::number(s) + ')';
             QVERIFY2(frame->rect().contains(box), where.constData());
             QVERIFY2(box.width() >= whole.width() && box.height() >= whole.height(),
@@ -416,7 +398,8 @@ void TestDrillScreen::deadChoices()
     QCOMPARE(text("LblRelazione"), QStringLiteral("<"));
     key(Qt::Key_Enter, Qt::KeypadModifier);
     const int l = rules().leftSize(), r = rules().rightSize();
-    QCOMPARE(text("LblEsito"), l < r ? QStringLiteral("E s a t t o") : QStringLiteral("E r r a t o"));
+    QCOMPARE(text("LblEsito"),
+             l < r ? QStringLiteral("E s a t t o") : QStringLiteral("E r r a t o"));
     QCOMPARE(crossShown(), l >= r);
 
     // After the verdict: signs, "VERIFICA" and the digits are dead.
@@ -456,7 +439,7 @@ void TestDrillScreen::avantiClearsButKeepsTheScore()
     QCOMPARE(text("lblRisErrate"), wrong);
     QCOMPARE(text("LblTempoTotale"), total);
     QCOMPARE(text("LblOperazione"), QString::number(number + 1));
-    QCOMPARE(shownPictures(QStringLiteral("Image2")), rules().leftSize());
+    QCOMPARE(shownPictures("Image2"), rules().leftSize());
     QCOMPARE(focused(), 0);
 }
 

@@ -240,7 +240,8 @@ void TestPackage::metainfoMatchesInstalledFiles()
     QFile copyright(root(QStringLiteral("share/doc/gli-insiemi/copyright")));
     QVERIFY2(copyright.open(QIODevice::ReadOnly), qPrintable(copyright.fileName()));
     const QByteArray text = copyright.readAll();
-    QVERIFY(text.startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
+    QVERIFY(text.startsWith(
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
     QVERIFY(text.contains("\nLicense: GPL-3.0-or-later\n"));
 }
 

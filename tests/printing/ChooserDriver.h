@@ -17,12 +17,12 @@ inline PrinterChooser &chooser()
 
 inline QComboBox *combo()
 {
-    return chooser().element<QComboBox>(QStringLiteral("Combo1"));
+    return chooser().window()->findChild<QComboBox *>(QStringLiteral("Combo1"));
 }
 
 inline QString labelText(const char *name)
 {
-    QLabel *label = chooser().element<QLabel>(QString::fromLatin1(name));
+    QLabel *label = chooser().window()->findChild<QLabel *>(QString::fromLatin1(name));
     return label ? label->text() : QStringLiteral("<missing>");
 }
 

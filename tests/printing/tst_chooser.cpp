@@ -56,13 +56,14 @@ private Q_SLOTS:
     {
         chooser().showModal();
         const QRect comboBefore = combo()->geometry();
-        const QRect closeBefore =
-            chooser().element<QPushButton>(QStringLiteral("Command2"))->geometry();
+        const QRect closeBefore
+            = chooser().window()->findChild<QPushButton *>(QStringLiteral("Command2"))->geometry();
         chooser().window()->resize(chooser().window()->size() * 2);
         QTest::qWait(1);
         QCOMPARE(combo()->geometry(), comboBefore);
-        QCOMPARE(chooser().element<QPushButton>(QStringLiteral("Command2"))->geometry(),
-                 closeBefore);
+        QCOMPARE(
+            chooser().window()->findChild<QPushButton *>(QStringLiteral("Command2"))->geometry(),
+            closeBefore);
     }
 
     void pickingMakesThePrinterCurrentAtOnce_data()
@@ -95,11 +96,13 @@ private Q_SLOTS:
         QVERIFY(pick(index));
         QCOMPARE(combo()->currentIndex(), index);
         QCOMPARE(PrintService::shared().currentPrinter(), installed.at(index));
-        QCOMPARE(labelText("Label2"), QStringLiteral("La stampante scelta è \r\n") + installed.at(index));
+        QCOMPARE(labelText("Label2"),
+                 QStringLiteral("La stampante scelta è \r\n") + installed.at(index));
         // What the system calls a printer is shown as it is, never as markup.
         for (const char *name : {"Label1", "Label2"})
-            QCOMPARE(chooser().element<QLabel>(QString::fromLatin1(name))->textFormat(),
-                     Qt::PlainText);
+            QCOMPARE(
+                chooser().window()->findChild<QLabel *>(QString::fromLatin1(name))->textFormat(),
+                Qt::PlainText);
     }
 
     void aPrinterGoneSinceListingKeepsTheCurrentOne()
@@ -117,7 +120,7 @@ private Q_SLOTS:
         QVERIFY(pick(1));
         const QString label1 = labelText("Label1");
         const QString label2 = labelText("Label2");
-        QTest::mouseClick(chooser().element<QPushButton>(QStringLiteral("Command2")),
+        QTest::mouseClick(chooser().window()->findChild<QPushButton *>(QStringLiteral("Command2")),
                           Qt::LeftButton);
         QVERIFY(chooser().isLoaded());
         QVERIFY(!chooser().window()->isVisible());
@@ -175,7 +178,7 @@ private Q_SLOTS:
         QCOMPARE(chooser().window()->windowModality(), Qt::ApplicationModal);
         QCOMPARE(QApplication::activeModalWidget(), chooser().window());
 
-        QTest::mouseClick(chooser().element<QPushButton>(QStringLiteral("Command2")),
+        QTest::mouseClick(chooser().window()->findChild<QPushButton *>(QStringLiteral("Command2")),
                           Qt::LeftButton);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(sheet.window()->isVisible());

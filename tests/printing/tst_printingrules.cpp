@@ -121,14 +121,17 @@ private Q_SLOTS:
         QTest::newRow("plus and ampersand")
             << QStringLiteral("a+b&c") << QByteArray("ipp://localhost/printers/a%2Bb%26c");
         QTest::newRow("letter beyond ASCII")
-            << QStringLiteral("stampante-\u00e8") << QByteArray("ipp://localhost/printers/stampante-%C3%A8");
+            << QStringLiteral("stampante-\u00e8")
+            << QByteArray("ipp://localhost/printers/stampante-%C3%A8");
         QTest::newRow("spaces") << QStringLiteral("Aula 2 bis")
                                 << QByteArray("ipp://localhost/printers/Aula%202%20bis");
         QTest::newRow("the longest that fits")
-            << QString(998, QLatin1Char('x')) << QByteArray("ipp://localhost/printers/") + QByteArray(998, 'x');
+            << QString(998, QLatin1Char('x'))
+            << QByteArray("ipp://localhost/printers/") + QByteArray(998, 'x');
         QTest::newRow("one more, too long") << QString(999, QLatin1Char('x')) << QByteArray();
         QTest::newRow("10 000 characters") << QString(10000, QLatin1Char('x')) << QByteArray();
-        QTest::newRow("encoding makes it too long") << QString(340, QLatin1Char('%')) << QByteArray();
+        QTest::newRow("encoding makes it too long")
+            << QString(340, QLatin1Char('%')) << QByteArray();
         QTest::newRow("slash") << QStringLiteral("Aula/2") << QByteArray();
         QTest::newRow("question mark") << QStringLiteral("Aula?2") << QByteArray();
         QTest::newRow("hash") << QStringLiteral("Aula#2") << QByteArray();
@@ -137,7 +140,8 @@ private Q_SLOTS:
         QTest::newRow("delete") << QStringLiteral("Aula\u007f2") << QByteArray();
         QTest::newRow("dot") << QStringLiteral(".") << QByteArray();
         QTest::newRow("dot dot") << QStringLiteral("..") << QByteArray();
-        QTest::newRow("dots in a name") << QStringLiteral("...") << QByteArray("ipp://localhost/printers/...");
+        QTest::newRow("dots in a name")
+            << QStringLiteral("...") << QByteArray("ipp://localhost/printers/...");
         QTest::newRow("empty") << QString() << QByteArray();
         QTest::newRow("lone surrogate") << QString(QChar(0xd800)) << QByteArray();
     }

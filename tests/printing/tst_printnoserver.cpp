@@ -185,11 +185,12 @@ private Q_SLOTS:
         PrinterChooser &chooser = Screen::the<PrinterChooser>();
         chooser.showModal();
         QVERIFY(chooser.isLoaded());
-        auto *combo = chooser.element<QComboBox>(QStringLiteral("Combo1"));
+        auto *combo = chooser.window()->findChild<QComboBox *>(QStringLiteral("Combo1"));
         QCOMPARE(combo->count(), 0);
-        QCOMPARE(chooser.element<QLabel>(QStringLiteral("Label1"))->text(),
+        QCOMPARE(chooser.window()->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
                  QStringLiteral("La stampante predefinita è \r\n"));
-        QCOMPARE(chooser.element<QLabel>(QStringLiteral("Label2"))->text(), QString());
+        QCOMPARE(chooser.window()->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 QString());
         chooser.unload();
     }
 

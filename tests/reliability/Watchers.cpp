@@ -22,7 +22,7 @@ QString number(qint64 value)
 
 QString labelText(const Screen &screen, const QString &name, bool *missing)
 {
-    auto *label = screen.element<QLabel>(name);
+    auto *label = screen.window()->findChild<QLabel *>(name);
     if (!label) {
         *missing = true;
         return {};
@@ -81,7 +81,8 @@ QString checkSet(const Screen &screen, const QString &array, int size, const QLi
     if (slots.size() != size || distinct.size() != size)
         return QStringLiteral("%1: %2 elements on %3 slots").arg(array).arg(size).arg(slots.size());
     for (int slot = 1; slot <= DrillScreen::slotCount; ++slot) {
-        auto *image = screen.element<PictureBox>(QStringLiteral("%1(%2)").arg(array).arg(slot));
+        auto *image = screen.window()->findChild<PictureBox *>(
+            QStringLiteral("%1(%2)").arg(array).arg(slot));
         if (!image)
             return QStringLiteral("%1(%2) is missing").arg(array).arg(slot);
         const bool drawn = distinct.contains(slot);
@@ -153,7 +154,8 @@ QString DrillWatch::checkView()
         return QStringLiteral("the drill is loaded without an exercise");
 
     for (int option = 0; option < RelationDrill::optionCount; ++option) {
-        auto *button = screen.element<QWidget>(QStringLiteral("Option1(%1)").arg(option));
+        auto *button
+            = screen.window()->findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(option));
         if (!button)
             return QStringLiteral("Option1(%1) is missing").arg(option);
         if (button->isEnabled() != enabledInPhase(phase, option))
@@ -172,8 +174,8 @@ QString DrillWatch::checkView()
     const QString exercise = labelText(screen, QStringLiteral("LblOperazione"), &missing);
     const QString rights = labelText(screen, QStringLiteral("lblRisEsatte"), &missing);
     const QString wrongs = labelText(screen, QStringLiteral("lblRisErrate"), &missing);
-    auto *line1 = screen.element<QWidget>(QStringLiteral("Line1"));
-    auto *line2 = screen.element<QWidget>(QStringLiteral("Line2"));
+    auto *line1 = screen.window()->findChild<QWidget *>(QStringLiteral("Line1"));
+    auto *line2 = screen.window()->findChild<QWidget *>(QStringLiteral("Line2"));
     if (missing || !line1 || !line2)
         return QStringLiteral("a label or line of the drill is missing");
 
@@ -223,7 +225,8 @@ QString DrillWatch::checkView()
             .arg(wrongs)
             .arg(score.wrong());
 
-    if (drill.figure() < FigureCatalogue::firstFigure || drill.figure() > FigureCatalogue::lastFigure)
+    if (drill.figure() < FigureCatalogue::firstFigure
+        || drill.figure() > FigureCatalogue::lastFigure)
         return QStringLiteral("figure %1").arg(drill.figure());
     const QString left =
         checkSet(screen, QStringLiteral("Image2"), drill.leftSize(), drill.leftSlots());
@@ -317,7 +320,7 @@ QString WorksheetWatch::checkView()
                     QStringLiteral("%1(%2)")
                         .arg(isLeft ? QStringLiteral("Image1") : QStringLiteral("Image2"))
                         .arg(index);
-                auto *box = screen.element<PictureBox>(name);
+                auto *box = screen.window()->findChild<PictureBox *>(name);
                 if (!box)
                     return QStringLiteral("%1 is missing").arg(name);
                 if (box->picture().isNull() != (picture == Worksheet::noPicture))
@@ -365,9 +368,9 @@ QString WorksheetWatch::checkView()
     if (!sheet.isComposed(1))
         return QStringLiteral("the worksheet is open without exercise 1");
 
-    auto *frame3 = screen.element<QWidget>(QStringLiteral("Frame3"));
-    auto *frame4 = screen.element<QWidget>(QStringLiteral("Frame4"));
-    auto *toggle = screen.element<QAbstractButton>(QStringLiteral("Command2"));
+    auto *frame3 = screen.window()->findChild<QWidget *>(QStringLiteral("Frame3"));
+    auto *frame4 = screen.window()->findChild<QWidget *>(QStringLiteral("Frame4"));
+    auto *toggle = screen.window()->findChild<QAbstractButton *>(QStringLiteral("Command2"));
     if (!frame3 || !frame4 || !toggle)
         return QStringLiteral("a part frame or the part toggle is missing");
     const bool first = toggle->text() == QStringLiteral("Visualizza la seconda parte");
@@ -394,13 +397,13 @@ QString smallScreens::checkChooser(const QStringList &printers)
     if (!chooser.isLoaded())
         return {};
     for (const char *name : {"Label1", "Label2"}) {
-        auto *label = chooser.element<QLabel>(QString::fromLatin1(name));
+        auto *label = chooser.window()->findChild<QLabel *>(QString::fromLatin1(name));
         if (!label)
             return QStringLiteral("%1 of the chooser is missing").arg(QString::fromLatin1(name));
         if (label->textFormat() != Qt::PlainText)
             return QStringLiteral("%1 of the chooser reads markup").arg(QString::fromLatin1(name));
     }
-    auto *combo = chooser.element<QComboBox>(QStringLiteral("Combo1"));
+    auto *combo = chooser.window()->findChild<QComboBox *>(QStringLiteral("Combo1"));
     if (!combo)
         return QStringLiteral("Combo1 is missing");
     QStringList listed;

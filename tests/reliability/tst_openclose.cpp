@@ -46,7 +46,7 @@ qint64 heapInUse()
 
 void clickElement(Screen &screen, const char *name, Qt::MouseButton button = Qt::LeftButton)
 {
-    auto *target = screen.element<QWidget>(QString::fromLatin1(name));
+    auto *target = screen.window()->findChild<QWidget *>(QString::fromLatin1(name));
     QVERIFY2(target, name);
     input::click(target, button, target->rect().center());
     input::settle();

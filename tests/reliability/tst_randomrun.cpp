@@ -215,9 +215,9 @@ void tst_RandomRun::initTestCase()
     Screen::the<WorksheetScreen>().setFileNameProvider(
         [this](QWidget *, const QString &proposed) { return m_files.filePath(proposed); });
     // Every screen object from the start, so that each opening is counted.
-    const QList<Screen *> screens = {&Screen::the<StartScreen>(), &Screen::the<DrillScreen>(),
-                                     &Screen::the<WorksheetScreen>(), &Screen::the<PrinterChooser>(),
-                                     &Screen::the<AboutScreen>()};
+    const QList<Screen *> screens = { &Screen::the<StartScreen>(), &Screen::the<DrillScreen>(),
+                                      &Screen::the<WorksheetScreen>(),
+                                      &Screen::the<PrinterChooser>(), &Screen::the<AboutScreen>() };
     for (Screen *screen : screens) {
         const QString name = QString::fromLatin1(screen->metaObject()->className());
         m_openings[name] = 0;
@@ -540,7 +540,7 @@ QString tst_RandomRun::open()
         }
     }
     if (pick == 0 || pick == 3) {
-        auto *vai = start.element<QWidget>(QStringLiteral("Option1(0)"));
+        auto *vai = start.window()->findChild<QWidget *>(QStringLiteral("Option1(0)"));
         if (!vai)
             return wait();
         input::click(vai, pickButton(), vai->rect().center());
@@ -587,14 +587,14 @@ QString tst_RandomRun::choose()
         // Signs and VERIFICA most, so that answers get judged.
         const int roll = below(100);
         const int option = roll < 45 ? below(3) : roll < 75 ? 3 : 4 + below(2);
-        target = drill.element<QWidget>(QStringLiteral("Option1(%1)").arg(option));
+        target = drill.window()->findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(option));
     } else {
         const char *names[] = {"CmdInsieme1", "cmdInsieme2", "cmdInsieme3", "cmdInsieme4",
                                "Command1",    "Command2",    "CmdFine"};
         // STAMPA and ESCI less than the others.
         const int roll = below(100);
         const int pick = roll < 80 ? (roll < 67 ? below(4) : 5) : roll < 90 ? 4 : 6;
-        target = sheet.element<QWidget>(QString::fromLatin1(names[pick]));
+        target = sheet.window()->findChild<QWidget *>(QString::fromLatin1(names[pick]));
     }
     if (!target || !target->isVisible())
         return wait();

@@ -26,7 +26,7 @@ StartScreen &start()
 
 QPushButton *option(Screen &screen, int i)
 {
-    return screen.element<QPushButton>(QStringLiteral("Option1(%1)").arg(i));
+    return screen.window()->findChild<QPushButton *>(QStringLiteral("Option1(%1)").arg(i));
 }
 
 void sendKey(QWidget *w, QEvent::Type type, Qt::Key key, const QString &text, bool repeat = false)
@@ -93,27 +93,28 @@ void TestStartScreen::opensMaximizedWithItsTexts()
     const QRect available = w->screen()->availableGeometry();
     QCOMPARE(w->frameGeometry().size(), available.size());
 
-    QCOMPARE(start().element<QLabel>("lblVersione")->text(), QStringLiteral("Vers.  1.0.0"));
-    QCOMPARE(start().element<QLabel>("Label4")->text(), QStringLiteral("VELMORA"));
-    QCOMPARE(start().element<QLabel>("Label3")->text(),
+    QCOMPARE(start().window()->findChild<QLabel *>("lblVersione")->text(),
+             QStringLiteral("Vers.  1.0.0"));
+    QCOMPARE(start().window()->findChild<QLabel *>("Label4")->text(), QStringLiteral("VELMORA"));
+    QCOMPARE(start().window()->findChild<QLabel *>("Label3")->text(),
              QStringLiteral("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"));
     QCOMPARE(option(start(), 0)->text(), QStringLiteral("VAI"));
     QCOMPARE(option(start(), 1)->text(), QStringLiteral("ESCI"));
-    QVERIFY(start().element<QAction>("mnuStampaSchede"));
-    QVERIFY(start().element<QAction>("mnuInfo"));
+    QVERIFY(start().window()->findChild<QAction *>("mnuStampaSchede"));
+    QVERIFY(start().window()->findChild<QAction *>("mnuInfo"));
 
     // Every element scaled to the maximized client area.
     QWidget *client = start().client();
     const double sx = client->width() / (11910 * 96.0 / 1440.0);
-    QWidget *frame = start().element<QWidget>("Frame1");
+    QWidget *frame = start().window()->findChild<QWidget *>("Frame1");
     QVERIFY(qAbs(frame->x() - 6270 / 15.0 * sx) <= 1.0);
     QVERIFY(qAbs(frame->width() - 5385 / 15.0 * sx) <= 1.0);
 }
 
 void TestStartScreen::curtainsOpenAndCloseAgainOnResize()
 {
-    QWidget *left = start().element<QWidget>("Picture1");
-    QWidget *right = start().element<QWidget>("Picture2");
+    QWidget *left = start().window()->findChild<QWidget *>("Picture1");
+    QWidget *right = start().window()->findChild<QWidget *>("Picture2");
     QWidget *client = start().client();
     // Closed at first: together they cover the client area.
     QVERIFY(start().isCurtainTimerEnabled());
@@ -143,13 +144,13 @@ void TestStartScreen::curtainsOpenAndCloseAgainOnResize()
 void TestStartScreen::minimizeAndRestore()
 {
     QVERIFY(waitForCurtains());
-    QWidget *frame = start().element<QWidget>("Frame1");
+    QWidget *frame = start().window()->findChild<QWidget *>("Frame1");
     const QRect before = frame->geometry();
     start().window()->showMinimized();
     QTRY_COMPARE(frame->size(), QSize(0, 0));
     start().window()->showMaximized();
     QTRY_COMPARE(frame->geometry(), before);
-    QVERIFY(start().element<QWidget>("Picture1")->width() > 100);
+    QVERIFY(start().window()->findChild<QWidget *>("Picture1")->width() > 100);
     QVERIFY(waitForCurtains());
 }
 
@@ -302,7 +303,7 @@ void TestStartScreen::aboutIsModalAndFreshEachTime()
     start().window()->showNormal();
     start().window()->move(0, 0);
     QTRY_COMPARE(start().window()->pos(), QPoint(0, 0));
-    QAction *info = start().element<QAction>("mnuInfo");
+    QAction *info = start().window()->findChild<QAction *>("mnuInfo");
     info->trigger();
     auto &about = Screen::the<AboutScreen>();
     QVERIFY(about.isLoaded());
@@ -314,10 +315,11 @@ void TestStartScreen::aboutIsModalAndFreshEachTime()
     const QPoint offCentre =
         about.window()->geometry().center() - start().window()->geometry().center();
     QVERIFY(offCentre.manhattanLength() <= 4);
-    QCOMPARE(about.element<QLabel>("Label1")->text(), QStringLiteral("Sito dell'autore:"));
-    QCOMPARE(about.element<QLabel>("Label3")->text(), QStringLiteral("Email:"));
-    QCOMPARE(about.element<QLabel>("Label2")->text(), AboutScreen::siteAddress());
-    QCOMPARE(about.element<QLabel>("Label4")->text(), AboutScreen::mailAddress());
+    QCOMPARE(about.window()->findChild<QLabel *>("Label1")->text(),
+             QStringLiteral("Sito dell'autore:"));
+    QCOMPARE(about.window()->findChild<QLabel *>("Label3")->text(), QStringLiteral("Email:"));
+    QCOMPARE(about.window()->findChild<QLabel *>("Label2")->text(), AboutScreen::siteAddress());
+    QCOMPARE(about.window()->findChild<QLabel *>("Label4")->text(), AboutScreen::mailAddress());
     QVERIFY(AboutScreen::mailAddress().endsWith(QStringLiteral("example.org")));
 
     // Input through the window system does not reach the start screen.
@@ -327,7 +329,7 @@ void TestStartScreen::aboutIsModalAndFreshEachTime()
                       option(start(), 0)->mapTo(start().window(), QPoint(10, 10)));
     QVERIFY(!Screen::the<DrillScreen>().isLoaded());
 
-    auto *close = about.element<QPushButton>("Command1");
+    auto *close = about.window()->findChild<QPushButton *>("Command1");
     QCOMPARE(close->text(), QStringLiteral("C h i u d i"));
     QTest::mouseClick(close, Qt::LeftButton);
     QVERIFY(!about.isLoaded());
@@ -335,14 +337,14 @@ void TestStartScreen::aboutIsModalAndFreshEachTime()
 
     info->trigger();
     QVERIFY(about.isLoaded());
-    QCOMPARE(about.element<QLabel>("Label2")->text(), AboutScreen::siteAddress());
+    QCOMPARE(about.window()->findChild<QLabel *>("Label2")->text(), AboutScreen::siteAddress());
     about.window()->close();
     QVERIFY(!about.isLoaded());
 }
 
 void TestStartScreen::menuOpensTheWorksheetScreenOnce()
 {
-    QAction *print = start().element<QAction>("mnuStampaSchede");
+    QAction *print = start().window()->findChild<QAction *>("mnuStampaSchede");
     auto &sheets = Screen::the<WorksheetScreen>();
     QSignalSpy loads(&sheets, &Screen::loadedChanged);
     print->trigger();
@@ -355,7 +357,7 @@ void TestStartScreen::menuOpensTheWorksheetScreenOnce()
 void TestStartScreen::closingStartClosesEverything()
 {
     start().choose(0);
-    start().element<QAction>("mnuStampaSchede")->trigger();
+    start().window()->findChild<QAction *>("mnuStampaSchede")->trigger();
     QVERIFY(Screen::the<DrillScreen>().isLoaded());
     QVERIFY(Screen::the<WorksheetScreen>().isLoaded());
     start().window()->close();

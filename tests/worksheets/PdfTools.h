@@ -34,7 +34,8 @@ inline QString text(const QString &pdf, int page = 0)
 {
     QStringList args{QStringLiteral("-layout")};
     if (page > 0)
-        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+             << QString::number(page);
     return run(QStringLiteral("pdftotext"), args << pdf << QStringLiteral("-"));
 }
 
@@ -65,9 +66,10 @@ inline QImage page(const QString &pdf, int dpi, int number = 1)
     QTemporaryDir dir;
     const QString base = dir.filePath(QStringLiteral("page"));
     const QString n = QString::number(number);
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                                     QStringLiteral("-f"), n, QStringLiteral("-l"), n,
-                                     QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
+    run(QStringLiteral("pdftoppm"),
+        { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-f"),
+          n, QStringLiteral("-l"), n, QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
+          base });
     return QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
 }
 

@@ -129,7 +129,9 @@ void TestPdfFile::save_data()
     QTest::addColumn<QString>("reason"); // empty when the save succeeds
     QTest::newRow("new file") << "scheda.pdf" << "" << "";
     QTest::newRow("replaces a file") << "scheda.pdf" << "old file" << "";
-    QTest::newRow("name of a folder") << "scheda.pdf" << "folder" << "con questo nome c'è già una cartella";
+    QTest::newRow("name of a folder") << "scheda.pdf"
+                                      << "folder"
+                                      << "con questo nome c'è già una cartella";
     QTest::newRow("folder missing") << "manca/scheda.pdf" << "" << "la cartella non esiste";
     QTest::newRow("folder is a file") << "file/scheda.pdf" << "file" << "la cartella non esiste";
     QTest::newRow("disk full, old file kept") << "scheda.pdf" << "old file, full disk"
@@ -170,10 +172,12 @@ void TestPdfFile::save()
     if (saved.ok) {
         QVERIFY(saved.message.isEmpty());
         QCOMPARE(contents(path), document);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("scheda.pdf")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList { QStringLiteral("scheda.pdf") });
         return;
     }
-    QCOMPARE(saved.message, QStringLiteral("Non è stato possibile salvare il file \"%1\": %2.").arg(path, reason));
+    QCOMPARE(saved.message,
+             QStringLiteral("Non è stato possibile salvare il file \"%1\": %2.").arg(path, reason));
     // Nothing new, nothing half written, nothing that was there changed.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     if (setUp.contains(QStringLiteral("old file")))

@@ -107,9 +107,11 @@ void TestSheetPdf::onePageWithTheHeaderAndInkWhereTheFiguresAre()
                 const int picture = w.place(side, Worksheet::placeIndex(e, slot)).picture;
                 // A blank place is wider than its column: look only where no
                 // neighbour reaches.
-                const QSize size = (picture > 0 ? FigureCatalogue::pictureSize(picture) : QSize(51, 60)) * 15;
-                const QRect cell = onPage(QRectF(paperCell(e, side == Side::Left, slot), QSizeF(size)))
-                                       .adjusted(3, 3, -3, -3);
+                const QSize size
+                    = (picture > 0 ? FigureCatalogue::pictureSize(picture) : QSize(51, 60)) * 15;
+                const QRect cell
+                    = onPage(QRectF(paperCell(e, side == Side::Left, slot), QSizeF(size)))
+                          .adjusted(3, 3, -3, -3);
                 const int found = pdftools::ink(page, cell);
                 QVERIFY2(picture > 0 ? found > 20 : found == 0,
                          qPrintable(QStringLiteral("exercise %1 side %2 slot %3: %4 dark pixels")
@@ -146,7 +148,8 @@ void TestSheetPdf::sheetFitsThePrintableArea()
     // The first box's top-left and the last box's bottom-right corners land
     // where the origin and the scale put them...
     for (const QPointF corner : {QPointF(500, 2000), QPointF(11000, 15600)}) {
-        const QRect around = onPage(QRectF(corner - QPointF(40, 40), QSizeF(80, 80)), origin, p.scale);
+        const QRect around
+            = onPage(QRectF(corner - QPointF(40, 40), QSizeF(80, 80)), origin, p.scale);
         QVERIFY(pdftools::ink(page, around.adjusted(-1, -1, 1, 1), 250) > 0);
     }
     // ...and nothing is drawn outside the printable area.
@@ -160,15 +163,17 @@ void TestSheetPdf::refusedDocumentIsReportedOnce()
     Worksheet w(m_random);
     w.compose(2);
     QList<QByteArray> sent;
-    PdfSheetDevice device(FigureCatalogue::shared(), wholePage, QStringLiteral("rifiutato"), [&](const QByteArray &pdf) {
-        sent.append(pdf);
-        return false;
-    });
+    PdfSheetDevice device(FigureCatalogue::shared(), wholePage, QStringLiteral("rifiutato"),
+                          [&](const QByteArray &pdf) {
+                              sent.append(pdf);
+                              return false;
+                          });
     QStringList messages;
     const sheet::Outcome o = sheet::print(w, device, &FigureCatalogue::pictureSize,
                                           [&](const QString &m) { messages.append(m); });
     QVERIFY(o.endFailed && !o.headerFailed && !o.bodyFailed);
-    QCOMPARE(messages, QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
+    QCOMPARE(messages,
+             QStringList { QStringLiteral("Problema di stampa nella stampante utilizzata.") });
     QCOMPARE(sent.size(), 1);
     QVERIFY(sent.first().startsWith("%PDF"));
     // The document is over: nothing more is drawn or sent.
@@ -216,7 +221,8 @@ void TestSheetPdf::classSetReadsBack()
         for (int e = 1; e <= 4; ++e)
             for (auto side : {Side::Left, Side::Right})
                 for (int slot = 1; slot <= 15; ++slot)
-                    figures << (set.sheet(n).place(side, Worksheet::placeIndex(e, slot)).picture > 0);
+                    figures << (set.sheet(n).place(side, Worksheet::placeIndex(e, slot)).picture
+                                > 0);
         QCOMPARE(cells, figures);
         QStringList signs;
         for (int e = 0; e < 4; ++e) {
@@ -238,13 +244,15 @@ void TestSheetPdf::classSetReadsBack()
 
     const QString solutions = pdftools::text(file, count + 1);
     QVERIFY2(solutions.contains(QStringLiteral("Soluzioni")), qPrintable(solutions));
-    const QRegularExpression row(QStringLiteral("^\\s*(\\d+)\\s+([<>])\\s+([<>])\\s+([<>])\\s+([<>])\\s*$"),
-                                 QRegularExpression::MultilineOption);
+    const QRegularExpression row(
+        QStringLiteral("^\\s*(\\d+)\\s+([<>])\\s+([<>])\\s+([<>])\\s+([<>])\\s*$"),
+        QRegularExpression::MultilineOption);
     QList<QStringList> listed;
     for (auto m = row.globalMatch(solutions); m.hasNext();) {
         const QRegularExpressionMatch match = m.next();
         QCOMPARE(match.captured(1).toInt(), int(listed.size()) + 1);
-        listed << QStringList{match.captured(2), match.captured(3), match.captured(4), match.captured(5)};
+        listed << QStringList { match.captured(2), match.captured(3), match.captured(4),
+                                match.captured(5) };
     }
     QCOMPARE(listed, shownSigns);
 }

@@ -45,7 +45,8 @@ private:
         log.append(line);
         const QString name = operation.section(QLatin1Char(' '), 0, 0);
         const int nth = ++m_calls[name];
-        return !failing.contains(name + ":0") && !failing.contains(name + ":" + QString::number(nth));
+        return !failing.contains(name + ":0")
+            && !failing.contains(name + ":" + QString::number(nth));
     }
 };
 
@@ -295,7 +296,9 @@ void TestSheetPrint::classSetPages()
     QStringList headings;
     for (const PrintedText &t : lines[1])
         headings << t.text;
-    QCOMPARE(headings, (QStringList{"Scheda", "Esercizio 1", "Esercizio 2", "Esercizio 3", "Esercizio 4"}));
+    QCOMPARE(
+        headings,
+        (QStringList { "Scheda", "Esercizio 1", "Esercizio 2", "Esercizio 3", "Esercizio 4" }));
     for (int n = 1; n <= count; ++n) {
         const QList<PrintedText> &row = lines[1 + n];
         QCOMPARE(row.size(), 5);
@@ -350,7 +353,8 @@ void TestSheetPrint::classSetGoesWholeOrNotAtAll_data()
     using R = sheet::DocumentResult;
     // Three sheets of 120 places and 32 lines each, then the solutions.
     QTest::newRow("second page") << QStringList{"page:1"} << -1 << int(R::Failed) << 1;
-    QTest::newRow("a picture of the third sheet") << QStringList{"picture:250"} << -1 << int(R::Failed) << 2;
+    QTest::newRow("a picture of the third sheet")
+        << QStringList { "picture:250" } << -1 << int(R::Failed) << 2;
     QTest::newRow("the last footer") << QStringList{"text:9"} << -1 << int(R::Failed) << 2;
     QTest::newRow("solutions page") << QStringList{"page:3"} << -1 << int(R::Failed) << 3;
     QTest::newRow("a solutions line") << QStringList{"line:100"} << -1 << int(R::Failed) << 3;

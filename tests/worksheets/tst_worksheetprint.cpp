@@ -36,7 +36,8 @@ WorksheetScreen &screen()
 
 void click(const char *name)
 {
-    QTest::mouseClick(screen().element<QPushButton>(QString::fromLatin1(name)), Qt::LeftButton);
+    QTest::mouseClick(screen().window()->findChild<QPushButton *>(QString::fromLatin1(name)),
+                      Qt::LeftButton);
 }
 
 // The jobs the server made since `before`.
@@ -66,7 +67,8 @@ void startClassSet(int count)
     ClassSetDialog *dialog = screen().classSetDialog();
     QVERIFY(dialog);
     dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(count);
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdStampa")), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdStampa")),
+                      Qt::LeftButton);
 }
 
 // For every place, whether it holds a figure (on screen) or shows ink in the
@@ -156,7 +158,8 @@ void TestWorksheetPrint::printsOnePageThatMatchesTheScreen()
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
     const QString text = pdftools::text(pdf);
     QVERIFY2(text.contains(QStringLiteral("Nome e Cognome"))
-                 && text.contains(QStringLiteral("Scrivi il segno di relazione ra i due insiemi: < = >")),
+                 && text.contains(
+                     QStringLiteral("Scrivi il segno di relazione ra i due insiemi: < = >")),
              qPrintable(text));
     // As many figures as the composed sets hold, each in its own cell, the
     // left set on the left.
@@ -202,7 +205,8 @@ void TestWorksheetPrint::classSetArrivesAsOneJob()
     QVERIFY(!pdf.isEmpty());
     QCOMPARE(pdftools::pageCount(pdf), count + 1);
     for (int n = 1; n <= count; ++n)
-        QVERIFY(pdftools::text(pdf, n).contains(QStringLiteral("Scheda %1 di %2").arg(n).arg(count)));
+        QVERIFY(
+            pdftools::text(pdf, n).contains(QStringLiteral("Scheda %1 di %2").arg(n).arg(count)));
     QVERIFY(pdftools::text(pdf, count + 1).contains(QStringLiteral("Soluzioni")));
     QCOMPARE(onPaper(pdf, PrintService::shared().printableArea(), 1, sheet::classSetHeight),
              onScreen());
@@ -218,14 +222,16 @@ void TestWorksheetPrint::onePrintAsksForThePageOnceOverOneConnection()
     // What asking for the printer's page alone costs, in requests.
     const printtest::LogMark alone = printtest::logMark();
     (void)PrintService::shared().printableArea();
-    const int pageQuestions = printtest::requestsSince(alone, QStringLiteral("Get-Printer-Attributes"));
+    const int pageQuestions
+        = printtest::requestsSince(alone, QStringLiteral("Get-Printer-Attributes"));
     QVERIFY(pageQuestions > 0);
 
     const printtest::LogMark mark = printtest::logMark();
     click("Command1");
     QCOMPARE(m_messages, QStringList());
     QCOMPARE(printtest::connectionsSince(mark), 1);
-    QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Get-Printer-Attributes")), pageQuestions);
+    QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Get-Printer-Attributes")),
+             pageQuestions);
     QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Create-Job")), 1);
     QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Send-Document")), 1);
 }
@@ -257,7 +263,8 @@ void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere()
         startClassSet(3);
     else
         click("Command1");
-    QCOMPARE(m_messages, QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
+    QCOMPARE(m_messages,
+             QStringList { QStringLiteral("Problema di stampa nella stampante utilizzata.") });
     // The server itself refused: no job exists that could print later.
     QCOMPARE(newJobs(before), QList<int>());
     QCOMPARE(printtest::printedFiles(), printed);

@@ -41,7 +41,7 @@ WorksheetScreen &screen()
 
 QWidget *find(const QString &name)
 {
-    return screen().element<QWidget>(name);
+    return screen().window()->findChild<QWidget *>(name);
 }
 
 void click(const QString &name)
@@ -51,7 +51,7 @@ void click(const QString &name)
 
 PictureBox *place(Side side, int index)
 {
-    return screen().element<PictureBox>(
+    return screen().window()->findChild<PictureBox *>(
         QStringLiteral("%1(%2)").arg(side == Side::Left ? "Image1" : "Image2").arg(index));
 }
 
@@ -89,7 +89,7 @@ QList<bool> figuresOnScreen()
 
 ClassSetDialog *openClassSetDialog()
 {
-    screen().element<QAction>("mnuClasse")->trigger();
+    screen().window()->findChild<QAction *>("mnuClasse")->trigger();
     return screen().classSetDialog();
 }
 
@@ -104,7 +104,7 @@ int partInView()
 {
     const bool first = find("Frame3")->isVisible() && !find("Frame4")->isVisible();
     const bool second = !find("Frame3")->isVisible() && find("Frame4")->isVisible();
-    const QString caption = screen().element<QPushButton>("Command2")->text();
+    const QString caption = screen().window()->findChild<QPushButton *>("Command2")->text();
     if (first && caption == QStringLiteral("Visualizza la seconda parte"))
         return 1;
     if (second && caption == QStringLiteral("Visualiza la prima parte"))
@@ -189,10 +189,11 @@ void TestWorksheetScreen::opensWithExerciseOneAndItsTexts()
         {"cmdInsieme3", "VISUALIZZA 3° ESERCIZIO"}, {"cmdInsieme4", "VISUALIZZA 4° ESERCIZIO"},
         {"Command1", "STAMPA"}, {"CmdFine", "ESCI"}};
     for (const auto &[name, text] : texts)
-        QCOMPARE(screen().element<QPushButton>(name)->text(), text);
-    QCOMPARE(screen().element<QLabel>("Label1")->text(),
+        QCOMPARE(screen().window()->findChild<QPushButton *>(name)->text(), text);
+    QCOMPARE(screen().window()->findChild<QLabel *>("Label1")->text(),
              QStringLiteral(" SCHEDA: mettere il segno di relazione"));
-    QCOMPARE(screen().element<QAction>("mnuStampante")->text(), QStringLiteral("Seleziona stampante"));
+    QCOMPARE(screen().window()->findChild<QAction *>("mnuStampante")->text(),
+             QStringLiteral("Seleziona stampante"));
 }
 
 void TestWorksheetScreen::placesShowTheWorksheetMirroredAsOnPaper()
@@ -214,7 +215,8 @@ void TestWorksheetScreen::placesShowTheWorksheetMirroredAsOnPaper()
                 PictureBox *box = place(side, i);
                 const int picture = screen().worksheet().place(side, i).picture;
                 QCOMPARE(box->parentWidget(), side == Side::Left ? leftSet : rightSet);
-                QCOMPARE(box->picture().deviceIndependentSize().toSize(), FigureCatalogue::pictureSize(picture));
+                QCOMPARE(box->picture().deviceIndependentSize().toSize(),
+                         FigureCatalogue::pictureSize(picture));
                 QCOMPARE(box->accessibleName(), FigureCatalogue::pictureName(picture));
             }
         }
@@ -301,7 +303,7 @@ void TestWorksheetScreen::menuOpensThePrinterChooserModally()
 {
     auto &chooser = Screen::the<PrinterChooser>();
     chooser.setPrinterSource([] { return QStringList{QStringLiteral("aula")}; });
-    screen().element<QAction>("mnuStampante")->trigger();
+    screen().window()->findChild<QAction *>("mnuStampante")->trigger();
     QVERIFY(chooser.isLoaded() && chooser.window()->isVisible());
     QCOMPARE(chooser.window()->windowModality(), Qt::ApplicationModal);
     chooser.setPrinterSource({});
@@ -343,7 +345,7 @@ void TestWorksheetScreen::menuItemsAct()
     QFETCH(QString, way);
     QMainWindow *w = screen().window();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    QAction *action = screen().element<QAction>(item);
+    QAction *action = screen().window()->findChild<QAction *>(item);
     const int index = int(menuItems().indexOf(action));
     if (way == "mouse") {
         QMenuBar *bar = w->menuBar();
@@ -375,7 +377,7 @@ void TestWorksheetScreen::savesTheSheetAsOnePage()
     PrintService::shared().setCurrentPrinter(QStringLiteral("aula"));
     const QList<int> before = allPictures();
     m_answer = m_dir.filePath(QStringLiteral("scheda")); // ".pdf" is added
-    screen().element<QAction>("mnuSalvaPdf")->trigger();
+    screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
     const QString file = m_answer + QStringLiteral(".pdf");
     QVERIFY(QFileInfo(file).isFile());
     QCOMPARE(m_messages, QStringList());
@@ -387,10 +389,13 @@ void TestWorksheetScreen::savesTheSheetAsOnePage()
     if (!pdftools::available())
         QSKIP("poppler-utils not installed: the file's pages are not read back");
     QCOMPARE(pdftools::pageCount(file), 1);
-    QCOMPARE(pdftools::infoField(file, QStringLiteral("Title")), QStringLiteral("Scheda - Gli insiemi"));
-    QVERIFY(pdftools::infoField(file, QStringLiteral("Page size")).contains(QStringLiteral("(A4)")));
+    QCOMPARE(pdftools::infoField(file, QStringLiteral("Title")),
+             QStringLiteral("Scheda - Gli insiemi"));
+    QVERIFY(
+        pdftools::infoField(file, QStringLiteral("Page size")).contains(QStringLiteral("(A4)")));
     const QRectF area = PageArea::fallback();
-    QCOMPARE(pdftools::inkInCells(pdftools::page(file, 72), area.topLeft(), 1.0), figuresOnScreen());
+    QCOMPARE(pdftools::inkInCells(pdftools::page(file, 72), area.topLeft(), 1.0),
+             figuresOnScreen());
 }
 
 void TestWorksheetScreen::failedSaveLeavesEverythingAsItWas_data()
@@ -398,8 +403,10 @@ void TestWorksheetScreen::failedSaveLeavesEverythingAsItWas_data()
     QTest::addColumn<bool>("classSet");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("sheet over a folder") << false << "cartella.pdf" << "con questo nome c'è già una cartella";
-    QTest::newRow("class set, folder missing") << true << "manca/classe.pdf" << "la cartella non esiste";
+    QTest::newRow("sheet over a folder") << false << "cartella.pdf"
+                                         << "con questo nome c'è già una cartella";
+    QTest::newRow("class set, folder missing") << true << "manca/classe.pdf"
+                                               << "la cartella non esiste";
 }
 
 // The teacher hears once why, with the file's name; nothing is written and
@@ -416,16 +423,18 @@ void TestWorksheetScreen::failedSaveLeavesEverythingAsItWas()
     m_answer = dir.filePath(name);
     if (classSet) {
         ClassSetDialog *dialog = openClassSetDialog();
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")),
+                          Qt::LeftButton);
     } else {
-        screen().element<QAction>("mnuSalvaPdf")->trigger();
+        screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
     }
     QCOMPARE(m_messages, QStringList{pdffile::failureMessage(m_answer, reason)});
     QVERIFY(m_messages.first().contains(m_answer));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("cartella.pdf")});
-    QCOMPARE(QDir(dir.filePath(QStringLiteral("cartella.pdf"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("dentro")});
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("cartella.pdf")))
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList { QStringLiteral("dentro") });
     if (!classSet) // a class set completes the sheet on screen first
         QCOMPARE(allPictures(), pictures);
 }
@@ -440,7 +449,8 @@ void TestWorksheetScreen::saveDialogOfItsOwn_data()
     QTest::newRow("a new name") << "nuova" << "" << false << 0 << "nuova.pdf";
     QTest::newRow("another suffix") << "nuova.txt" << "" << false << 0 << "nuova.txt.pdf";
     QTest::newRow("existing, kept") << "vecchia.pdf" << "vecchia.pdf" << false << 1 << "";
-    QTest::newRow("existing, replaced") << "vecchia.pdf" << "vecchia.pdf" << true << 1 << "vecchia.pdf";
+    QTest::newRow("existing, replaced") << "vecchia.pdf"
+                                        << "vecchia.pdf" << true << 1 << "vecchia.pdf";
     QTest::newRow("existing once .pdf is added, kept")
         << "vecchia.txt" << "vecchia.txt.pdf" << false << 1 << "";
 }
@@ -497,12 +507,13 @@ void TestWorksheetScreen::saveDialogOfItsOwn()
         QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
     });
     poll.start();
-    screen().element<QAction>("mnuSalvaPdf")->trigger();
+    screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
     poll.stop();
 
     QCOMPARE(title, QStringLiteral("Salva la scheda in PDF"));
     QCOMPARE(folder, QDir(pdffile::defaultFolder()).absolutePath());
-    QCOMPARE(proposed, QDir(pdffile::defaultFolder()).absoluteFilePath(QStringLiteral("scheda.pdf")));
+    QCOMPARE(proposed,
+             QDir(pdffile::defaultFolder()).absoluteFilePath(QStringLiteral("scheda.pdf")));
     QVERIFY(ownDialog && saves);
     QCOMPARE(asked.size(), questions);
     QStringList expected{existing, written};
@@ -552,13 +563,15 @@ void TestWorksheetScreen::classSetDialogAndItsAnnulla()
     QCOMPARE(buttons, (QStringList{"Stampa", "Salva PDF...", "Annulla"}));
 
     // A file dialog closed without a name leaves the dialog open.
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")),
+                      Qt::LeftButton);
     QCOMPARE(m_asked.size(), 1);
     QCOMPARE(m_asked.first().proposed, QStringLiteral("schede-classe.pdf"));
     QCOMPARE(m_asked.first().parent, dialog.data());
     QVERIFY(dialog->isVisible());
 
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdAnnulla")), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdAnnulla")),
+                      Qt::LeftButton);
     QTRY_VERIFY(dialog.isNull());
     QVERIFY(!screen().classSetDialog());
     QCOMPARE(allPictures(), before);
@@ -588,7 +601,8 @@ void TestWorksheetScreen::classSetSavedFromItsDialog()
     ClassSetDialog *dialog = openClassSetDialog();
     dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(count);
     dialog->findChild<QCheckBox *>(QStringLiteral("chkSoluzioni"))->setChecked(withSolutions);
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")),
+                      Qt::LeftButton);
     QTRY_VERIFY(!screen().classSetDialog());
     QCOMPARE(m_messages, QStringList());
     QVERIFY(screen().window()->findChildren<QProgressDialog *>().isEmpty());
@@ -612,7 +626,8 @@ void TestWorksheetScreen::classSetSavedFromItsDialog()
     QCOMPARE(pdftools::inkInCells(pdftools::page(file, 72, 1), area.topLeft(), scale),
              figuresOnScreen());
     for (int n = 1; n <= count; ++n)
-        QVERIFY(pdftools::text(file, n).contains(QStringLiteral("Scheda %1 di %2").arg(n).arg(count)));
+        QVERIFY(
+            pdftools::text(file, n).contains(QStringLiteral("Scheda %1 di %2").arg(n).arg(count)));
     QCOMPARE(pdftools::text(file).contains(QStringLiteral("Soluzioni")), withSolutions);
 }
 
