@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked with the program's own main(): the application object, once made,
 // ends its event loop after the first paint. Nothing else differs from the
 // program.

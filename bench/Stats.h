@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Figures of the benchmarks: median, extremes and a percentile of a series of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bare window the start-up is measured against: a maximized main window
 // with a menu bar, a label and two push buttons, ended after its first paint.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A class set of 40 sheets with the solutions page, as the worksheet screen
 // makes it from "Schede per la classe": the 39 sheets after the screen's
 // composed, all 41 pages drawn, and the document handed to the test PDF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs two programs in turn, each as a whole process, and compares their wall
 // time and peak memory. The runs are interleaved and their order alternates,
 // so that the machine's noise falls on both alike; the ratios are taken run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curtain animation of the start screen on a maximized 1920-pixel screen:
 // the pace of its timer's ticks and the work each tick costs, the repaint it
 // causes included. Each run opens the curtains once from closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The relation drill on a 1920 x 1080 window: a new exercise with its two sets
 // (the pictures already drawn once), the layout apply of one resize, and one
 // answer from the mouse press on "VERIFICA" until the verdict is painted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A worksheet with all four exercises composed (120 pictures): from the press
 // of "STAMPA" until the page has been handed to the print system, on the test
 // PDF printer when a print system holds one; without one, the same page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the drill and the worksheet screen, from the call that loads the
 // screen until its window has been painted for the first time, each opening
 // after the screen has been closed again. The first opening of the run, with

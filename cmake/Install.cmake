@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation into the usual places of a desktop system (program, desktop
 # entry, icons, AppStream metainfo) and the Debian package made by CPack.
 include(GNUInstallDirs)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release (build-bench/) and prints one table of
 # figures: each the median of at least 10 runs, with min, max and the 95th
 # percentile. Everything runs on Qt's offscreen platform with one 1920x1080

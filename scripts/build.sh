@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds. Usage: scripts/build.sh [release|sanitize]
 # release  -> build/        (the program at build/gli-insiemi)
 # sanitize -> build-sanitize/ (tests with AddressSanitizer, UBSan and LeakSanitizer)

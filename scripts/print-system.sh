@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A print system of the project's own for the printing tests: a CUPS
 # scheduler (cupsd) that runs as the invoking user, root or not, from a
 # folder of its own, and never touches the machine's print system: not

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts GLI INSIEMI.
 # Without a display it starts the program on a private Xvfb display, saves a
 # screenshot of the start screen once the curtains have opened, prints its

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the tests with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer (build-sanitize/) and runs them all. Any sanitizer report
 # fails the run, even one from a test that otherwise passed: the reports are

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the pictures of every screen and of the printed sheet again, into
 # docs/screens/. Usage: scripts/screenshots.sh [BUILD_DIR]
 # Without BUILD_DIR it builds the release build (build/) first. The pictures

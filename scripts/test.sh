@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs the whole test suite with ctest,
 # then builds it again with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer and runs it there. Exits non-zero on any failure or report.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks what a screen reader finds on the drill screen.
 
     tools/a11y-check.py [PROGRAM]

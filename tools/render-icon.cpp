@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon to the PNG sizes of the hicolor icon theme:
 //   gli-render-icon ICON.svg OUTDIR SIZE...
 // writes OUTDIR/<size>x<size>/apps/<icon name>.png for every size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of every screen for the documentation:
 //   gli-screenshots OUTDIR
 // Drives the screens as a user would, by clicks on their elements, on the

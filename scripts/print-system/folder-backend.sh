@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The device of the private print system's test queues (scripts/print-system.sh):
 # copies each job's document, unchanged, into the folder its device URI
 # names ("folder:/path/to/folder"), as JOBID.pdf. The file appears whole or

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a folder of src/ includes a header from a folder at its own
 # level or above it (other than itself). The levels, ground first:
 #   shell < sets, printing < drill, worksheets < start < app

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long run of random key and mouse events on the drill screen, checking
 // after every event what the child must always see. A fixed seed and a fixed
 // number of events; GLI_TEST_SEED=<seed> replays another run,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The relation drill's rules: verdicts, corrections, the state table, draws
 // and timing.
 #include "drill/RelationDrill.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill screen driven like a child does, by mouse and keys.
 #include "DrillDriver.h"
 #include "sets/FigureCatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Debian package as a school's technician gets it: built by CPack from
 // this build folder, unpacked into a temporary root, its files validated and
 // its program started.

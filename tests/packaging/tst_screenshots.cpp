@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The documentation's pictures: the screenshot tool runs once and every
 // picture must show its screen, whole and in the state it is meant to show.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer chooser driven as the teacher does, on a list of printers the
 // test gives it: loading, the automatic first selection, picking, hiding,
 // closing through the frame, modality.

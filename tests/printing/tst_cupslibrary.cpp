@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print system's library is opened by the program on the first call that
 // needs it, never at start-up, and every function of its table is the one
 // named. This program does not link the library: what /proc/self/maps shows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer chooser's rules, the printable area of an A4 sheet and the
 // address of a print queue, without a window or a print system.
 #include "printing/PageArea.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print service when the print system's library cannot be used: here a
 // library by its name with none of its functions stands first on the search
 // path. Every call comes back as when no print system answers, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print service when no print system answers: nothing listens, a server
 // that never answers, a server that hangs up at once. Every call comes back,
 // with an empty list or a failure, and never takes the program down.

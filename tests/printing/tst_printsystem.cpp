@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print service and the printer chooser against a real CUPS scheduler:
 // the private one of scripts/print-system.sh, whose queues write each job's
 // document into a folder of their own, so a test reads back exactly what

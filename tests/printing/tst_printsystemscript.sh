@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks scripts/print-system.sh itself, as whoever runs the tests: its
 # scheduler runs as that user from the private folder, listens on that
 # folder's socket and on no network port, prints a document unchanged into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Census.h"
 
 #include "shell/Screen.h"

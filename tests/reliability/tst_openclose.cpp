@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and closing each screen a few hundred times, by the user's own
 // paths, leaves the process where it was: the same windows and widgets, and
 // heap memory within a bound measured here: what one opening of the screen

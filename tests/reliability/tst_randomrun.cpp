@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long run of random user input across every screen of the program: mouse
 // buttons on any element or point, keys, menu items, resizing, minimizing and
 // restoring, opening and closing every screen, the printer chooser included.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The keys that carry 1, 2 and 3 on the main row and on the keypad, as X11

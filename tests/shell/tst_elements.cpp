@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing elements: labels keep their laid-out text between repaints and
 // must still follow every change; rounded boxes repaint strips exactly.
 #include "shell/Elements.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules of the shell that need no window: the proportional layout, the
 // option-list keys and latches, the curtain steps.
 #include "shell/Curtains.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen and the about screen driven like a user does: clicks,
 // held keys, resizes, minimizing, the modal about screen, closing.
 #include "drill/DrillScreen.h"

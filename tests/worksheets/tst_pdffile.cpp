@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a PDF into the file the teacher named: ".pdf" added where it
 // lacks, the documents folder, and a save that goes whole or not at all,
 // with the reason told in Italian.

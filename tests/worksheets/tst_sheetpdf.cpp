@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet drawn into a PDF and read back with poppler: one A4 page, the
 // header as text, ink in exactly the cells that hold a figure, the sheet
 // scaled to fit a small printable area, and a refused document reported;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed sheet's sequence of printer operations, against a printer
 // that writes every call down and can fail where it is told to: one sheet
 // as "STAMPA" prints it, and a class set with footers and solutions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composition of the worksheet's exercises over the two arrays of places,
 // their answers, and the sheets of a class set.
 #include "sets/RandomSource.h"

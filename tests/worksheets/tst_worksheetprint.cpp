@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "STAMPA" against a real print system, the private one of
 // scripts/print-system.sh: the sheet arrives as one PDF page on the current
 // printer's queue and matches the screen, and the sheet saved as a PDF file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet preview screen driven by clicks: opening with exercise 1, the
 // exercises composed on their own places, the two parts and the toggle,
 // closing, scaling, the printer chooser from the menu, the sheet saved as a
