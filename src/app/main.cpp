@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/BrokenPipe.h"
+#include "shell/Program.h"
 #include "start/StartScreen.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     ignoreBrokenPipe();
     QApplication app(argc, argv);
+    program::installItalianQtTexts(app);
     // Task bars find the program's icon through its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("gli-insiemi"));
     Screen::the<StartScreen>().show();

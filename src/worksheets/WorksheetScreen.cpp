@@ -8,7 +8,7 @@
 #include "sets/RandomSource.h"
 #include "shell/Elements.h"
 #include "shell/Palette.h"
-#include "shell/ProgramName.h"
+#include "shell/Program.h"
 #include "worksheets/ClassSet.h"
 #include "worksheets/ClassSetDialog.h"
 #include "worksheets/PdfFile.h"

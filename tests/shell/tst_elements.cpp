@@ -2,8 +2,11 @@
 // The drawing elements: labels keep their laid-out text between repaints and
 // must still follow every change; rounded boxes repaint strips exactly.
 #include "shell/Elements.h"
+#include "shell/Program.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -37,6 +40,7 @@ private Q_SLOTS:
     void labelBreaksLinesAndFollowsChanges();
     void roundedBoxStripMatchesWholePaint();
     void shrinkingPanelShowsItsColourWherever();
+    void qtOwnButtonsSpeakItalian();
 };
 
 void TestElements::labelBreaksLinesAndFollowsChanges()
@@ -125,6 +129,19 @@ void TestElements::shrinkingPanelShowsItsColourWherever()
     // Growing again is a full paint.
     panel->setGeometry(0, 0, 300, 100);
     QCOMPARE(render(&window).pixelColor(10, 10), curtain);
+}
+
+// Qt's own dialogs (the file dialog, the overwrite question) speak the
+// program's language whatever the system's.
+void TestElements::qtOwnButtonsSpeakItalian()
+{
+    QVERIFY(program::installItalianQtTexts(*qApp));
+    QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel
+                             | QDialogButtonBox::Yes);
+    QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Salva"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text().remove(QLatin1Char('&')),
+             QStringLiteral("Sì"));
 }
 
 QTEST_MAIN(TestElements)
