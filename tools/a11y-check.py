@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks what a screen reader finds on the drill screen.
+"""Checks what a screen reader finds on the drill and the worksheet screen.
 
     tools/a11y-check.py [PROGRAM]
 
@@ -176,6 +176,39 @@ def inside(program):
         print(f"      labels: {shown}")
         check(len(verdicts) == 1, f"the verdict is read: {verdicts}")
         check(states({"AVANTI", "ESCI"}), "after the verdict only AVANTI and ESCI are enabled")
+
+        def window(title):
+            return lambda: next((app.getChildAtIndex(i) for i in range(app.childCount)
+                                 if app.getChildAtIndex(i) is not None
+                                 and app.getChildAtIndex(i).name.strip() == title), None)
+
+        def menu_item(node, name):
+            return next((n for n in walk(node) if n.getRoleName() == "menu item"
+                         and n.name == name), None)
+
+        start = wait_for(window("GLI INSIEMI"))
+        sheets = start and menu_item(start, "Stampa schede")
+        check(sheets is not None, 'the start screen\'s menu offers "Stampa schede"')
+        if sheets is None:
+            return 1
+        press(sheets)
+        worksheet = wait_for(window("VISUALIZZAZIONE SCHEDA"))
+        check(worksheet is not None, '"Stampa schede" opened the worksheet screen')
+        if worksheet is None:
+            return 1
+        items = [n.name for n in walk(worksheet) if n.getRoleName() == "menu item"]
+        print(f"      worksheet menu: {items}")
+        check(items[:3] == ["Seleziona stampante", "Salva PDF...", "Schede per la classe..."],
+              "the worksheet menu offers the printer, the PDF and the class set")
+        press(menu_item(worksheet, "Schede per la classe..."))
+        dialog = wait_for(window("Schede per la classe"))
+        check(dialog is not None, '"Schede per la classe..." opened its dialog')
+        if dialog is not None:
+            names = {n.name for n in walk(dialog) if n.getRoleName() in ("push button",
+                                                                          "check box")}
+            print(f"      dialog: {sorted(names)}")
+            check({"Stampa", "Salva PDF...", "Annulla", "Con le soluzioni"} <= names,
+                  "the dialog's choices are read")
         return 1 if check.failures else 0
     finally:
         app_process.terminate()
