@@ -350,9 +350,7 @@ void TestDrillScreen::wholePictures()
 
 void TestDrillScreen::digitKeysByTheirPlace_data()
 {
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < layoutKeys().size(); ++i)
-        QTest::newRow(layoutKeys().at(i).name) << i;
+    addLayoutKeyRows();
 }
 
 void TestDrillScreen::digitKeysByTheirPlace()
@@ -362,11 +360,7 @@ void TestDrillScreen::digitKeysByTheirPlace()
     nextExercise();
     const int from = k.digit == 1 ? 1 : 0;
     option(from)->setFocus();
-    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent event(type, k.qtKey, k.modifiers, k.scanCode, k.keysym, k.nativeModifiers,
-                        k.textString());
-        QApplication::sendEvent(QApplication::focusWidget(), &event);
-    }
+    sendLayoutKey(QApplication::focusWidget(), k);
     QCOMPARE(focused(), k.digit > 0 ? k.digit - 1 : from);
     QVERIFY(text("LblRelazione").isEmpty()); // a digit only moves the focus
 }

@@ -8,6 +8,7 @@
 // synthesized events and the offscreen platform give.
 #include <QList>
 #include <QString>
+#include <QTest>
 #include <Qt>
 
 struct LayoutKey
@@ -52,3 +53,26 @@ inline const QList<LayoutKey> &layoutKeys()
     };
     return keys;
 }
+
+// One data row per key, named for it, with its index in layoutKeys().
+inline void addLayoutKeyRows()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < layoutKeys().size(); ++i)
+        QTest::newRow(layoutKeys().at(i).name) << i;
+}
+
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+#include <QKeyEvent>
+
+// Presses and releases the key on target with everything a layout gives it.
+inline void sendLayoutKey(QWidget *target, const LayoutKey &k)
+{
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, k.qtKey, k.modifiers, k.scanCode, k.keysym, k.nativeModifiers,
+                        k.textString());
+        QApplication::sendEvent(target, &event);
+    }
+}
+#endif

@@ -335,9 +335,7 @@ void TestShellRules::qtKeysMapToKeyCodes()
 
 void TestShellRules::digitKeysByTheirPlace_data()
 {
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < layoutKeys().size(); ++i)
-        QTest::newRow(layoutKeys().at(i).name) << i;
+    addLayoutKeyRows();
 }
 
 void TestShellRules::digitKeysByTheirPlace()

@@ -253,9 +253,7 @@ void TestStartScreen::keysThatOnlyMoveOrAreSwallowed()
 
 void TestStartScreen::digitKeysByTheirPlace_data()
 {
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < layoutKeys().size(); ++i)
-        QTest::newRow(layoutKeys().at(i).name) << i;
+    addLayoutKeyRows();
 }
 
 void TestStartScreen::digitKeysByTheirPlace()
@@ -266,11 +264,7 @@ void TestStartScreen::digitKeysByTheirPlace()
     const int from = k.digit == 1 ? 1 : 0;
     const int to = k.digit == 1 || k.digit == 2 ? k.digit - 1 : from;
     option(start(), from)->setFocus();
-    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent event(type, k.qtKey, k.modifiers, k.scanCode, k.keysym, k.nativeModifiers,
-                        k.textString());
-        QApplication::sendEvent(option(start(), from), &event);
-    }
+    sendLayoutKey(option(start(), from), k);
     QVERIFY(option(start(), to)->hasFocus());
     QVERIFY(!Screen::the<DrillScreen>().isLoaded());
     QVERIFY(start().isLoaded());
