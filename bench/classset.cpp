@@ -8,10 +8,10 @@
 // usage: gli-bench-classset [RUNS] [KEEP.pdf]   (KEEP.pdf keeps the last file)
 
 #include "QtBench.h"
+#include "WorksheetBench.h"
 #include "Stats.h"
 
 #include "printing/PrintService.h"
-#include "start/StartScreen.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
@@ -36,13 +36,8 @@ int main(int argc, char *argv[])
     const int runs = bench::runsFrom(argc, argv);
     const QString keep = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
-    Screen::the<StartScreen>().show();
-    bench::settle();
-    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
     QStringList messages;
-    screen.setMessageHandler([&messages](const QString &text) { messages << text; });
-    screen.show();
-    bench::settle();
+    WorksheetScreen &screen = bench::openWorksheetScreen(messages);
 
     const QString path = QDir::temp().filePath(QStringLiteral("gli-bench-classset.pdf"));
     std::vector<double> saving;

@@ -7,12 +7,11 @@
 // usage: gli-bench-print [RUNS]
 
 #include "QtBench.h"
+#include "WorksheetBench.h"
 #include "Stats.h"
 
-#include "printing/BrokenPipe.h"
 #include "printing/PrintService.h"
 #include "sets/FigureCatalogue.h"
-#include "start/StartScreen.h"
 #include "worksheets/PdfSheetDevice.h"
 #include "worksheets/SheetPrint.h"
 #include "worksheets/WorksheetScreen.h"
@@ -46,17 +45,11 @@ QByteArray renderPage(const Worksheet &sheet)
 
 int main(int argc, char *argv[])
 {
-    ignoreBrokenPipe(); // as the program does
     QApplication app(argc, argv);
     const int runs = bench::runsFrom(argc, argv);
 
-    Screen::the<StartScreen>().show();
-    bench::settle();
-    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
     QStringList messages;
-    screen.setMessageHandler([&messages](const QString &text) { messages << text; });
-    screen.show();
-    bench::settle();
+    WorksheetScreen &screen = bench::openWorksheetScreen(messages);
     for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"}) {
         QWidget *button = screen.window()->findChild<QWidget *>(QString::fromLatin1(name));
         bench::press(button);
