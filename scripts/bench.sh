@@ -24,6 +24,13 @@ if ! log=$(cmake --build "$dir" --target gli-bench 2>&1); then
   exit 1
 fi
 
+# The print benchmarks print on the test PDF printer of the project's own
+# print system (scripts/print-system.sh), never on the machine's; where that
+# cannot start, they measure the page rendered to a PDF file.
+if [[ -z ${GLI_BENCH_PRINT_SYSTEM:-} ]]; then
+  GLI_BENCH_PRINT_SYSTEM=1 exec scripts/print-system.sh run "$0" "$runs"
+fi
+
 export QT_QPA_PLATFORM="offscreen:configfile=$PWD/bench/offscreen-1920x1080.json"
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
 bin="$dir/bench"
@@ -36,26 +43,7 @@ echo
 
 table=$(mktemp)
 errors=$(mktemp)
-print_dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-print.XXXXXXXX")
-cleanup() {
-  rm -f "$table" "$errors"
-  if [[ -f $print_dir/.gli-print-system ]]; then
-    scripts/print-system.sh stop "$print_dir" >/dev/null 2>&1 || true
-  else
-    rmdir "$print_dir" 2>/dev/null || true
-  fi
-}
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-# The print benchmark prints on the test PDF printer of the project's own
-# print system (scripts/print-system.sh), never on the machine's; where
-# that cannot start, it measures the page rendered to a PDF file.
-if scripts/print-system.sh start "$print_dir" >/dev/null 2>&1; then
-  export CUPS_SERVER=$print_dir/cups.sock CUPS_SERVERROOT=$print_dir/etc
-else
-  export CUPS_SERVER=$print_dir/none.sock CUPS_SERVERROOT=$print_dir
-fi
+trap 'rm -f "$table" "$errors"' EXIT
 {
   echo "| Figure | median | min | max | p95 | runs | goal | met |"
   echo "|---|---:|---:|---:|---:|---:|---|---|"

@@ -17,6 +17,10 @@
 #   scripts/print-system.sh remove-queue DIR NAME
 #   scripts/print-system.sh machine-state  a fingerprint of the machine's
 #                                          /etc/cups, to show it unchanged
+#   scripts/print-system.sh run COMMAND... runs COMMAND with a print system of
+#                                          its own (and a private HOME), stopped
+#                                          and removed however COMMAND ends;
+#                                          without cupsd, with no print system
 #
 # What the tests rely on:
 #   - programs reach it through the environment
@@ -293,8 +297,32 @@ status() {
   for q in "${queues[@]}"; do lpstat -v "$q" >/dev/null 2>&1 || return 1; done
 }
 
+run_with() {
+  local folder
+  folder=$(mktemp -d "${TMPDIR:-/tmp}/gli-print.XXXXXXXX") || return 1
+  # shellcheck disable=SC2064 # the folder is fixed now
+  trap "'$0' stop '$folder' >/dev/null 2>&1 || rm -rf '$folder'" EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
+  if "$0" start "$folder" >/dev/null; then
+    export CUPS_SERVER=$folder/cups.sock CUPS_SERVERROOT=$folder/etc
+  else
+    say "no print system: $1 runs without one"
+    export CUPS_SERVER=$folder/none.sock CUPS_SERVERROOT=$folder
+  fi
+  mkdir -p "$folder/home"
+  HOME=$folder/home "$@"
+}
+
 command=${1:-}
 case "$command" in
+  run)
+    shift
+    [[ $# -gt 0 ]] || { say "run needs a command"; exit 2; }
+    status=0
+    run_with "$@" || status=$?
+    exit "$status"
+    ;;
   start) start "${2:-}" ;;
   machine-state) machine_state ;;
   stop | pause | resume | status)
@@ -315,7 +343,7 @@ case "$command" in
     ;;
   *)
     echo "usage: $0 start [DIR] | stop|pause|resume|status DIR |" \
-      "add-queue|remove-queue DIR NAME | machine-state" >&2
+      "add-queue|remove-queue DIR NAME | machine-state | run COMMAND..." >&2
     exit 2
     ;;
 esac

@@ -126,6 +126,16 @@ stops_everything() {
 }
 check stopsEverything "a process or the folder is left" stops_everything
 
+# "run" gives a command a print system of its own for as long as it runs.
+runs_a_command_with_its_own() {
+  local seen
+  seen=$("$script" run sh -c 'lpstat -d; echo "$CUPS_SERVER"') || return 1
+  local socket=${seen##*$'\n'}
+  [[ $seen == *gli-test-pdf* && $socket == */cups.sock && ! -e ${socket%/cups.sock} ]]
+}
+check runGivesACommandItsOwnAndRemovesIt "run left its folder or gave no print system" \
+  runs_a_command_with_its_own
+
 machine_unchanged() {
   [[ $("$script" machine-state) == "$machine_before" ]]
 }

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The worksheet screen as the print benchmarks open it: over the start
+// screen, shown and settled, its print messages collected instead of shown.
+#include "QtBench.h"
+
+#include "printing/BrokenPipe.h"
+#include "start/StartScreen.h"
+#include "worksheets/WorksheetScreen.h"
+
+#include <QStringList>
+
+namespace bench {
+
+inline WorksheetScreen &openWorksheetScreen(QStringList &messages)
+{
+    ignoreBrokenPipe(); // as the program does
+    Screen::the<StartScreen>().show();
+    settle();
+    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
+    screen.setMessageHandler([&messages](const QString &text) { messages << text; });
+    screen.show();
+    settle();
+    return screen;
+}
+
+} // namespace bench
