@@ -58,7 +58,8 @@ const Choice choices[RelationDrill::optionCount] = {
 DrillScreen::DrillScreen()
     : Screen(QStringLiteral("frmOperativo3"),
              QStringLiteral("STABILIRE UNA RELAZIONE TRA DUE INSIEMI"), QSize(11880, 8550),
-             Opening::Maximized)
+             Opening::Maximized),
+      m_figures(FigureCatalogue::shared())
 {
     setMinMaxButtons(false);
     QAccessible::installFactory(pictureAccessible);
@@ -213,11 +214,10 @@ void DrillScreen::showSets()
 }
 
 void DrillScreen::showSet(QWidget *frame, const QPointer<PictureBox> (&slots)[slotCount + 1],
-                            const QList<int> &drawn)
+                          const QList<int> &drawn)
 {
     const int figure = m_drill.figure();
-    const QPixmap picture =
-        FigureCatalogue::shared().picture(figure, window()->devicePixelRatioF());
+    const QPixmap picture = m_figures.picture(figure, window()->devicePixelRatioF());
     const QString name = FigureCatalogue::pictureName(figure);
     frame->show();
     for (int s : drawn) {

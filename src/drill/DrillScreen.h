@@ -7,6 +7,7 @@
 
 #include <QPointer>
 
+class FigureCatalogue;
 class LineElement;
 class OptionList;
 class PictureBox;
@@ -48,6 +49,7 @@ private:
     void showSet(QWidget *frame, const QPointer<PictureBox> (&slots)[slotCount + 1],
                  const QList<int> &drawn);
 
+    FigureCatalogue &m_figures;
     RelationDrill m_drill;
     OptionListRules m_optionRules{0, 3};
 
