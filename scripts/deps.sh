@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n
+  qt6-l10n-tools qt6-tools-dev
   libcups2-dev
   fonts-liberation2
   xvfb xauth x11-utils imagemagick
