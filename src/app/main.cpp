@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
 {
     ignoreBrokenPipe();
     QApplication app(argc, argv);
-    program::installItalianQtTexts(app);
+    program::installSystemLanguageTexts(app);
     // Task bars find the program's icon through its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("gli-insiemi"));
     Screen::the<StartScreen>().show();

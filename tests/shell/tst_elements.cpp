@@ -40,7 +40,8 @@ private Q_SLOTS:
     void labelBreaksLinesAndFollowsChanges();
     void roundedBoxStripMatchesWholePaint();
     void shrinkingPanelShowsItsColourWherever();
-    void qtOwnButtonsSpeakItalian();
+    void qtOwnButtonsSpeakTheLanguage_data();
+    void qtOwnButtonsSpeakTheLanguage();
 };
 
 void TestElements::labelBreaksLinesAndFollowsChanges()
@@ -132,16 +133,35 @@ void TestElements::shrinkingPanelShowsItsColourWherever()
 }
 
 // Qt's own dialogs (the file dialog, the overwrite question) speak the
-// program's language whatever the system's.
-void TestElements::qtOwnButtonsSpeakItalian()
+// program's language whatever the system's; the texts leave with their owner.
+void TestElements::qtOwnButtonsSpeakTheLanguage_data()
 {
-    QVERIFY(program::installItalianQtTexts(*qApp));
-    QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel
-                             | QDialogButtonBox::Yes);
-    QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Salva"));
-    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
-    QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text().remove(QLatin1Char('&')),
-             QStringLiteral("Sì"));
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("saveCancelYes");
+    QTest::newRow("it") << "it" << QStringList{"Salva", "Annulla", "Sì"};
+    QTest::newRow("de") << "de" << QStringList{"Speichern", "Abbrechen", "Ja"};
+    QTest::newRow("en") << "en" << QStringList{"Save", "Cancel", "Yes"};
+}
+
+void TestElements::qtOwnButtonsSpeakTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, saveCancelYes);
+    const auto texts = [] {
+        QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel
+                                 | QDialogButtonBox::Yes);
+        QStringList shown;
+        for (auto which : {QDialogButtonBox::Save, QDialogButtonBox::Cancel, QDialogButtonBox::Yes})
+            shown << buttons.button(which)->text().remove(QLatin1Char('&'));
+        return shown;
+    };
+    const QStringList before = texts();
+    {
+        QObject owner;
+        QVERIFY(program::installTexts(language, &owner));
+        QCOMPARE(texts(), saveCancelYes);
+    }
+    QCOMPARE(texts(), before);
 }
 
 QTEST_MAIN(TestElements)
