@@ -32,10 +32,13 @@ namespace {
 const QString secondPartCaption = QStringLiteral("Visualizza la seconda parte");
 const QString firstPartCaption = QStringLiteral("Visualiza la prima parte");
 
-// Place positions inside a set frame, slot 1 top left, row by row. A place
-// is large enough for the tallest and the widest picture at design size.
-constexpr int placeLefts[5] = {120, 975, 1830, 2700, 3585};
-constexpr int placeTops[3] = {165, 1140, 2085};
+// Top-left corners of slots 1 to 15 inside every set frame. A place is
+// large enough for the tallest and the widest picture at design size.
+constexpr std::array<QPoint, 15> previewSetSlots{{
+    {120, 165}, {975, 165}, {1830, 165}, {2700, 165}, {3585, 165},
+    {120, 1140}, {975, 1140}, {1830, 1140}, {2700, 1140}, {3585, 1140},
+    {120, 2085}, {975, 2085}, {1830, 2085}, {2700, 2085}, {3585, 2085},
+}};
 constexpr int placeWidth = 915;
 constexpr int placeHeight = 930;
 
@@ -133,8 +136,7 @@ void WorksheetScreen::createElements(QWidget *client)
                 const int index = Worksheet::placeIndex(f.exercise, slot);
                 auto *place = new PictureBox(frame, QStringLiteral("%1(%2)").arg(array).arg(index));
                 places[index] = place;
-                e.add(place, {placeLefts[(slot - 1) % 5], placeTops[(slot - 1) / 5], placeWidth,
-                              placeHeight});
+                e.add(place, {previewSetSlots[slot - 1], QSize(placeWidth, placeHeight)});
             }
         }
         return part;
