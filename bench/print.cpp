@@ -12,8 +12,7 @@
 
 #include "printing/PrintService.h"
 #include "sets/FigureCatalogue.h"
-#include "worksheets/PdfSheetDevice.h"
-#include "worksheets/SheetPrint.h"
+#include "worksheets/SheetPage.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
@@ -31,14 +30,8 @@ const QString testPrinter = QStringLiteral("gli-test-pdf");
 // The page as "STAMPA" draws it, into memory.
 QByteArray renderPage(const Worksheet &sheet)
 {
-    QByteArray pdf;
-    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(),
-                          QStringLiteral("GLI INSIEMI - scheda"), [&pdf](const QByteArray &bytes) {
-                              pdf = bytes;
-                              return true;
-                          });
-    sheet::print(sheet, device, &FigureCatalogue::pictureSize, [](const QString &) {});
-    return pdf;
+    return sheet::sheetPdf(sheet, FigureCatalogue::shared(), QRectF(),
+                           QStringLiteral("GLI INSIEMI - scheda"));
 }
 
 } // namespace
@@ -93,15 +86,15 @@ int main(int argc, char *argv[])
         const QString path = QDir::temp().filePath(QStringLiteral("gli-bench-sheet.pdf"));
         for (int i = 0; i <= runs; ++i) {
             const bench::Clock::time_point start = bench::Clock::now();
-            PdfSheetDevice device(FigureCatalogue::shared(), 
-                QRectF(), QStringLiteral("GLI INSIEMI - scheda"), [&path](const QByteArray &pdf) {
-                    QFile file(path);
-                    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
-                });
-            const sheet::Outcome outcome = sheet::print(
-                screen.worksheet(), device, &FigureCatalogue::pictureSize, [](const QString &) {});
+            const QByteArray pdf =
+                sheet::sheetPdf(screen.worksheet(), FigureCatalogue::shared(), QRectF(),
+                                QStringLiteral("GLI INSIEMI - scheda"));
+            QFile file(path);
+            const bool written =
+                !pdf.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+            file.close();
             const double spent = bench::msSince(start);
-            if (outcome.headerFailed || outcome.bodyFailed || outcome.endFailed) {
+            if (!written) {
                 std::fprintf(stderr, "the sheet could not be written to %s\n", qPrintable(path));
                 return 1;
             }

@@ -13,7 +13,7 @@
 #include "start/StartScreen.h"
 #include "start/AboutScreen.h"
 #include "worksheets/ClassSetDialog.h"
-#include "worksheets/PdfSheetDevice.h"
+#include "worksheets/SheetPage.h"
 #include "worksheets/SheetPrint.h"
 #include "worksheets/WorksheetScreen.h"
 
@@ -306,19 +306,10 @@ bool Shooter::printedSheet(const QTemporaryDir &work)
 {
     const WorksheetScreen &screen = Screen::the<WorksheetScreen>();
     const QString name = QStringLiteral("scheda-stampata");
-    QByteArray pdf;
-    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(),
-                          QStringLiteral("GLI INSIEMI - scheda"),
-                          [&pdf](const QByteArray &document) {
-                              pdf = document;
-                              return true;
-                          });
-    QString problem;
-    const sheet::Outcome outcome
-        = sheet::print(screen.worksheet(), device, &FigureCatalogue::pictureSize,
-                       [&problem](const QString &text) { problem = text; });
-    if (outcome.headerFailed || outcome.bodyFailed || outcome.endFailed || pdf.isEmpty())
-        return fail(name + QStringLiteral(": the sheet was not drawn ") + problem);
+    const QByteArray pdf = sheet::sheetPdf(screen.worksheet(), FigureCatalogue::shared(), QRectF(),
+                                           QStringLiteral("GLI INSIEMI - scheda"));
+    if (pdf.isEmpty())
+        return fail(name + QStringLiteral(": the sheet was not drawn"));
 
     const QString pdfPath = work.filePath(name + QStringLiteral(".pdf"));
     QFile file(pdfPath);

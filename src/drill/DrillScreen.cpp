@@ -11,23 +11,22 @@
 #include <QApplication>
 #include <QLabel>
 
+#include <array>
+
 namespace {
 
-// Slot k lies in row (k - 1) / 5 and column (k - 1) % 5; the two grids differ
+// Top-left corners of slots 1 to 15 in the two set frames: the grids differ
 // a little.
-QPoint leftSlot(int k)
-{
-    static const int columns[5] = {315, 1110, 1950, 2760, 3570};
-    static const int rows[3] = {270, 1155, 2040};
-    return {columns[(k - 1) % 5], rows[(k - 1) / 5]};
-}
-
-QPoint rightSlot(int k)
-{
-    static const int columns[5] = {315, 1125, 1950, 2805, 3630};
-    static const int rows[3] = {300, 1185, 2130};
-    return {k == 15 ? 3645 : columns[(k - 1) % 5], rows[(k - 1) / 5]};
-}
+constexpr std::array<QPoint, 15> drillLeftSetSlots{{
+    {315, 270}, {1110, 270}, {1950, 270}, {2760, 270}, {3570, 270},
+    {315, 1155}, {1110, 1155}, {1950, 1155}, {2760, 1155}, {3570, 1155},
+    {315, 2040}, {1110, 2040}, {1950, 2040}, {2760, 2040}, {3570, 2040},
+}};
+constexpr std::array<QPoint, 15> drillRightSetSlots{{
+    {315, 300}, {1125, 300}, {1950, 300}, {2805, 300}, {3630, 300},
+    {315, 1185}, {1125, 1185}, {1950, 1185}, {2805, 1185}, {3630, 1185},
+    {315, 2130}, {1125, 2130}, {1950, 2130}, {2805, 2130}, {3645, 2130},
+}};
 
 constexpr int slotSide = 750;
 // The cross's pen, in device-independent pixels like a font: not scaled.
@@ -94,7 +93,8 @@ void DrillScreen::createElements(QWidget *client)
     // The two sets: a red rounded outline and fifteen hidden slots each.
     auto makeSet = [&](const QString &name, const QString &spoken, const QRect &box,
                        const QString &outline, const QRect &outlineBox, const QString &slotName,
-                       QPoint (*slotAt)(int), QPointer<PictureBox> (&slots)[slotCount + 1]) {
+                       const std::array<QPoint, slotCount> &slotPlaces,
+                       QPointer<PictureBox> (&slots)[slotCount + 1]) {
         QWidget *frame = ui::panel(client, name, colours::windowPink);
         frame->setAccessibleName(spoken);
         e.add(frame, box);
@@ -108,7 +108,7 @@ void DrillScreen::createElements(QWidget *client)
             // an edge of its drawing.
             if (k > 1)
                 picture->stackUnder(slots[k - 1]);
-            const QPoint at = slotAt(k);
+            const QPoint at = slotPlaces[k - 1];
             e.addPicture(picture, {at.x(), at.y(), slotSide, slotSide});
             slots[k] = picture;
         }
@@ -116,10 +116,11 @@ void DrillScreen::createElements(QWidget *client)
     };
     m_leftSet = makeSet(QStringLiteral("FraSfondoS"), QStringLiteral("insieme di sinistra"),
                         {375, 1020, 4620, 3240}, QStringLiteral("Shape1(0)"),
-                        {30, 30, 4545, 3030}, QStringLiteral("Image2"), leftSlot, m_left);
+                        {30, 30, 4545, 3030}, QStringLiteral("Image2"), drillLeftSetSlots, m_left);
     m_rightSet = makeSet(QStringLiteral("FraSfondoD"), QStringLiteral("insieme di destra"),
                          {6780, 1035, 4620, 3240}, QStringLiteral("Shape1(1)"),
-                         {30, 105, 4545, 3030}, QStringLiteral("Image1"), rightSlot, m_right);
+                         {30, 105, 4545, 3030}, QStringLiteral("Image1"), drillRightSetSlots,
+                         m_right);
 
     QWidget *optionFrame = ui::panel(client, QStringLiteral("Frame1"), colours::windowPink);
     e.add(optionFrame, {2970, 4230, 5550, 1650});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/PdfFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -27,31 +28,34 @@ QString pdffile::reason(int systemError)
 {
     switch (systemError) {
     case EISDIR:
-        return QStringLiteral("con questo nome c'è già una cartella");
+        return QCoreApplication::translate("PdfFile", "con questo nome c'è già una cartella");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("la cartella non esiste");
+        return QCoreApplication::translate("PdfFile", "la cartella non esiste");
     case EACCES:
     case EPERM:
-        return QStringLiteral("non c'è il permesso di scrivere in questa cartella");
+        return QCoreApplication::translate("PdfFile",
+                                           "non c'è il permesso di scrivere in questa cartella");
     case EROFS:
-        return QStringLiteral("il disco è protetto dalla scrittura");
+        return QCoreApplication::translate("PdfFile", "il disco è protetto dalla scrittura");
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return QStringLiteral("non c'è abbastanza spazio sul disco");
+        return QCoreApplication::translate("PdfFile", "non c'è abbastanza spazio sul disco");
     case ENAMETOOLONG:
-        return QStringLiteral("il nome è troppo lungo");
+        return QCoreApplication::translate("PdfFile", "il nome è troppo lungo");
     case EIO:
-        return QStringLiteral("errore del disco");
+        return QCoreApplication::translate("PdfFile", "errore del disco");
     default:
-        return QStringLiteral("errore del sistema numero %1").arg(systemError);
+        return QCoreApplication::translate("PdfFile", "errore del sistema numero %1")
+            .arg(systemError);
     }
 }
 
 QString pdffile::failureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Non è stato possibile salvare il file \"%1\": %2.")
+    return QCoreApplication::translate("PdfFile",
+                                       "Non è stato possibile salvare il file \"%1\": %2.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -81,7 +85,8 @@ pdffile::Saved pdffile::save(const QString &path, const QByteArray &document)
     if (!folder.isDir())
         return failed(path, reason(ENOTDIR));
     if (target.exists() && !target.isWritable())
-        return failed(path, QStringLiteral("il file è protetto dalla scrittura"));
+        return failed(path,
+                      QCoreApplication::translate("PdfFile", "il file è protetto dalla scrittura"));
 
     QSaveFile file(path);
     // Unbuffered: a write fails at once, with its error number still there.

@@ -12,9 +12,9 @@
 #include "worksheets/ClassSet.h"
 #include "worksheets/ClassSetDialog.h"
 #include "worksheets/PdfFile.h"
-#include "worksheets/PdfSheetDevice.h"
-#include "worksheets/SheetPrint.h"
+#include "worksheets/SheetPage.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -32,10 +32,13 @@ namespace {
 const QString secondPartCaption = QStringLiteral("Visualizza la seconda parte");
 const QString firstPartCaption = QStringLiteral("Visualiza la prima parte");
 
-// Place positions inside a set frame, slot 1 top left, row by row. A place
-// is large enough for the tallest and the widest picture at design size.
-constexpr int placeLefts[5] = {120, 975, 1830, 2700, 3585};
-constexpr int placeTops[3] = {165, 1140, 2085};
+// Top-left corners of slots 1 to 15 inside every set frame. A place is
+// large enough for the tallest and the widest picture at design size.
+constexpr std::array<QPoint, 15> previewSetSlots{{
+    {120, 165}, {975, 165}, {1830, 165}, {2700, 165}, {3585, 165},
+    {120, 1140}, {975, 1140}, {1830, 1140}, {2700, 1140}, {3585, 1140},
+    {120, 2085}, {975, 2085}, {1830, 2085}, {2700, 2085}, {3585, 2085},
+}};
 constexpr int placeWidth = 915;
 constexpr int placeHeight = 930;
 
@@ -133,8 +136,7 @@ void WorksheetScreen::createElements(QWidget *client)
                 const int index = Worksheet::placeIndex(f.exercise, slot);
                 auto *place = new PictureBox(frame, QStringLiteral("%1(%2)").arg(array).arg(index));
                 places[index] = place;
-                e.add(place, {placeLefts[(slot - 1) % 5], placeTops[(slot - 1) / 5], placeWidth,
-                              placeHeight});
+                e.add(place, {previewSetSlots[slot - 1], QSize(placeWidth, placeHeight)});
             }
         }
         return part;
@@ -263,10 +265,9 @@ void WorksheetScreen::printSheet()
     const QString title = QStringLiteral("GLI INSIEMI - scheda");
     // One print, one connection: the printer's page is asked for once.
     PrintSession printer(PrintService::shared());
-    PdfSheetDevice device(m_figures, printer.printableArea(), title,
-                          [&](const QByteArray &pdf) { return printer.submitPdf(pdf, title).ok; });
-    sheet::print(m_sheet, device, &FigureCatalogue::pictureSize,
-                 [this](const QString &text) { showMessage(text); });
+    const QByteArray pdf = sheet::sheetPdf(m_sheet, m_figures, printer.printableArea(), title);
+    if (pdf.isEmpty() || !printer.submitPdf(pdf, title).ok)
+        showMessage(sheet::problemMessage());
 }
 
 void WorksheetScreen::showMessage(const QString &text)
@@ -316,23 +317,16 @@ void WorksheetScreen::saveSheet()
     const QString file = askFileName(window(), sheetFileName);
     if (file.isEmpty())
         return;
-    pdffile::Saved saved;
-    PdfSheetDevice device(m_figures, PageArea::fallback(), sheetFileTitle,
-                          [&](const QByteArray &pdf) {
-                              saved = pdffile::save(file, pdf);
-                              return saved.ok;
-                          });
-    const sheet::Outcome page = sheet::drawPage(m_sheet, device, &FigureCatalogue::pictureSize);
-    // A page that could not be drawn is not written: the device discards it.
-    if (page.headerFailed || page.bodyFailed) {
-        showMessage(
-            pdffile::failureMessage(file, QStringLiteral("la pagina non si è potuta disegnare")));
+    const QByteArray pdf =
+        sheet::sheetPdf(m_sheet, m_figures, PageArea::fallback(), sheetFileTitle);
+    if (pdf.isEmpty()) {
+        showMessage(pdffile::failureMessage(
+            file, QCoreApplication::translate("Sheet", "la pagina non si è potuta disegnare")));
         return;
     }
-    if (!device.endDocument())
-        showMessage(saved.message.isEmpty() ? pdffile::failureMessage(
-                        file, QStringLiteral("il documento non si è potuto chiudere"))
-                                            : saved.message);
+    const pdffile::Saved saved = pdffile::save(file, pdf);
+    if (!saved.ok)
+        showMessage(saved.message);
 }
 
 void WorksheetScreen::openClassSet()
@@ -388,7 +382,7 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
     const PrintService &printer = PrintService::shared();
     // A printer that is gone is told before forty pages are drawn for it.
     if (target == Target::Printer && !printer.checkCurrentPrinter().ok) {
-        showMessage(sheet::problemMessage);
+        showMessage(sheet::problemMessage());
         return false;
     }
 
@@ -396,21 +390,10 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
         showExercise(e);
     const ClassSet set(m_sheet, count, RandomSource::shared());
 
-    pdffile::Saved saved;
     std::optional<PrintSession> session;
     if (target == Target::Printer)
         session.emplace(printer);
     const QRectF area = session ? session->printableArea() : PageArea::fallback();
-    PdfSheetDevice device(
-        m_figures, area, classSetTitle,
-        [&](const QByteArray &pdf) {
-            if (target == Target::File) {
-                saved = pdffile::save(file, pdf);
-                return saved.ok;
-            }
-            return session->submitPdf(pdf, classSetTitle).ok;
-        },
-        QSize(sheet::width, sheet::classSetHeight));
 
     // Shown only when the set takes longer than half a second; modal, so
     // the screen waits as it does for "STAMPA".
@@ -439,17 +422,29 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
         m_progress->setValue(done);
         return !m_progress->wasCanceled();
     };
-    const sheet::DocumentResult result = sheet::printClassSet(
-        set, withSolutions, device, &FigureCatalogue::pictureSize, device.areaHeight(), progress);
+    const sheet::ClassSetPdf made =
+        sheet::classSetPdf(set, withSolutions, m_figures, area, classSetTitle, progress);
+
+    // Handed on while the progress dialog still says so; a stopped set
+    // hands nothing on.
+    QString problem;
+    if (made.result == sheet::DocumentResult::Ready) {
+        if (target == Target::File) {
+            const pdffile::Saved saved = pdffile::save(file, made.pdf);
+            problem = saved.message;
+        } else if (!session->submitPdf(made.pdf, classSetTitle).ok) {
+            problem = sheet::problemMessage();
+        }
+    } else if (made.result == sheet::DocumentResult::Failed) {
+        problem = target == Target::Printer
+                      ? sheet::problemMessage()
+                      : pdffile::failureMessage(
+                            file, QCoreApplication::translate(
+                                      "Sheet", "le pagine non si sono potute disegnare"));
+    }
     delete m_progress;
 
-    if (result == sheet::DocumentResult::Failed) {
-        if (target == Target::Printer)
-            showMessage(sheet::problemMessage);
-        else
-            showMessage(saved.message.isEmpty() ? pdffile::failureMessage(
-                            file, QStringLiteral("le pagine non si sono potute disegnare"))
-                                                : saved.message);
-    }
-    return result == sheet::DocumentResult::Delivered;
+    if (!problem.isEmpty())
+        showMessage(problem);
+    return made.result == sheet::DocumentResult::Ready && problem.isEmpty();
 }

@@ -16,7 +16,7 @@ class QPushButton;
 
 // The worksheet preview screen. The screen object keeps the Worksheet (the
 // pictures of the 120 places); the window shows its exercises two at a time,
-// forwards the buttons to it and prints it through sheet::print on the
+// forwards the buttons to it and prints it, painted by sheet::paintSheet, on the
 // program's current printer. From its menu the sheet is saved as a PDF file,
 // and a class set of different sheets is printed or saved as one document.
 class WorksheetScreen : public Screen
