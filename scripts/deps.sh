@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n
   libcups2-dev
   fonts-liberation2
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick openbox xdotool
   cups cups-daemon cups-client cups-bsd poppler-utils
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file

@@ -78,11 +78,19 @@ protected:
     void changeEvent(QEvent *event) override
     {
         // Minimizing leaves a client area of nothing; restoring lays every
-        // element out again.
+        // element out again. Only the sizing flags count: WindowActive comes
+        // and goes with focus. A window maximized before, shown plainly now,
+        // was restored, whether straight away or after being minimized.
         if (event->type() == QEvent::WindowStateChange) {
-            const auto old = static_cast<QWindowStateChangeEvent *>(event)->oldState();
-            if (old.testFlag(Qt::WindowMaximized) && windowState() == Qt::WindowNoState)
+            constexpr Qt::WindowStates sizing
+                = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+            const Qt::WindowStates now = windowState() & sizing;
+            if (now.testFlag(Qt::WindowMaximized)) {
+                m_wasMaximized = true;
+            } else if (now == Qt::WindowNoState && m_wasMaximized) {
+                m_wasMaximized = false;
                 m_screen->windowRestored();
+            }
             m_screen->windowResized();
         }
         QMainWindow::changeEvent(event);
@@ -95,6 +103,7 @@ protected:
 
 private:
     Screen *m_screen;
+    bool m_wasMaximized = false;
 };
 
 Screen::Screen(const QString &name, const QString &caption, QSize designClientTwips,

@@ -8,6 +8,7 @@
 #include "PaperCells.h"
 #include "PdfTools.h"
 #include "PrintTestSystem.h"
+#include "QueuedClick.h"
 
 #include "printing/PageArea.h"
 #include "printing/PrintService.h"
@@ -62,14 +63,18 @@ QString printedJob(const QList<int> &before, const QString &queue = defaultQueue
     return printtest::printed(queue, made.first());
 }
 
-void startClassSet(int count)
+// "Stampa" of "Schede per la classe", clicked once or double-clicked.
+void startClassSet(int count, bool doubleClick = false)
 {
     screen().window()->findChild<QAction *>(QStringLiteral("mnuClasse"))->trigger();
     ClassSetDialog *dialog = screen().classSetDialog();
     QVERIFY(dialog);
     dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(count);
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdStampa")),
-                      Qt::LeftButton);
+    auto *print = dialog->findChild<QPushButton *>(QStringLiteral("cmdStampa"));
+    if (doubleClick)
+        doubleClickQueued(print, print->rect().center());
+    else
+        QTest::mouseClick(print, Qt::LeftButton);
 }
 
 // For every place, whether it holds a figure (on screen) or shows ink in the
@@ -107,6 +112,8 @@ private Q_SLOTS:
     void savedFileIsThePrintedPage();
     void classSetArrivesAsOneJob();
     void onePrintAsksForThePageOnceOverOneConnection();
+    void aDoubleClickPrintsOnce_data();
+    void aDoubleClickPrintsOnce();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere_data();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere();
 
@@ -235,6 +242,36 @@ void TestWorksheetPrint::onePrintAsksForThePageOnceOverOneConnection()
              pageQuestions);
     QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Create-Job")), 1);
     QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Send-Document")), 1);
+}
+
+void TestWorksheetPrint::aDoubleClickPrintsOnce_data()
+{
+    QTest::addColumn<bool>("classSet");
+    QTest::newRow("STAMPA") << false;
+    QTest::newRow("Stampa of a class set") << true;
+}
+
+// The second click of a double click arrives while the first one prints and
+// is dropped; a click once the print is over prints again.
+void TestWorksheetPrint::aDoubleClickPrintsOnce()
+{
+    QFETCH(bool, classSet);
+    const auto press = [&](bool twice) {
+        auto *print = screen().window()->findChild<QPushButton *>(QStringLiteral("Command1"));
+        if (classSet)
+            startClassSet(1, twice);
+        else if (twice)
+            doubleClickQueued(print, print->rect().center());
+        else
+            QTest::mouseClick(print, Qt::LeftButton);
+    };
+    const QList<int> before = printtest::jobs();
+    press(true);
+    QCOMPARE(newJobs(before).size(), 1);
+    QTRY_VERIFY(screen().window()->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled());
+    press(false);
+    QCOMPARE(newJobs(before).size(), 2);
+    QCOMPARE(m_messages, QStringList());
 }
 
 void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere_data()
