@@ -10,12 +10,12 @@
 inline void doubleClickQueued(QWidget *target, QPoint pos)
 {
     const QPointF global = target->mapToGlobal(QPointF(pos));
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonDblClick, pos, global,
-                                                        Qt::LeftButton, Qt::LeftButton,
-                                                        Qt::NoModifier));
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, pos, global,
-                                                        Qt::LeftButton, Qt::NoButton,
-                                                        Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonDblClick, pos, global,
+                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonRelease, pos, global,
+                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
     QTest::mouseClick(target, Qt::LeftButton, {}, pos);
     QCoreApplication::sendPostedEvents();
 }

@@ -189,7 +189,9 @@ void TestPdfFile::save()
     if (setUp == QStringLiteral("file"))
         QVERIFY(write(dir.filePath(QStringLiteral("file")), old));
     const QString locked = dir.filePath(QStringLiteral("chiusa"));
-    const auto unlock = qScopeGuard([&] { QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    const auto unlock = qScopeGuard([&] {
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
     if (setUp.startsWith(QStringLiteral("locked"))) {
         QVERIFY(QDir(locked).mkpath(QStringLiteral("dentro")));
         QVERIFY(QFile::setPermissions(

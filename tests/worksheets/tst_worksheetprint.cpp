@@ -3,8 +3,9 @@
 // scripts/print-system.sh: the sheet arrives as one PDF page on the current
 // printer's queue and matches the screen, and the sheet saved as a PDF file
 // is the same page; a class set arrives as one job; one print is one
-// connection that asks for the printer's page once; a printer that is gone
-// or a refused job is reported once and nothing is printed elsewhere.
+// connection that asks for the printer's page once; a double click prints
+// once; a printer that is gone or a refused job is reported once and nothing
+// is printed elsewhere.
 #include "PaperCells.h"
 #include "PdfTools.h"
 #include "PrintTestSystem.h"
@@ -256,8 +257,8 @@ void TestWorksheetPrint::aDoubleClickPrintsOnce_data()
 void TestWorksheetPrint::aDoubleClickPrintsOnce()
 {
     QFETCH(bool, classSet);
+    auto *print = screen().window()->findChild<QPushButton *>(QStringLiteral("Command1"));
     const auto press = [&](bool twice) {
-        auto *print = screen().window()->findChild<QPushButton *>(QStringLiteral("Command1"));
         if (classSet)
             startClassSet(1, twice);
         else if (twice)
@@ -268,7 +269,7 @@ void TestWorksheetPrint::aDoubleClickPrintsOnce()
     const QList<int> before = printtest::jobs();
     press(true);
     QCOMPARE(newJobs(before).size(), 1);
-    QTRY_VERIFY(screen().window()->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled());
+    QTRY_VERIFY(print->isEnabled());
     press(false);
     QCOMPARE(newJobs(before).size(), 2);
     QCOMPARE(m_messages, QStringList());
