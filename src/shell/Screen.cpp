@@ -82,14 +82,20 @@ protected:
         // and goes with focus. A window maximized before, shown plainly now,
         // was restored, whether straight away or after being minimized.
         if (event->type() == QEvent::WindowStateChange) {
-            constexpr Qt::WindowStates sizing
-                = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
-            const Qt::WindowStates now = windowState() & sizing;
-            if (now.testFlag(Qt::WindowMaximized)) {
+            if (isMaximized()) {
                 m_wasMaximized = true;
-            } else if (now == Qt::WindowNoState && m_wasMaximized) {
+            } else if (isPlain() && m_wasMaximized) {
                 m_wasMaximized = false;
-                m_screen->windowRestored();
+                // Shown again from minimized, an X11 window may lose its
+                // maximize and get it back at once: restore only a window
+                // still plain once the window system's pending news is in.
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        if (isPlain())
+                            m_screen->windowRestored();
+                    },
+                    Qt::QueuedConnection);
             }
             m_screen->windowResized();
         }
@@ -102,6 +108,12 @@ protected:
     }
 
 private:
+    bool isPlain() const
+    {
+        return !(windowState()
+                 & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    }
+
     Screen *m_screen;
     bool m_wasMaximized = false;
 };
