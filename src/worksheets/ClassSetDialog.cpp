@@ -129,7 +129,7 @@ bool ClassSetDialog::withSolutions() const
     return m_solutions->isChecked();
 }
 
-// Once chosen, the set is made: a second press of the same click finds the
+// Once chosen, the set is made: the second press of a double click finds the
 // buttons off.
 void ClassSetDialog::choosePrint()
 {

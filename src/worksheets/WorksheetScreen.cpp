@@ -266,17 +266,19 @@ class WorksheetScreen::OutputRun
 public:
     explicit OutputRun(WorksheetScreen &screen) : m_screen(screen)
     {
+        ++m_screen.m_outputRuns;
         m_screen.setOutputEnabled(false);
     }
     ~OutputRun()
     {
         // The presses that waited for the run are delivered first, to
-        // controls still off; only then do they come back.
+        // controls still off; they come back once no run is left waiting.
         QMetaObject::invokeMethod(
             &m_screen,
             [screen = &m_screen] {
                 QCoreApplication::processEvents();
-                screen->setOutputEnabled(true);
+                if (--screen->m_outputRuns == 0)
+                    screen->setOutputEnabled(true);
             },
             Qt::QueuedConnection);
     }
@@ -404,10 +406,10 @@ ClassSetDialog *WorksheetScreen::classSetDialog() const
 
 void WorksheetScreen::classSetChosen()
 {
-    // Read before the set is made: the dialog goes at the next turn of the
-    // event loop, which the progress dialog may run.
     if (!m_classSet)
         return;
+    // Read before the set is made: the dialog goes at the next turn of the
+    // event loop, which the progress dialog may run.
     const ClassSetDialog::Choice choice = m_classSet->choice();
     const int count = m_classSet->sheetCount();
     const bool withSolutions = m_classSet->withSolutions();

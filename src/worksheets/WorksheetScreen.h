@@ -95,6 +95,7 @@ private:
     MessageHandler m_messageHandler;
     FileNameProvider m_fileNames;
     bool m_makingClassSet = false;
+    int m_outputRuns = 0; // ended or not, until the presses made meanwhile are in
     std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image1;
     std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image2;
     QPointer<QWidget> m_frame3;

@@ -187,7 +187,9 @@ void TestWorksheetPrint::savedFileIsThePrintedPage()
 
     const QString saved = m_dir.filePath(QStringLiteral("scheda.pdf"));
     screen().setFileNameProvider([&](QWidget *, const QString &) { return saved; });
-    screen().window()->findChild<QAction *>(QStringLiteral("mnuSalvaPdf"))->trigger();
+    auto *save = screen().window()->findChild<QAction *>(QStringLiteral("mnuSalvaPdf"));
+    QTRY_VERIFY(save->isEnabled()); // once the print's queued presses are in
+    save->trigger();
     screen().setFileNameProvider({});
     QCOMPARE(m_messages, QStringList());
     QCOMPARE(pdftools::pageCount(saved), 1);

@@ -700,24 +700,20 @@ void TestWorksheetScreen::saveDialogsOpenWhereTheLastSaveWent()
     screen().setFileNameProvider({});
 
     QString title, folder, proposed;
-    QTimer poll;
-    poll.setInterval(20);
-    connect(&poll, &QTimer::timeout, this, [&] {
+    // Runs inside the file dialog's own event loop.
+    QTimer::singleShot(0, this, [&] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
+        QVERIFY(dialog);
         title = dialog->windowTitle();
         folder = dialog->directory().absolutePath();
         proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
         dialog->reject();
     });
-    poll.start();
     if (classSet)
         QTest::mouseClick(openClassSetDialog()->findChild<QPushButton *>("cmdSalvaPdf"),
                           Qt::LeftButton);
     else
         screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
-    poll.stop();
     QCOMPARE(title, classSet ? QStringLiteral("Salva le schede in PDF")
                              : QStringLiteral("Salva la scheda in PDF"));
     QCOMPARE(proposed, classSet ? QStringLiteral("schede-classe.pdf")
@@ -739,9 +735,10 @@ void TestWorksheetScreen::aDoubleClickSavesOnce()
     QFETCH(bool, classSet);
     m_answer = m_dir.filePath(QStringLiteral("doppio.pdf"));
     const auto press = [&](bool twice) {
-        QWidget *target = screen().window()->menuBar();
-        QPoint pos = screen().window()->menuBar()->actionGeometry(
-            screen().window()->findChild<QAction *>("mnuSalvaPdf")).center();
+        QMenuBar *bar = screen().window()->menuBar();
+        QWidget *target = bar;
+        QPoint pos =
+            bar->actionGeometry(screen().window()->findChild<QAction *>("mnuSalvaPdf")).center();
         if (classSet) {
             ClassSetDialog *dialog = openClassSetDialog();
             dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(1);
@@ -784,7 +781,6 @@ void TestWorksheetScreen::classSetActsOnTheNumberShown()
     QFETCH(QString, shown);
     QFETCH(int, sheets);
     m_answer = m_dir.filePath(QStringLiteral("classe-vista.pdf"));
-    QFile::remove(m_answer);
     ClassSetDialog *dialog = openClassSetDialog();
     const auto *range = dialog->findChild<QLabel *>(QStringLiteral("lblIntervallo"));
     QVERIFY(range);
@@ -805,7 +801,6 @@ void TestWorksheetScreen::classSetActsOnTheNumberShown()
         QVERIFY(m_asked.isEmpty());
         QCOMPARE(m_messages, QStringList());
         QCOMPARE(screen().classSetDialog(), dialog);
-        QCOMPARE(count->text(), shown);
         return;
     }
     QTRY_VERIFY(!screen().classSetDialog());
