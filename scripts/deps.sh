@@ -10,7 +10,7 @@ packages=(
   qt6-l10n-tools qt6-tools-dev
   libcups2-dev
   fonts-liberation2
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick openbox xdotool
   cups cups-daemon cups-client cups-bsd poppler-utils
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file

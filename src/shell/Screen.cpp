@@ -78,11 +78,25 @@ protected:
     void changeEvent(QEvent *event) override
     {
         // Minimizing leaves a client area of nothing; restoring lays every
-        // element out again.
+        // element out again. Only the sizing flags count: WindowActive comes
+        // and goes with focus. A window maximized before, shown plainly now,
+        // was restored, whether straight away or after being minimized.
         if (event->type() == QEvent::WindowStateChange) {
-            const auto old = static_cast<QWindowStateChangeEvent *>(event)->oldState();
-            if (old.testFlag(Qt::WindowMaximized) && windowState() == Qt::WindowNoState)
-                m_screen->windowRestored();
+            if (isMaximized()) {
+                m_wasMaximized = true;
+            } else if (isPlain() && m_wasMaximized) {
+                m_wasMaximized = false;
+                // Shown again from minimized, an X11 window may lose its
+                // maximize and get it back at once: restore only a window
+                // still plain once the window system's pending news is in.
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        if (isPlain())
+                            m_screen->windowRestored();
+                    },
+                    Qt::QueuedConnection);
+            }
             m_screen->windowResized();
         }
         QMainWindow::changeEvent(event);
@@ -94,7 +108,14 @@ protected:
     }
 
 private:
+    bool isPlain() const
+    {
+        return !(windowState()
+                 & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    }
+
     Screen *m_screen;
+    bool m_wasMaximized = false;
 };
 
 Screen::Screen(const QString &name, const QString &caption, QSize designClientTwips,

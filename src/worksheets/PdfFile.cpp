@@ -3,11 +3,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 QString pdffile::withPdfSuffix(const QString &name)
 {
@@ -76,13 +78,15 @@ int lastError(int fallback)
 pdffile::Saved pdffile::save(const QString &path, const QByteArray &document)
 {
     const QFileInfo target(path);
-    // What QSaveFile would refuse with words of its own, told in ours.
-    if (target.isDir())
+    // What QSaveFile would refuse with words of its own, told in ours, from
+    // the system's own answer: a folder that cannot be reached is not one
+    // that does not exist.
+    struct stat info{};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode))
         return failed(path, reason(EISDIR));
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.exists())
-        return failed(path, reason(ENOENT));
-    if (!folder.isDir())
+    if (::stat(QFile::encodeName(target.absolutePath()).constData(), &info) != 0)
+        return failed(path, reason(lastError(ENOENT)));
+    if (!S_ISDIR(info.st_mode))
         return failed(path, reason(ENOTDIR));
     if (target.exists() && !target.isWritable())
         return failed(path,

@@ -50,18 +50,20 @@ struct SetFrame
     QRect twips; // inside its part frame
 };
 
-// On screen the right set stands on the left: the mirror of the paper.
+// Each set stands on the side of the screen where the paper prints it: the
+// left set ("S" frames, Image1) on the left, the right set ("D", Image2) on
+// the right. Each frame keeps its own size.
 const SetFrame firstPart[] = {
-    {"fraSfondo1D", 1, Worksheet::Side::Right, {72, 195, 4605, 3075}},
-    {"FraSfondo1S", 1, Worksheet::Side::Left, {4710, 195, 4605, 3075}},
-    {"fraSfondo2D", 2, Worksheet::Side::Right, {72, 3390, 4605, 3075}},
-    {"FraSfondo2S", 2, Worksheet::Side::Left, {4710, 3390, 4605, 3075}},
+    {"FraSfondo1S", 1, Worksheet::Side::Left, {72, 195, 4605, 3075}},
+    {"fraSfondo1D", 1, Worksheet::Side::Right, {4710, 195, 4605, 3075}},
+    {"FraSfondo2S", 2, Worksheet::Side::Left, {72, 3390, 4605, 3075}},
+    {"fraSfondo2D", 2, Worksheet::Side::Right, {4710, 3390, 4605, 3075}},
 };
 const SetFrame secondPart[] = {
-    {"fraSondo3D", 3, Worksheet::Side::Right, {75, 195, 4605, 3075}},
-    {"fraSfondo3S(2)", 3, Worksheet::Side::Left, {4725, 195, 4560, 3075}},
-    {"fraSfondo4D", 4, Worksheet::Side::Right, {75, 3375, 4605, 3075}},
-    {"fraSfondo3S(0)", 4, Worksheet::Side::Left, {4725, 3375, 4560, 3075}},
+    {"fraSfondo3S(2)", 3, Worksheet::Side::Left, {75, 195, 4560, 3075}},
+    {"fraSondo3D", 3, Worksheet::Side::Right, {4725, 195, 4605, 3075}},
+    {"fraSfondo3S(0)", 4, Worksheet::Side::Left, {75, 3375, 4560, 3075}},
+    {"fraSfondo4D", 4, Worksheet::Side::Right, {4725, 3375, 4605, 3075}},
 };
 
 // A white set frame with a thin outline, so that the two sets of an
@@ -83,6 +85,7 @@ QWidget *setFrame(QWidget *parent, const QString &name)
 const QString sheetFileTitle = QStringLiteral("Scheda - Gli insiemi");
 const QString classSetTitle = QStringLiteral("Schede per la classe - Gli insiemi");
 const QString saveDialogTitle = QStringLiteral("Salva la scheda in PDF");
+const QString classSetSaveDialogTitle = QStringLiteral("Salva le schede in PDF");
 const QString sheetFileName = QStringLiteral("scheda.pdf");
 const QString classSetFileName = QStringLiteral("schede-classe.pdf");
 constexpr int progressDelayMs = 500;
@@ -158,7 +161,7 @@ void WorksheetScreen::createElements(QWidget *client)
                              {9660, 3090, 2145, 645});
     auto *exercise4 = button("cmdInsieme4", QStringLiteral("VISUALIZZA 4° ESERCIZIO"),
                              {9660, 3810, 2145, 645});
-    auto *print = button("Command1", QStringLiteral("STAMPA"), {9675, 5925, 2145, 645});
+    m_print = button("Command1", QStringLiteral("STAMPA"), {9675, 5925, 2145, 645});
     auto *exit = button("CmdFine", QStringLiteral("ESCI"), {9660, 6660, 2145, 645});
     m_command2 = button("Command2", QStringLiteral("Visualizza la prima parte"),
                         {165, 7710, 3390, 495});
@@ -174,23 +177,23 @@ void WorksheetScreen::createElements(QWidget *client)
     printer->setObjectName(QStringLiteral("mnuStampante"));
     e.addUnplaced(printer, ElementKind::MenuItem);
     // The menu shows the plain texts, with a letter for Alt underlined.
-    QAction *savePdf = window()->menuBar()->addAction(QStringLiteral("&Salva PDF..."));
-    savePdf->setObjectName(QStringLiteral("mnuSalvaPdf"));
-    e.addUnplaced(savePdf, ElementKind::MenuItem);
-    QAction *classSet = window()->menuBar()->addAction(QStringLiteral("Schede per la &classe..."));
-    classSet->setObjectName(QStringLiteral("mnuClasse"));
-    e.addUnplaced(classSet, ElementKind::MenuItem);
+    m_savePdf = window()->menuBar()->addAction(QStringLiteral("&Salva PDF..."));
+    m_savePdf->setObjectName(QStringLiteral("mnuSalvaPdf"));
+    e.addUnplaced(m_savePdf, ElementKind::MenuItem);
+    m_classSetItem = window()->menuBar()->addAction(QStringLiteral("Schede per la &classe..."));
+    m_classSetItem->setObjectName(QStringLiteral("mnuClasse"));
+    e.addUnplaced(m_classSetItem, ElementKind::MenuItem);
 
     connect(exercise1, &QPushButton::clicked, this, &WorksheetScreen::startOver);
     connect(exercise2, &QPushButton::clicked, this, [this] { composeExercise(2); });
     connect(exercise3, &QPushButton::clicked, this, [this] { composeExercise(3); });
     connect(exercise4, &QPushButton::clicked, this, [this] { composeExercise(4); });
-    connect(print, &QPushButton::clicked, this, &WorksheetScreen::printSheet);
+    connect(m_print, &QPushButton::clicked, this, &WorksheetScreen::printSheet);
     connect(exit, &QPushButton::clicked, this, &WorksheetScreen::unload);
     connect(m_command2, &QPushButton::clicked, this, &WorksheetScreen::togglePart);
     connect(printer, &QAction::triggered, this, &WorksheetScreen::choosePrinter);
-    connect(savePdf, &QAction::triggered, this, &WorksheetScreen::saveSheet);
-    connect(classSet, &QAction::triggered, this, &WorksheetScreen::openClassSet);
+    connect(m_savePdf, &QAction::triggered, this, &WorksheetScreen::saveSheet);
+    connect(m_classSetItem, &QAction::triggered, this, &WorksheetScreen::openClassSet);
 
     placeAtDesign();
 }
@@ -260,8 +263,47 @@ void WorksheetScreen::choosePrinter()
     Screen::the<PrinterChooser>().showModal(*this);
 }
 
+class WorksheetScreen::OutputRun
+{
+public:
+    explicit OutputRun(WorksheetScreen &screen) : m_screen(screen)
+    {
+        ++m_screen.m_outputRuns;
+        m_screen.setOutputEnabled(false);
+    }
+    ~OutputRun()
+    {
+        // The presses that waited for the run are delivered first, to
+        // controls still off; they come back once no run is left waiting.
+        QMetaObject::invokeMethod(
+            &m_screen,
+            [screen = &m_screen] {
+                QCoreApplication::processEvents();
+                if (--screen->m_outputRuns == 0)
+                    screen->setOutputEnabled(true);
+            },
+            Qt::QueuedConnection);
+    }
+    OutputRun(const OutputRun &) = delete;
+    OutputRun &operator=(const OutputRun &) = delete;
+
+private:
+    WorksheetScreen &m_screen;
+};
+
+void WorksheetScreen::setOutputEnabled(bool enabled)
+{
+    if (m_print)
+        m_print->setEnabled(enabled);
+    for (QAction *item : {m_savePdf.data(), m_classSetItem.data()}) {
+        if (item)
+            item->setEnabled(enabled);
+    }
+}
+
 void WorksheetScreen::printSheet()
 {
+    const OutputRun run(*this);
     const QString title = QStringLiteral("GLI INSIEMI - scheda");
     // One print, one connection: the printer's page is asked for once.
     PrintSession printer(PrintService::shared());
@@ -280,14 +322,18 @@ void WorksheetScreen::showMessage(const QString &text)
                          QMessageBox::Ok);
 }
 
-QString WorksheetScreen::askFileName(QWidget *parent, const QString &proposedName) const
+QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
+                                     const QString &proposedName) const
 {
     if (m_fileNames)
         return pdffile::withPdfSuffix(m_fileNames(parent, proposedName));
 
     // Qt's own dialog: the same on every desktop, and it asks before it lets
-    // an existing file be replaced.
-    QFileDialog dialog(parent, saveDialogTitle, pdffile::defaultFolder());
+    // an existing file be replaced. It opens where the last save went.
+    const QString folder = !m_saveFolder.isEmpty() && QFileInfo(m_saveFolder).isDir()
+                               ? m_saveFolder
+                               : pdffile::defaultFolder();
+    QFileDialog dialog(parent, title, folder);
     dialog.setObjectName(QStringLiteral("dlgSalvaPdf"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -301,7 +347,7 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &proposedNam
     const QString file = pdffile::withPdfSuffix(typed);
     // The dialog asked about the name as typed; the file written is this one.
     if (file != typed && QFileInfo::exists(file)
-        && QMessageBox::question(parent, saveDialogTitle,
+        && QMessageBox::question(parent, title,
                                  QStringLiteral("Il file \"%1\" esiste già. Sostituirlo?")
                                      .arg(QFileInfo(file).fileName()),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
@@ -314,7 +360,8 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &proposedNam
 // the file does not depend on the printer of the moment, nor needs one.
 void WorksheetScreen::saveSheet()
 {
-    const QString file = askFileName(window(), sheetFileName);
+    const OutputRun run(*this);
+    const QString file = askFileName(window(), saveDialogTitle, sheetFileName);
     if (file.isEmpty())
         return;
     const QByteArray pdf =
@@ -325,8 +372,11 @@ void WorksheetScreen::saveSheet()
         return;
     }
     const pdffile::Saved saved = pdffile::save(file, pdf);
-    if (!saved.ok)
+    if (!saved.ok) {
         showMessage(saved.message);
+        return;
+    }
+    m_saveFolder = QFileInfo(file).absolutePath();
 }
 
 void WorksheetScreen::openClassSet()
@@ -336,7 +386,7 @@ void WorksheetScreen::openClassSet()
         return;
     }
     m_classSet = new ClassSetDialog(window(), [this](QWidget *parent) {
-        return askFileName(parent, classSetFileName);
+        return askFileName(parent, classSetSaveDialogTitle, classSetFileName);
     });
     connect(m_classSet, &QDialog::finished, m_classSet, &QObject::deleteLater);
     connect(m_classSet, &QDialog::accepted, this, &WorksheetScreen::classSetChosen);
@@ -350,6 +400,8 @@ ClassSetDialog *WorksheetScreen::classSetDialog() const
 
 void WorksheetScreen::classSetChosen()
 {
+    if (!m_classSet)
+        return;
     // Read before the set is made: the dialog goes at the next turn of the
     // event loop, which the progress dialog may run.
     const ClassSetDialog::Choice choice = m_classSet->choice();
@@ -379,6 +431,7 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
     if (m_makingClassSet || !isLoaded())
         return false;
     const QScopedValueRollback busy(m_makingClassSet, true);
+    const OutputRun run(*this);
     const PrintService &printer = PrintService::shared();
     // A printer that is gone is told before forty pages are drawn for it.
     if (target == Target::Printer && !printer.checkCurrentPrinter().ok) {
@@ -446,5 +499,8 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
 
     if (!problem.isEmpty())
         showMessage(problem);
-    return made.result == sheet::DocumentResult::Ready && problem.isEmpty();
+    const bool handedOn = made.result == sheet::DocumentResult::Ready && problem.isEmpty();
+    if (handedOn && target == Target::File)
+        m_saveFolder = QFileInfo(file).absolutePath();
+    return handedOn;
 }

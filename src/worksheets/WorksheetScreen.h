@@ -10,6 +10,7 @@
 
 class ClassSetDialog;
 class FigureCatalogue;
+class QAction;
 class PictureBox;
 class QProgressDialog;
 class QPushButton;
@@ -37,8 +38,10 @@ public:
     // restores it.
     void setMessageHandler(MessageHandler handler);
     // Where the names of PDF files come from; by default Qt's own save
-    // dialog "Salva la scheda in PDF" in the documents folder, which asks
-    // before replacing a file. An empty provider restores it.
+    // dialog ("Salva la scheda in PDF", or "Salva le schede in PDF" for a
+    // class set), which opens in the folder of the last save of the run, the
+    // documents folder at first, and asks before replacing a file. An empty
+    // provider restores it.
     void setFileNameProvider(FileNameProvider provider);
 
     // The part of the sheet in view: exercises 1 and 2, or 3 and 4.
@@ -75,7 +78,12 @@ private:
 
     enum class Target { Printer, File };
     bool makeClassSet(Target target, const QString &file, int count, bool withSolutions);
-    QString askFileName(QWidget *parent, const QString &proposedName) const;
+    QString askFileName(QWidget *parent, const QString &title, const QString &proposedName) const;
+
+    // While a print or a save runs its controls are off: a press made
+    // meanwhile is dropped instead of running it again afterwards.
+    class OutputRun;
+    void setOutputEnabled(bool enabled);
 
     void showPart(Part part);
     void showExercise(int exercise);
@@ -87,11 +95,16 @@ private:
     MessageHandler m_messageHandler;
     FileNameProvider m_fileNames;
     bool m_makingClassSet = false;
+    int m_outputRuns = 0; // ended or not, until the presses made meanwhile are in
     std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image1;
     std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image2;
     QPointer<QWidget> m_frame3;
     QPointer<QWidget> m_frame4;
     QPointer<QPushButton> m_command2;
+    QPointer<QPushButton> m_print;
+    QPointer<QAction> m_savePdf;
+    QPointer<QAction> m_classSetItem;
+    QString m_saveFolder; // of the last save, for the next save dialog
     QPointer<ClassSetDialog> m_classSet;
     QPointer<QProgressDialog> m_progress;
 };

@@ -40,6 +40,23 @@ bool waitForCurtains()
 {
     return QTest::qWaitFor([] { return !start().isCurtainTimerEnabled(); }, 10000);
 }
+
+QWidget *topLevel(const QString &name)
+{
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const auto found = std::find_if(all.cbegin(), all.cend(),
+                                    [&](QWidget *w) { return w->objectName() == name; });
+    return found == all.cend() ? nullptr : *found;
+}
+
+// Shows the drill or the worksheet screen as the child and the teacher do.
+void openFromStart(const QString &name)
+{
+    if (name == QStringLiteral("frmOperativo3"))
+        QTest::mouseClick(option(start(), 0), Qt::LeftButton);
+    else
+        start().window()->findChild<QAction *>("mnuStampaSchede")->trigger();
+}
 } // namespace
 
 class TestStartScreen : public QObject
@@ -54,6 +71,8 @@ private Q_SLOTS:
     void opensMaximizedWithItsTexts();
     void curtainsOpenAndCloseAgainOnResize();
     void minimizeAndRestore();
+    void restoredScreensTakeTheirDesignSize_data();
+    void restoredScreensTakeTheirDesignSize();
     void optionFocusColours();
     void mouseButtonsAllChoose_data();
     void mouseButtonsAllChoose();
@@ -153,6 +172,58 @@ void TestStartScreen::minimizeAndRestore()
     QTRY_COMPARE(frame->geometry(), before);
     QVERIFY(start().window()->findChild<QWidget *>("Picture1")->width() > 100);
     QVERIFY(waitForCurtains());
+}
+
+void TestStartScreen::restoredScreensTakeTheirDesignSize_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("client"); // the design client area at 96 dpi
+    QTest::addColumn<bool>("minimizedFirst"); // and shown again from the start screen
+    QTest::addColumn<bool>("byWindowManager"); // or by the program
+    const QList<QPair<const char *, QSize>> screens{{"frmOperativo3", {792, 570}},
+                                                    {"frmStampaSchede3", {794, 552}}};
+    for (const auto &[name, client] : screens)
+        for (bool minimizedFirst : {false, true})
+            for (bool byWindowManager : {false, true})
+                QTest::addRow("%s%s, by the %s", name, minimizedFirst ? ", minimized first" : "",
+                              byWindowManager ? "window manager" : "program")
+                    << name << client << minimizedFirst << byWindowManager;
+}
+
+// Restored, a maximized screen comes back at its design size, centred,
+// with its title bar on the screen.
+void TestStartScreen::restoredScreensTakeTheirDesignSize()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, client);
+    QFETCH(bool, minimizedFirst);
+    QFETCH(bool, byWindowManager);
+    openFromStart(name);
+    auto *w = qobject_cast<QMainWindow *>(topLevel(name));
+    QVERIFY(w && QTest::qWaitForWindowExposed(w));
+    QTRY_VERIFY(w->isMaximized());
+    // The window manager's buttons reach the native window's states.
+    const auto setStates = [&](Qt::WindowStates states) {
+        if (byWindowManager)
+            w->windowHandle()->setWindowStates(states);
+        else if (states.testFlag(Qt::WindowMinimized))
+            w->showMinimized();
+        else
+            w->showNormal();
+    };
+    if (minimizedFirst) {
+        setStates(Qt::WindowMinimized);
+        QTRY_VERIFY(w->isMinimized());
+        openFromStart(name);
+        QTRY_VERIFY(!w->isMinimized());
+        QVERIFY(w->isMaximized());
+    }
+    setStates(Qt::WindowNoState);
+    QTRY_VERIFY(!w->isMaximized());
+    QTRY_COMPARE(w->centralWidget()->size(), client);
+    const QRect available = w->screen()->availableGeometry();
+    QVERIFY(available.contains(w->frameGeometry()));
+    QVERIFY((w->frameGeometry().center() - available.center()).manhattanLength() <= 4);
 }
 
 void TestStartScreen::optionFocusColours()

@@ -3,11 +3,13 @@
 // scripts/print-system.sh: the sheet arrives as one PDF page on the current
 // printer's queue and matches the screen, and the sheet saved as a PDF file
 // is the same page; a class set arrives as one job; one print is one
-// connection that asks for the printer's page once; a printer that is gone
-// or a refused job is reported once and nothing is printed elsewhere.
+// connection that asks for the printer's page once; a double click prints
+// once; a printer that is gone or a refused job is reported once and nothing
+// is printed elsewhere.
 #include "PaperCells.h"
 #include "PdfTools.h"
 #include "PrintTestSystem.h"
+#include "QueuedClick.h"
 
 #include "printing/PageArea.h"
 #include "printing/PrintService.h"
@@ -62,14 +64,18 @@ QString printedJob(const QList<int> &before, const QString &queue = defaultQueue
     return printtest::printed(queue, made.first());
 }
 
-void startClassSet(int count)
+// "Stampa" of "Schede per la classe", clicked once or double-clicked.
+void startClassSet(int count, bool doubleClick = false)
 {
     screen().window()->findChild<QAction *>(QStringLiteral("mnuClasse"))->trigger();
     ClassSetDialog *dialog = screen().classSetDialog();
     QVERIFY(dialog);
     dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(count);
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdStampa")),
-                      Qt::LeftButton);
+    auto *print = dialog->findChild<QPushButton *>(QStringLiteral("cmdStampa"));
+    if (doubleClick)
+        doubleClickQueued(print, print->rect().center());
+    else
+        QTest::mouseClick(print, Qt::LeftButton);
 }
 
 // For every place, whether it holds a figure (on screen) or shows ink in the
@@ -107,6 +113,8 @@ private Q_SLOTS:
     void savedFileIsThePrintedPage();
     void classSetArrivesAsOneJob();
     void onePrintAsksForThePageOnceOverOneConnection();
+    void aDoubleClickPrintsOnce_data();
+    void aDoubleClickPrintsOnce();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere_data();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere();
 
@@ -179,7 +187,9 @@ void TestWorksheetPrint::savedFileIsThePrintedPage()
 
     const QString saved = m_dir.filePath(QStringLiteral("scheda.pdf"));
     screen().setFileNameProvider([&](QWidget *, const QString &) { return saved; });
-    screen().window()->findChild<QAction *>(QStringLiteral("mnuSalvaPdf"))->trigger();
+    auto *save = screen().window()->findChild<QAction *>(QStringLiteral("mnuSalvaPdf"));
+    QTRY_VERIFY(save->isEnabled()); // once the print's queued presses are in
+    save->trigger();
     screen().setFileNameProvider({});
     QCOMPARE(m_messages, QStringList());
     QCOMPARE(pdftools::pageCount(saved), 1);
@@ -235,6 +245,36 @@ void TestWorksheetPrint::onePrintAsksForThePageOnceOverOneConnection()
              pageQuestions);
     QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Create-Job")), 1);
     QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Send-Document")), 1);
+}
+
+void TestWorksheetPrint::aDoubleClickPrintsOnce_data()
+{
+    QTest::addColumn<bool>("classSet");
+    QTest::newRow("STAMPA") << false;
+    QTest::newRow("Stampa of a class set") << true;
+}
+
+// The second click of a double click arrives while the first one prints and
+// is dropped; a click once the print is over prints again.
+void TestWorksheetPrint::aDoubleClickPrintsOnce()
+{
+    QFETCH(bool, classSet);
+    auto *print = screen().window()->findChild<QPushButton *>(QStringLiteral("Command1"));
+    const auto press = [&](bool twice) {
+        if (classSet)
+            startClassSet(1, twice);
+        else if (twice)
+            doubleClickQueued(print, print->rect().center());
+        else
+            QTest::mouseClick(print, Qt::LeftButton);
+    };
+    const QList<int> before = printtest::jobs();
+    press(true);
+    QCOMPARE(newJobs(before).size(), 1);
+    QTRY_VERIFY(print->isEnabled());
+    press(false);
+    QCOMPARE(newJobs(before).size(), 2);
+    QCOMPARE(m_messages, QStringList());
 }
 
 void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere_data()
