@@ -7,6 +7,7 @@
 
 #include "Stats.h"
 
+#include "start/Program.h"
 #include "start/StartScreen.h"
 
 #include <QApplication>
@@ -97,20 +98,19 @@ int main(int argc, char *argv[])
     TickApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
 
-    StartScreen &start = Screen::the<StartScreen>();
-    start.show();
-    auto *timer = start.window()->findChild<QTimer *>(QStringLiteral("timerTendine"));
+    Program program;
+    StartScreen &start = *program.openStart();
+    auto *timer = start.findChild<QTimer *>(QStringLiteral("timerTendine"));
     if (!timer) {
         std::fprintf(stderr, "the start screen has no curtain timer\n");
         return 1;
     }
-    app.watch(timer, start.window());
+    app.watch(timer, &start);
     // Let the first showing settle before the curtains are closed again.
     QEventLoop settle;
     QTimer::singleShot(100, &settle, &QEventLoop::quit);
     settle.exec();
-    std::fprintf(stderr, "start screen: %dx%d\n", start.window()->width(),
-                 start.window()->height());
+    std::fprintf(stderr, "start screen: %dx%d\n", start.width(), start.height());
 
     std::vector<double> intervals, handlers, works, stretch, tickCounts;
     for (int r = 0; r < runs; ++r) {
@@ -142,6 +142,6 @@ int main(int argc, char *argv[])
     bench::printInfo("Curtains: tick handler alone (ms)", bench::summarize(handlers), 4);
     bench::printRow("Curtains: tick work, handler + repaint (ms)", work, "p95 < 0.2",
                     work.p95 < 0.2, 4);
-    start.closeAll();
+    program.closeAll();
     return 0;
 }

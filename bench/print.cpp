@@ -29,10 +29,10 @@ namespace {
 const QString testPrinter = QStringLiteral("gli-test-pdf");
 
 // The page as "STAMPA" draws it, into memory.
-QByteArray renderPage(const Worksheet &sheet)
+QByteArray renderPage(FigureCatalogue &figures, const Worksheet &sheet)
 {
     QByteArray pdf;
-    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(),
+    PdfSheetDevice device(figures, QRectF(),
                           QStringLiteral("GLI INSIEMI - scheda"), [&pdf](const QByteArray &bytes) {
                               pdf = bytes;
                               return true;
@@ -48,10 +48,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int runs = bench::runsFrom(argc, argv);
 
+    Program program;
     QStringList messages;
-    WorksheetScreen &screen = bench::openWorksheetScreen(messages);
+    WorksheetScreen &screen = bench::openWorksheetScreen(program, messages);
     for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"}) {
-        QWidget *button = screen.window()->findChild<QWidget *>(QString::fromLatin1(name));
+        QWidget *button = screen.findChild<QWidget *>(QString::fromLatin1(name));
         bench::press(button);
         bench::release(button);
     }
@@ -65,18 +66,18 @@ int main(int argc, char *argv[])
         pictures += 2 * Worksheet::slotCount;
     }
 
-    const QByteArray page = renderPage(screen.worksheet());
+    const QByteArray page = renderPage(program.figures(), screen.worksheet());
     if (!page.startsWith("%PDF")) {
         std::fprintf(stderr, "the page is not a PDF\n");
         return 1;
     }
 
-    PrintService &service = PrintService::shared();
+    PrintService &service = program.printService();
     const bool printSystem = service.printers().contains(testPrinter);
     std::vector<double> times;
     if (printSystem) {
         service.setCurrentPrinter(testPrinter);
-        QWidget *printButton = screen.window()->findChild<QWidget *>(QStringLiteral("Command1"));
+        QWidget *printButton = screen.findChild<QWidget *>(QStringLiteral("Command1"));
         for (int i = 0; i <= runs; ++i) {
             const bench::Clock::time_point start = bench::Clock::now();
             bench::press(printButton);
@@ -93,7 +94,7 @@ int main(int argc, char *argv[])
         const QString path = QDir::temp().filePath(QStringLiteral("gli-bench-sheet.pdf"));
         for (int i = 0; i <= runs; ++i) {
             const bench::Clock::time_point start = bench::Clock::now();
-            PdfSheetDevice device(FigureCatalogue::shared(), 
+            PdfSheetDevice device(program.figures(),
                 QRectF(), QStringLiteral("GLI INSIEMI - scheda"), [&path](const QByteArray &pdf) {
                     QFile file(path);
                     return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
@@ -118,6 +119,6 @@ int main(int argc, char *argv[])
                     t, "< 100", t.median < 100.0, 1);
     bench::printRow("Worksheet: PDF of the page, " + std::to_string(pictures) + " pictures (KB)",
                     kb, "< 100", kb.median < 100.0, 1);
-    Screen::the<StartScreen>().closeAll();
+    program.closeAll();
     return 0;
 }

@@ -3,10 +3,6 @@
 
 #include "sets/RandomSource.h"
 
-RelationDrill::RelationDrill() : RelationDrill(RandomSource::shared(), ScoreTiming::steadyClock())
-{
-}
-
 RelationDrill::RelationDrill(RandomSource &random, ScoreTiming::Clock clock)
     : m_random(&random), m_score(std::move(clock))
 {

@@ -29,9 +29,6 @@ public:
     FigureCatalogue(const FigureCatalogue &) = delete;
     FigureCatalogue &operator=(const FigureCatalogue &) = delete;
 
-    // The program's one catalogue, handed to the screens and the printed sheet.
-    static FigureCatalogue &shared();
-
     static bool hasPicture(int index);
     // The picture's own size in pixels; empty where there is no picture.
     static QSize pictureSize(int index);

@@ -24,16 +24,6 @@ RandomSource::RandomSource(quint64 seedValue)
     seed(seedValue);
 }
 
-RandomSource &RandomSource::shared()
-{
-    static RandomSource source = [] {
-        RandomSource s;
-        s.reseedFromClock();
-        return s;
-    }();
-    return source;
-}
-
 void RandomSource::seed(quint64 seedValue)
 {
     quint64 x = seedValue;

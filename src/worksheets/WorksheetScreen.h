@@ -11,10 +11,12 @@
 class ClassSetDialog;
 class FigureCatalogue;
 class PictureBox;
+class PrintService;
 class QProgressDialog;
 class QPushButton;
+class RandomSource;
 
-// The worksheet preview screen. The screen object keeps the Worksheet (the
+// The worksheet preview screen. The program keeps the Worksheet (the
 // pictures of the 120 places); the window shows its exercises two at a time,
 // forwards the buttons to it and prints it through sheet::print on the
 // program's current printer. From its menu the sheet is saved as a PDF file,
@@ -28,7 +30,8 @@ public:
     // empty one; parent is the window asking.
     using FileNameProvider = std::function<QString(QWidget *parent, const QString &proposedName)>;
 
-    WorksheetScreen();
+    WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet, PrintService &printService,
+                    RandomSource &random);
 
     const Worksheet &worksheet() const { return m_sheet; }
 
@@ -61,16 +64,14 @@ public:
     bool printClassSet(int count, bool withSolutions);
     bool saveClassSet(const QString &file, int count, bool withSolutions);
 
-protected:
-    void createElements(QWidget *client) override;
-    void loaded() override;
-    void resized() override;
+Q_SIGNALS:
+    // "Seleziona stampante": the teacher asks for the printer chooser.
+    void printerChooserRequested();
 
 private:
     void startOver();
     void composeExercise(int exercise);
     void togglePart();
-    void choosePrinter();
     void classSetChosen();
 
     enum class Target { Printer, File };
@@ -82,16 +83,19 @@ private:
     void showMessage(const QString &text);
 
     FigureCatalogue &m_figures;
-    Worksheet m_sheet;
+    Worksheet &m_sheet;
+    PrintService &m_printService;
+    RandomSource &m_random;
     Part m_part = Part::First;
     MessageHandler m_messageHandler;
     FileNameProvider m_fileNames;
     bool m_makingClassSet = false;
-    std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image1;
-    std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image2;
-    QPointer<QWidget> m_frame3;
-    QPointer<QWidget> m_frame4;
-    QPointer<QPushButton> m_command2;
+    // The places of the left sets ("Image1") and of the right sets ("Image2").
+    std::array<PictureBox *, Worksheet::placeCount> m_leftPlaces{};
+    std::array<PictureBox *, Worksheet::placeCount> m_rightPlaces{};
+    QWidget *m_firstPart = nullptr;
+    QWidget *m_secondPart = nullptr;
+    QPushButton *m_partButton = nullptr;
     QPointer<ClassSetDialog> m_classSet;
     QPointer<QProgressDialog> m_progress;
 };

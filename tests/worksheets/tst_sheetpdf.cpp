@@ -34,7 +34,8 @@ struct Printed
 Printed print(const Worksheet &w, const QRectF &area, const PdfSheetDevice::Delivery &deliver)
 {
     Printed p;
-    PdfSheetDevice device(FigureCatalogue::shared(), area, QStringLiteral("prova"), deliver);
+    FigureCatalogue catalogue;
+    PdfSheetDevice device(catalogue, area, QStringLiteral("prova"), deliver);
     p.scale = device.sheetScale();
     p.outcome = sheet::print(w, device, &FigureCatalogue::pictureSize,
                              [&](const QString &m) { p.messages.append(m); });
@@ -164,7 +165,8 @@ void TestSheetPdf::refusedDocumentIsReportedOnce()
     Worksheet w(m_random);
     w.compose(2);
     QList<QByteArray> sent;
-    PdfSheetDevice device(FigureCatalogue::shared(), wholePage, QStringLiteral("rifiutato"),
+    FigureCatalogue catalogue;
+    PdfSheetDevice device(catalogue, wholePage, QStringLiteral("rifiutato"),
                           [&](const QByteArray &pdf) {
                               sent.append(pdf);
                               return false;
@@ -199,7 +201,8 @@ void TestSheetPdf::classSetReadsBack()
     const ClassSet set(first, count, m_random);
     const QString file = m_dir.filePath(QStringLiteral("classe.pdf"));
     QFile::remove(file);
-    PdfSheetDevice device(FigureCatalogue::shared(), area, QStringLiteral("classe"), toFile(file),
+    FigureCatalogue catalogue;
+    PdfSheetDevice device(catalogue, area, QStringLiteral("classe"), toFile(file),
                           QSize(sheet::width, sheet::classSetHeight));
     QCOMPARE(sheet::printClassSet(set, true, device, &FigureCatalogue::pictureSize,
                                   device.areaHeight(), {}),
