@@ -14,7 +14,7 @@ constexpr QSize designTwips(6060, 5460);
 
 PrinterChooser::PrinterChooser(PrinterChoice &choice, PrinterSource installed,
                                const QString &currentPrinter)
-    : Screen(QStringLiteral("frmStampante"), QStringLiteral("Form1"), designTwips,
+    : Screen(QStringLiteral("frmStampante"), tr("Form1"), designTwips,
              Opening::DesignSize, Frame::Full),
       m_choice(choice),
       m_installed(std::move(installed)),

@@ -17,7 +17,7 @@ constexpr int titleBorderWidth = 2;
 } // namespace
 
 StartScreen::StartScreen()
-    : Screen(QStringLiteral("FrmInizio"), QStringLiteral("GLI INSIEMI"), designTwips,
+    : Screen(QStringLiteral("FrmInizio"), tr("GLI INSIEMI"), designTwips,
              Opening::Maximized, Frame::Full)
 {
     QWidget *area = client();

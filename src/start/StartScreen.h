@@ -43,7 +43,10 @@ private:
     void curtainsPlaced();
     void showCurtains();
 
-    OptionListRules m_optionRules{0, 2};
+    // "1" and "2" reach the two options.
+    static constexpr int digitTargets = 2;
+
+    OptionListRules m_optionRules{0, digitTargets};
     Curtains m_curtains;
     QTimer *m_curtainTimer;
     ShrinkingPanel *m_leftCurtain;

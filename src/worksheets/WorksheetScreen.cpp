@@ -83,7 +83,8 @@ QWidget *setFrame(QWidget *parent, const QString &name)
 
 const QString sheetFileTitle = QStringLiteral("Scheda - Gli insiemi");
 const QString classSetTitle = QStringLiteral("Schede per la classe - Gli insiemi");
-const QString saveDialogTitle = QStringLiteral("Salva la scheda in PDF");
+const char *const saveDialogTitle
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva la scheda in PDF");
 const QString sheetFileName = QStringLiteral("scheda.pdf");
 const QString classSetFileName = QStringLiteral("schede-classe.pdf");
 constexpr int progressDelayMs = 500;
@@ -220,7 +221,6 @@ void WorksheetScreen::showExercise(int exercise)
                 box->setPicture(m_figures.picture(place.picture, ratio));
                 box->setAccessibleName(FigureCatalogue::pictureName(place.picture));
             }
-            box->setVisible(place.visible);
         }
     }
 }
@@ -271,12 +271,12 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &proposedNam
 
     // Qt's own dialog: the same on every desktop, and it asks before it lets
     // an existing file be replaced.
-    QFileDialog dialog(parent, saveDialogTitle, pdffile::defaultFolder());
+    QFileDialog dialog(parent, tr(saveDialogTitle), pdffile::defaultFolder());
     dialog.setObjectName(QStringLiteral("dlgSalvaPdf"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setNameFilter(tr("Documenti PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf")); // for a name without any suffix
     dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -285,8 +285,8 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &proposedNam
     const QString file = pdffile::withPdfSuffix(typed);
     // The dialog asked about the name as typed; the file written is this one.
     if (file != typed && QFileInfo::exists(file)
-        && QMessageBox::question(parent, saveDialogTitle,
-                                 QStringLiteral("Il file \"%1\" esiste già. Sostituirlo?")
+        && QMessageBox::question(parent, tr(saveDialogTitle),
+                                 tr("Il file \"%1\" esiste già. Sostituirlo?")
                                      .arg(QFileInfo(file).fileName()),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                != QMessageBox::Yes)
