@@ -29,7 +29,7 @@ DesignLayout::~DesignLayout()
 void DesignLayout::add(QWidget *element, Role role, const ElementBox &box)
 {
     // Not addWidget(): that would make every element a child of the client.
-    m_entries.append({new QWidgetItem(element), role, box});
+    m_entries.append({ new QWidgetItem(element), role, box });
     m_captured = false;
 }
 
@@ -59,8 +59,8 @@ void DesignLayout::addFixed(QWidget *element, const QRect &designTwips)
 {
     // A kind the ratios leave alone.
     add(element, Role::Fixed, ElementBox::of(ElementKind::ComboBox));
-    element->setGeometry(m_scale.rect(designTwips.x(), designTwips.y(), designTwips.width(),
-                                      designTwips.height()));
+    element->setGeometry(
+        m_scale.rect(designTwips.x(), designTwips.y(), designTwips.width(), designTwips.height()));
 }
 
 void DesignLayout::setDesignWidth(QWidget *element, double widthTwips)
@@ -109,7 +109,7 @@ QSize DesignLayout::sizeHint() const
 
 QSize DesignLayout::minimumSize() const
 {
-    return {0, 0};
+    return { 0, 0 };
 }
 
 void DesignLayout::setGeometry(const QRect &rect)
@@ -154,11 +154,11 @@ void DesignLayout::place(QSize area)
         switch (e.role) {
         case Role::ScaledLine:
             if (auto *line = qobject_cast<LineElement *>(widget))
-                line->setEnds({p.x1(), p.y1()}, {p.x2(), p.y2()});
+                line->setEnds({ p.x1(), p.y1() }, { p.x2(), p.y2() });
             break;
         case Role::Picture:
             if (auto *picture = qobject_cast<PictureBox *>(widget))
-                picture->showWhole({qRound(p.left), qRound(p.top)}, pictureScale);
+                picture->showWhole({ qRound(p.left), qRound(p.top) }, pictureScale);
             break;
         case Role::Box:
             widget->setGeometry(qRound(p.left), qRound(p.top), qRound(p.width), qRound(p.height));

@@ -7,8 +7,7 @@
 
 #include <algorithm>
 
-Program::Program(QObject *parent)
-    : QObject(parent), m_drillState(m_random), m_worksheet(m_random)
+Program::Program(QObject *parent) : QObject(parent), m_drillState(m_random), m_worksheet(m_random)
 {
     m_random.reseedFromClock();
 }
@@ -39,7 +38,7 @@ void Program::setPrinterSource(PrinterChooser::PrinterSource source)
     m_printerSource = std::move(source);
 }
 
-template <class T> T *Program::track(QPointer<T> &open, T *window)
+template<class T> T *Program::track(QPointer<T> &open, T *window)
 {
     std::erase_if(m_windows, [](const QPointer<Screen> &w) { return w.isNull(); });
     m_windows.emplace_back(window);
@@ -97,12 +96,11 @@ AboutScreen *Program::openAbout()
 PrinterChooser *Program::openPrinterChooser()
 {
     if (!m_printerChooser) {
-        auto installed = [this] {
-            return m_printerSource ? m_printerSource() : m_printService.printers();
-        };
-        auto *chooser = track(m_printerChooser,
-                              new PrinterChooser(m_printerChoice, installed,
-                                                 m_printService.currentPrinter()));
+        auto installed
+            = [this] { return m_printerSource ? m_printerSource() : m_printService.printers(); };
+        auto *chooser = track(
+            m_printerChooser,
+            new PrinterChooser(m_printerChoice, installed, m_printService.currentPrinter()));
         connect(chooser, &PrinterChooser::printerPicked, this,
                 [this](const QString &name) { m_printService.setCurrentPrinter(name); });
     }

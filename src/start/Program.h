@@ -23,8 +23,7 @@ class WorksheetScreen;
 // current printer, what the screens keep between openings, and the open
 // screens. Each screen exists once: opening an open screen brings it to the
 // front. Closing the start screen closes every screen, and so ends the run.
-class Program : public QObject
-{
+class Program : public QObject {
     Q_OBJECT
 public:
     explicit Program(QObject *parent = nullptr);
@@ -64,7 +63,7 @@ Q_SIGNALS:
     void screenOpened(Screen *screen);
 
 private:
-    template <class T> T *track(QPointer<T> &open, T *window);
+    template<class T> T *track(QPointer<T> &open, T *window);
 
     FigureCatalogue m_figures;
     RandomSource m_random;

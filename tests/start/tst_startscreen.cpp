@@ -59,6 +59,7 @@ private Q_SLOTS:
     void opensMaximizedWithItsTexts();
     void curtainsOpenAndCloseAgainOnResize();
     void minimizeAndRestore();
+    void restoredAfterAReshowTakesTheDesignSize();
     void optionFocusColours();
     void mouseButtonsAllChoose_data();
     void mouseButtonsAllChoose();
@@ -159,6 +160,19 @@ void TestStartScreen::minimizeAndRestore()
     QTRY_COMPARE(frame->geometry(), before);
     QVERIFY(start().findChild<QWidget *>("Picture1")->width() > 100);
     QVERIFY(waitForCurtains());
+}
+
+// Minimized, shown again from the program and then restored by the window
+// manager, which leaves the window active: the design size, centred.
+void TestStartScreen::restoredAfterAReshowTakesTheDesignSize()
+{
+    start().showMinimized();
+    QTRY_VERIFY(start().isMinimized());
+    QCOMPARE(program->openStart(), &start());
+    QVERIFY(!start().isMinimized());
+    start().setWindowState(Qt::WindowActive);
+    QTRY_COMPARE(start().client()->size(), QSize(794, 552));
+    QCOMPARE(start().geometry().center(), start().screen()->availableGeometry().center());
 }
 
 void TestStartScreen::optionFocusColours()
