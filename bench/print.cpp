@@ -28,10 +28,9 @@ namespace {
 const QString testPrinter = QStringLiteral("gli-test-pdf");
 
 // The page as "STAMPA" draws it, into memory.
-QByteArray renderPage(const Worksheet &sheet)
+QByteArray renderPage(FigureCatalogue &figures, const Worksheet &sheet)
 {
-    return sheet::sheetPdf(sheet, FigureCatalogue::shared(), QRectF(),
-                           QStringLiteral("GLI INSIEMI - scheda"));
+    return sheet::sheetPdf(sheet, figures, QRectF(), QStringLiteral("GLI INSIEMI - scheda"));
 }
 
 } // namespace
@@ -41,10 +40,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int runs = bench::runsFrom(argc, argv);
 
+    Program program;
     QStringList messages;
-    WorksheetScreen &screen = bench::openWorksheetScreen(messages);
+    WorksheetScreen &screen = bench::openWorksheetScreen(program, messages);
     for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"}) {
-        QWidget *button = screen.window()->findChild<QWidget *>(QString::fromLatin1(name));
+        QWidget *button = screen.findChild<QWidget *>(QString::fromLatin1(name));
         bench::press(button);
         bench::release(button);
     }
@@ -58,18 +58,18 @@ int main(int argc, char *argv[])
         pictures += 2 * Worksheet::slotCount;
     }
 
-    const QByteArray page = renderPage(screen.worksheet());
+    const QByteArray page = renderPage(program.figures(), screen.worksheet());
     if (!page.startsWith("%PDF")) {
         std::fprintf(stderr, "the page is not a PDF\n");
         return 1;
     }
 
-    PrintService &service = PrintService::shared();
+    PrintService &service = program.printService();
     const bool printSystem = service.printers().contains(testPrinter);
     std::vector<double> times;
     if (printSystem) {
         service.setCurrentPrinter(testPrinter);
-        QWidget *printButton = screen.window()->findChild<QWidget *>(QStringLiteral("Command1"));
+        QWidget *printButton = screen.findChild<QWidget *>(QStringLiteral("Command1"));
         for (int i = 0; i <= runs; ++i) {
             const bench::Clock::time_point start = bench::Clock::now();
             bench::press(printButton);
@@ -86,9 +86,8 @@ int main(int argc, char *argv[])
         const QString path = QDir::temp().filePath(QStringLiteral("gli-bench-sheet.pdf"));
         for (int i = 0; i <= runs; ++i) {
             const bench::Clock::time_point start = bench::Clock::now();
-            const QByteArray pdf =
-                sheet::sheetPdf(screen.worksheet(), FigureCatalogue::shared(), QRectF(),
-                                QStringLiteral("GLI INSIEMI - scheda"));
+            const QByteArray pdf = sheet::sheetPdf(screen.worksheet(), program.figures(), QRectF(),
+                                                   QStringLiteral("GLI INSIEMI - scheda"));
             QFile file(path);
             const bool written =
                 !pdf.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
@@ -111,6 +110,6 @@ int main(int argc, char *argv[])
                     t, "< 100", t.median < 100.0, 1);
     bench::printRow("Worksheet: PDF of the page, " + std::to_string(pictures) + " pictures (KB)",
                     kb, "< 100", kb.median < 100.0, 1);
-    Screen::the<StartScreen>().closeAll();
+    program.closeAll();
     return 0;
 }

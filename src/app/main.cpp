@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/BrokenPipe.h"
 #include "shell/Program.h"
-#include "start/StartScreen.h"
+#include "start/Program.h"
 
 #include <QApplication>
 
@@ -12,6 +12,7 @@ int main(int argc, char *argv[])
     program::installSystemLanguageTexts(app);
     // Task bars find the program's icon through its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("gli-insiemi"));
-    Screen::the<StartScreen>().show();
+    Program gliInsiemi;
+    gliInsiemi.openStart();
     return app.exec();
 }

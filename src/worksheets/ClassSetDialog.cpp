@@ -29,14 +29,14 @@ ClassSetDialog::ClassSetDialog(QWidget *parent, FileNameAsker askFileName)
     : QDialog(parent), m_askFileName(std::move(askFileName))
 {
     setObjectName(QStringLiteral("dlgSchedeClasse"));
-    setWindowTitle(QStringLiteral("Schede per la classe"));
+    setWindowTitle(tr("Schede per la classe"));
     setModal(true);
     ui::fill(this, colours::windowPink);
 
     const QFont text = fonts::arial(10, false);
     const QFont buttons = fonts::arial(9.75);
 
-    auto *countLabel = new QLabel(QStringLiteral("Numero di schede"), this);
+    auto *countLabel = new QLabel(tr("Numero di schede"), this);
     countLabel->setObjectName(QStringLiteral("lblNumeroSchede"));
     countLabel->setFont(text);
     auto *count = new CountBox(this);
@@ -54,16 +54,16 @@ ClassSetDialog::ClassSetDialog(QWidget *parent, FileNameAsker askFileName)
     range->setFont(text);
     m_count->setAccessibleDescription(range->text());
 
-    m_solutions = new QCheckBox(QStringLiteral("Con le soluzioni"), this);
+    m_solutions = new QCheckBox(tr("Con le soluzioni"), this);
     m_solutions->setObjectName(QStringLiteral("chkSoluzioni"));
     m_solutions->setFont(text);
     m_solutions->setChecked(true);
 
-    m_print = new ColouredButton(this, QStringLiteral("cmdStampa"), QStringLiteral("Stampa"),
+    m_print = new ColouredButton(this, QStringLiteral("cmdStampa"), tr("Stampa"),
                                  buttons, colours::focusPink);
-    m_save = new ColouredButton(this, QStringLiteral("cmdSalvaPdf"), QStringLiteral("Salva PDF..."),
+    m_save = new ColouredButton(this, QStringLiteral("cmdSalvaPdf"), tr("Salva PDF..."),
                                 buttons, colours::focusPink);
-    m_cancel = new ColouredButton(this, QStringLiteral("cmdAnnulla"), QStringLiteral("Annulla"),
+    m_cancel = new ColouredButton(this, QStringLiteral("cmdAnnulla"), tr("Annulla"),
                                   buttons, colours::focusPink);
     for (QPushButton *b : {m_print.data(), m_save.data(), m_cancel.data()})
         b->setMinimumSize(120, 36);

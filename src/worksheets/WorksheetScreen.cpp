@@ -3,9 +3,9 @@
 
 #include "printing/PageArea.h"
 #include "printing/PrintService.h"
-#include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
+#include "shell/DesignLayout.h"
 #include "shell/Elements.h"
 #include "shell/Palette.h"
 #include "shell/Program.h"
@@ -17,7 +17,6 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -29,8 +28,12 @@
 
 namespace {
 
-const QString secondPartCaption = QStringLiteral("Visualizza la seconda parte");
-const QString firstPartCaption = QStringLiteral("Visualiza la prima parte");
+constexpr QSize designTwips(11910, 8280);
+
+const char *const secondPartCaption = QT_TRANSLATE_NOOP("WorksheetScreen",
+                                                        "Visualizza la seconda parte");
+const char *const firstPartCaption = QT_TRANSLATE_NOOP("WorksheetScreen",
+                                                       "Visualiza la prima parte");
 
 // Top-left corners of slots 1 to 15 inside every set frame. A place is
 // large enough for the tallest and the widest picture at design size.
@@ -66,44 +69,117 @@ const SetFrame secondPart[] = {
     {"fraSfondo4D", 4, Worksheet::Side::Right, {4725, 3375, 4605, 3075}},
 };
 
-// A white set frame with a thin outline, so that the two sets of an
-// exercise, nearly touching, still read as two.
+// A set frame: a white panel without an outline, as on the paper.
 QWidget *setFrame(QWidget *parent, const QString &name)
 {
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setLineWidth(1);
-    QPalette p = frame->palette();
-    p.setColor(QPalette::Window, colours::white);
-    p.setColor(QPalette::WindowText, colours::grey);
-    frame->setPalette(p);
-    frame->setAutoFillBackground(true);
-    return frame;
+    return ui::panel(parent, name, colours::white);
 }
 
 const QString sheetFileTitle = QStringLiteral("Scheda - Gli insiemi");
 const QString classSetTitle = QStringLiteral("Schede per la classe - Gli insiemi");
-const QString saveDialogTitle = QStringLiteral("Salva la scheda in PDF");
-const QString classSetSaveDialogTitle = QStringLiteral("Salva le schede in PDF");
+const char *const saveDialogTitle
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva la scheda in PDF");
+const char *const classSetSaveDialogTitle
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva le schede in PDF");
 const QString sheetFileName = QStringLiteral("scheda.pdf");
 const QString classSetFileName = QStringLiteral("schede-classe.pdf");
 constexpr int progressDelayMs = 500;
 
 QString setName(Worksheet::Side side, int exercise)
 {
-    return QStringLiteral("insieme di %1, esercizio %2")
-        .arg(side == Worksheet::Side::Left ? QStringLiteral("sinistra") : QStringLiteral("destra"))
+    return WorksheetScreen::tr("insieme di %1, esercizio %2")
+        .arg(side == Worksheet::Side::Left ? WorksheetScreen::tr("sinistra")
+                                           : WorksheetScreen::tr("destra"))
         .arg(exercise);
 }
 } // namespace
 
-WorksheetScreen::WorksheetScreen()
-    : Screen(QStringLiteral("frmStampaSchede3"), QStringLiteral("VISUALIZZAZIONE SCHEDA         "),
-             QSize(11910, 8280), Opening::Maximized),
-      m_figures(FigureCatalogue::shared()), m_sheet(RandomSource::shared())
+WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
+                                 PrintService &printService, RandomSource &random)
+    : Screen(QStringLiteral("frmStampaSchede3"), tr("VISUALIZZAZIONE SCHEDA         "),
+             designTwips, Opening::Maximized, Frame::NoMinMax),
+      m_figures(figures),
+      m_sheet(sheet),
+      m_printService(printService),
+      m_random(random)
 {
-    setMinMaxButtons(false);
+    QWidget *area = client();
+    DesignLayout *layout = designLayout();
+    ui::fill(area, colours::windowPink);
+
+    const QFont buttonFont = fonts::arial(9.75);
+
+    // Made from the bottom of the stack up; each is registered with its
+    // design box as it is made.
+    auto makePart = [&](const char *name, const QRect &twips, const auto &frames) {
+        QWidget *part = ui::panel(area, QString::fromLatin1(name), colours::windowPink);
+        layout->addBox(part, twips);
+        for (const SetFrame &f : frames) {
+            QWidget *frame = setFrame(part, QString::fromLatin1(f.name));
+            frame->setAccessibleName(setName(f.side, f.exercise));
+            layout->addBox(frame, f.twips);
+            auto &places = f.side == Worksheet::Side::Left ? m_leftPlaces : m_rightPlaces;
+            const QString array = f.side == Worksheet::Side::Left ? QStringLiteral("Image1")
+                                                                 : QStringLiteral("Image2");
+            for (int slot = 1; slot <= Worksheet::slotCount; ++slot) {
+                const int index = Worksheet::placeIndex(f.exercise, slot);
+                auto *place = new PictureBox(frame, QStringLiteral("%1(%2)").arg(array).arg(index));
+                places[index] = place;
+                layout->addBox(place, {previewSetSlots[slot - 1], QSize(placeWidth, placeHeight)});
+            }
+        }
+        return part;
+    };
+    m_firstPart = makePart("Frame3", {90, 975, 9360, 6675}, firstPart);
+    m_secondPart = makePart("Frame4", {96, 972, 9360, 6672}, secondPart);
+
+    auto button = [&](const char *name, const QString &text, const QRect &twips) {
+        auto *b = new ColouredButton(area, QString::fromLatin1(name), text, buttonFont,
+                                     colours::focusPink);
+        layout->addBox(b, twips);
+        return b;
+    };
+    auto *exercise1 = button("CmdInsieme1", tr("VISUALIZZA 1° ESERCIZIO"),
+                             {9660, 1725, 2145, 645});
+    auto *exercise2 = button("cmdInsieme2", tr("VISUALIZZA 2° ESERCIZIO"),
+                             {9660, 2415, 2145, 645});
+    auto *exercise3 = button("cmdInsieme3", tr("VISUALIZZA 3° ESERCIZIO"),
+                             {9660, 3090, 2145, 645});
+    auto *exercise4 = button("cmdInsieme4", tr("VISUALIZZA 4° ESERCIZIO"),
+                             {9660, 3810, 2145, 645});
+    m_printButton = button("Command1", tr("STAMPA"), {9675, 5925, 2145, 645});
+    auto *exitButton = button("CmdFine", tr("ESCI"), {9660, 6660, 2145, 645});
+    m_partButton = button("Command2", tr("Visualizza la prima parte"), {165, 7710, 3390, 495});
+
+    QLabel *title = ui::label(area, QStringLiteral("Label1"),
+                              tr(" SCHEDA: mettere il segno di relazione"), fonts::arial(20.25),
+                              colours::darkRed, colours::windowPink, Qt::AlignLeft | Qt::AlignTop);
+    title->setWordWrap(false);
+    layout->addBox(title, {0, 0, 12000, 585});
+
+    QAction *printerMenu = menuBar()->addAction(tr("Seleziona stampante"));
+    printerMenu->setObjectName(QStringLiteral("mnuStampante"));
+    // The menu shows the plain texts, with a letter for Alt underlined.
+    m_savePdfItem = menuBar()->addAction(tr("&Salva PDF..."));
+    m_savePdfItem->setObjectName(QStringLiteral("mnuSalvaPdf"));
+    m_classSetItem = menuBar()->addAction(tr("Schede per la &classe..."));
+    m_classSetItem->setObjectName(QStringLiteral("mnuClasse"));
+
+    connect(exercise1, &QPushButton::clicked, this, &WorksheetScreen::startOver);
+    connect(exercise2, &QPushButton::clicked, this, [this] { composeExercise(2); });
+    connect(exercise3, &QPushButton::clicked, this, [this] { composeExercise(3); });
+    connect(exercise4, &QPushButton::clicked, this, [this] { composeExercise(4); });
+    connect(m_printButton, &QPushButton::clicked, this, &WorksheetScreen::printSheet);
+    connect(exitButton, &QPushButton::clicked, this, &WorksheetScreen::close);
+    connect(m_partButton, &QPushButton::clicked, this, &WorksheetScreen::togglePart);
+    connect(printerMenu, &QAction::triggered, this, &WorksheetScreen::printerChooserRequested);
+    connect(m_savePdfItem, &QAction::triggered, this, &WorksheetScreen::saveSheet);
+    connect(m_classSetItem, &QAction::triggered, this, &WorksheetScreen::openClassSet);
+    takeDesignSize();
+
+    // A new opening starts from exercise 1 alone.
+    m_sheet.reset();
+    startOver();
 }
 
 void WorksheetScreen::setMessageHandler(MessageHandler handler)
@@ -116,117 +192,22 @@ void WorksheetScreen::setFileNameProvider(FileNameProvider provider)
     m_fileNames = std::move(provider);
 }
 
-void WorksheetScreen::createElements(QWidget *client)
-{
-    ui::fill(client, colours::windowPink);
-
-    ElementTable &e = elements();
-    const QFont buttonFont = fonts::arial(9.75);
-
-    // Made from the bottom of the stack up; each is registered with its
-    // design box as it is made.
-    auto makePart = [&](const char *name, const QRect &twips, const auto &frames) {
-        QWidget *part = ui::panel(client, QString::fromLatin1(name), colours::windowPink);
-        e.add(part, twips);
-        for (const SetFrame &f : frames) {
-            QWidget *frame = setFrame(part, QString::fromLatin1(f.name));
-            frame->setAccessibleName(setName(f.side, f.exercise));
-            e.add(frame, f.twips);
-            auto &places = f.side == Worksheet::Side::Left ? m_image1 : m_image2;
-            const QString array = f.side == Worksheet::Side::Left ? QStringLiteral("Image1")
-                                                                 : QStringLiteral("Image2");
-            for (int slot = 1; slot <= Worksheet::slotCount; ++slot) {
-                const int index = Worksheet::placeIndex(f.exercise, slot);
-                auto *place = new PictureBox(frame, QStringLiteral("%1(%2)").arg(array).arg(index));
-                places[index] = place;
-                e.add(place, {previewSetSlots[slot - 1], QSize(placeWidth, placeHeight)});
-            }
-        }
-        return part;
-    };
-    m_frame3 = makePart("Frame3", {90, 975, 9360, 6675}, firstPart);
-    m_frame4 = makePart("Frame4", {96, 972, 9360, 6672}, secondPart);
-
-    auto button = [&](const char *name, const QString &text, const QRect &twips) {
-        auto *b = new ColouredButton(client, QString::fromLatin1(name), text, buttonFont,
-                                     colours::focusPink);
-        e.add(b, twips);
-        return b;
-    };
-    auto *exercise1 = button("CmdInsieme1", QStringLiteral("VISUALIZZA 1° ESERCIZIO"),
-                             {9660, 1725, 2145, 645});
-    auto *exercise2 = button("cmdInsieme2", QStringLiteral("VISUALIZZA 2° ESERCIZIO"),
-                             {9660, 2415, 2145, 645});
-    auto *exercise3 = button("cmdInsieme3", QStringLiteral("VISUALIZZA 3° ESERCIZIO"),
-                             {9660, 3090, 2145, 645});
-    auto *exercise4 = button("cmdInsieme4", QStringLiteral("VISUALIZZA 4° ESERCIZIO"),
-                             {9660, 3810, 2145, 645});
-    m_print = button("Command1", QStringLiteral("STAMPA"), {9675, 5925, 2145, 645});
-    auto *exit = button("CmdFine", QStringLiteral("ESCI"), {9660, 6660, 2145, 645});
-    m_command2 = button("Command2", QStringLiteral("Visualizza la prima parte"),
-                        {165, 7710, 3390, 495});
-
-    QLabel *title = ui::label(client, QStringLiteral("Label1"),
-                              QStringLiteral(" SCHEDA: mettere il segno di relazione"),
-                              fonts::arial(20.25), colours::darkRed,
-                              colours::windowPink, Qt::AlignLeft | Qt::AlignTop);
-    title->setWordWrap(false);
-    e.add(title, {0, 0, 12000, 585});
-
-    QAction *printer = window()->menuBar()->addAction(QStringLiteral("Seleziona stampante"));
-    printer->setObjectName(QStringLiteral("mnuStampante"));
-    e.addUnplaced(printer, ElementKind::MenuItem);
-    // The menu shows the plain texts, with a letter for Alt underlined.
-    m_savePdf = window()->menuBar()->addAction(QStringLiteral("&Salva PDF..."));
-    m_savePdf->setObjectName(QStringLiteral("mnuSalvaPdf"));
-    e.addUnplaced(m_savePdf, ElementKind::MenuItem);
-    m_classSetItem = window()->menuBar()->addAction(QStringLiteral("Schede per la &classe..."));
-    m_classSetItem->setObjectName(QStringLiteral("mnuClasse"));
-    e.addUnplaced(m_classSetItem, ElementKind::MenuItem);
-
-    connect(exercise1, &QPushButton::clicked, this, &WorksheetScreen::startOver);
-    connect(exercise2, &QPushButton::clicked, this, [this] { composeExercise(2); });
-    connect(exercise3, &QPushButton::clicked, this, [this] { composeExercise(3); });
-    connect(exercise4, &QPushButton::clicked, this, [this] { composeExercise(4); });
-    connect(m_print, &QPushButton::clicked, this, &WorksheetScreen::printSheet);
-    connect(exit, &QPushButton::clicked, this, &WorksheetScreen::unload);
-    connect(m_command2, &QPushButton::clicked, this, &WorksheetScreen::togglePart);
-    connect(printer, &QAction::triggered, this, &WorksheetScreen::choosePrinter);
-    connect(m_savePdf, &QAction::triggered, this, &WorksheetScreen::saveSheet);
-    connect(m_classSetItem, &QAction::triggered, this, &WorksheetScreen::openClassSet);
-
-    placeAtDesign();
-}
-
-void WorksheetScreen::loaded()
-{
-    captureLayout();
-    // A new opening starts from exercise 1 alone.
-    m_sheet.reset();
-    startOver();
-}
-
-void WorksheetScreen::resized()
-{
-    applyLayout();
-}
-
 void WorksheetScreen::showPart(Part part)
 {
     m_part = part;
     const bool first = part == Part::First;
-    m_frame3->setVisible(first);
-    m_frame4->setVisible(!first);
-    m_command2->setText(first ? secondPartCaption : firstPartCaption);
+    m_firstPart->setVisible(first);
+    m_secondPart->setVisible(!first);
+    m_partButton->setText(tr(first ? secondPartCaption : firstPartCaption));
 }
 
 void WorksheetScreen::showExercise(int exercise)
 {
-    const qreal ratio = window()->devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF();
     for (int slot = 1; slot <= Worksheet::slotCount; ++slot) {
         const int index = Worksheet::placeIndex(exercise, slot);
         for (auto side : {Worksheet::Side::Left, Worksheet::Side::Right}) {
-            PictureBox *box = (side == Worksheet::Side::Left ? m_image1 : m_image2)[index];
+            PictureBox *box = (side == Worksheet::Side::Left ? m_leftPlaces : m_rightPlaces)[index];
             const Worksheet::Place &place = m_sheet.place(side, index);
             if (place.picture == Worksheet::noPicture) {
                 box->setPicture(QPixmap());
@@ -235,7 +216,6 @@ void WorksheetScreen::showExercise(int exercise)
                 box->setPicture(m_figures.picture(place.picture, ratio));
                 box->setAccessibleName(FigureCatalogue::pictureName(place.picture));
             }
-            box->setVisible(place.visible);
         }
     }
 }
@@ -256,11 +236,6 @@ void WorksheetScreen::composeExercise(int exercise)
 void WorksheetScreen::togglePart()
 {
     showPart(m_part == Part::First ? Part::Second : Part::First);
-}
-
-void WorksheetScreen::choosePrinter()
-{
-    Screen::the<PrinterChooser>().showModal(*this);
 }
 
 class WorksheetScreen::OutputRun
@@ -293,12 +268,9 @@ private:
 
 void WorksheetScreen::setOutputEnabled(bool enabled)
 {
-    if (m_print)
-        m_print->setEnabled(enabled);
-    for (QAction *item : {m_savePdf.data(), m_classSetItem.data()}) {
-        if (item)
-            item->setEnabled(enabled);
-    }
+    m_printButton->setEnabled(enabled);
+    m_savePdfItem->setEnabled(enabled);
+    m_classSetItem->setEnabled(enabled);
 }
 
 void WorksheetScreen::printSheet()
@@ -306,7 +278,7 @@ void WorksheetScreen::printSheet()
     const OutputRun run(*this);
     const QString title = QStringLiteral("GLI INSIEMI - scheda");
     // One print, one connection: the printer's page is asked for once.
-    PrintSession printer(PrintService::shared());
+    PrintSession printer(m_printService);
     const QByteArray pdf = sheet::sheetPdf(m_sheet, m_figures, printer.printableArea(), title);
     if (pdf.isEmpty() || !printer.submitPdf(pdf, title).ok)
         showMessage(sheet::problemMessage());
@@ -318,7 +290,7 @@ void WorksheetScreen::showMessage(const QString &text)
         m_messageHandler(text);
         return;
     }
-    QMessageBox::warning(window(), program::displayName(), text,
+    QMessageBox::warning(this, program::displayName(), text,
                          QMessageBox::Ok);
 }
 
@@ -338,7 +310,7 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setNameFilter(tr("Documenti PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf")); // for a name without any suffix
     dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -348,7 +320,7 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
     // The dialog asked about the name as typed; the file written is this one.
     if (file != typed && QFileInfo::exists(file)
         && QMessageBox::question(parent, title,
-                                 QStringLiteral("Il file \"%1\" esiste già. Sostituirlo?")
+                                 tr("Il file \"%1\" esiste già. Sostituirlo?")
                                      .arg(QFileInfo(file).fileName()),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                != QMessageBox::Yes)
@@ -361,7 +333,7 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
 void WorksheetScreen::saveSheet()
 {
     const OutputRun run(*this);
-    const QString file = askFileName(window(), saveDialogTitle, sheetFileName);
+    const QString file = askFileName(this, tr(saveDialogTitle), sheetFileName);
     if (file.isEmpty())
         return;
     const QByteArray pdf =
@@ -385,8 +357,8 @@ void WorksheetScreen::openClassSet()
         m_classSet->raise();
         return;
     }
-    m_classSet = new ClassSetDialog(window(), [this](QWidget *parent) {
-        return askFileName(parent, classSetSaveDialogTitle, classSetFileName);
+    m_classSet = new ClassSetDialog(this, [this](QWidget *parent) {
+        return askFileName(parent, tr(classSetSaveDialogTitle), classSetFileName);
     });
     connect(m_classSet, &QDialog::finished, m_classSet, &QObject::deleteLater);
     connect(m_classSet, &QDialog::accepted, this, &WorksheetScreen::classSetChosen);
@@ -428,11 +400,11 @@ bool WorksheetScreen::saveClassSet(const QString &file, int count, bool withSolu
 bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count,
                                    bool withSolutions)
 {
-    if (m_makingClassSet || !isLoaded())
+    if (m_makingClassSet)
         return false;
     const QScopedValueRollback busy(m_makingClassSet, true);
     const OutputRun run(*this);
-    const PrintService &printer = PrintService::shared();
+    PrintService &printer = m_printService;
     // A printer that is gone is told before forty pages are drawn for it.
     if (target == Target::Printer && !printer.checkCurrentPrinter().ok) {
         showMessage(sheet::problemMessage());
@@ -441,7 +413,7 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
 
     for (int e : m_sheet.composeMissing())
         showExercise(e);
-    const ClassSet set(m_sheet, count, RandomSource::shared());
+    const ClassSet set(m_sheet, count, m_random);
 
     std::optional<PrintSession> session;
     if (target == Target::Printer)
@@ -451,7 +423,7 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
     // Shown only when the set takes longer than half a second; modal, so
     // the screen waits as it does for "STAMPA".
     const int total = sheet::classSetSteps(set.count(), withSolutions);
-    m_progress = new QProgressDialog(QString(), QStringLiteral("Annulla"), 0, total, window());
+    m_progress = new QProgressDialog(QString(), QStringLiteral("Annulla"), 0, total, this);
     m_progress->setObjectName(QStringLiteral("prgSchedeClasse"));
     m_progress->setWindowTitle(QStringLiteral("Schede per la classe"));
     m_progress->setWindowModality(Qt::ApplicationModal);

@@ -12,10 +12,12 @@ class ClassSetDialog;
 class FigureCatalogue;
 class QAction;
 class PictureBox;
+class PrintService;
 class QProgressDialog;
 class QPushButton;
+class RandomSource;
 
-// The worksheet preview screen. The screen object keeps the Worksheet (the
+// The worksheet preview screen. The program keeps the Worksheet (the
 // pictures of the 120 places); the window shows its exercises two at a time,
 // forwards the buttons to it and prints it, painted by sheet::paintSheet, on the
 // program's current printer. From its menu the sheet is saved as a PDF file,
@@ -29,7 +31,8 @@ public:
     // empty one; parent is the window asking.
     using FileNameProvider = std::function<QString(QWidget *parent, const QString &proposedName)>;
 
-    WorksheetScreen();
+    WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet, PrintService &printService,
+                    RandomSource &random);
 
     const Worksheet &worksheet() const { return m_sheet; }
 
@@ -64,16 +67,14 @@ public:
     bool printClassSet(int count, bool withSolutions);
     bool saveClassSet(const QString &file, int count, bool withSolutions);
 
-protected:
-    void createElements(QWidget *client) override;
-    void loaded() override;
-    void resized() override;
+Q_SIGNALS:
+    // "Seleziona stampante": the teacher asks for the printer chooser.
+    void printerChooserRequested();
 
 private:
     void startOver();
     void composeExercise(int exercise);
     void togglePart();
-    void choosePrinter();
     void classSetChosen();
 
     enum class Target { Printer, File };
@@ -90,20 +91,23 @@ private:
     void showMessage(const QString &text);
 
     FigureCatalogue &m_figures;
-    Worksheet m_sheet;
+    Worksheet &m_sheet;
+    PrintService &m_printService;
+    RandomSource &m_random;
     Part m_part = Part::First;
     MessageHandler m_messageHandler;
     FileNameProvider m_fileNames;
     bool m_makingClassSet = false;
     int m_outputRuns = 0; // ended or not, until the presses made meanwhile are in
-    std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image1;
-    std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image2;
-    QPointer<QWidget> m_frame3;
-    QPointer<QWidget> m_frame4;
-    QPointer<QPushButton> m_command2;
-    QPointer<QPushButton> m_print;
-    QPointer<QAction> m_savePdf;
-    QPointer<QAction> m_classSetItem;
+    // The places of the left sets ("Image1") and of the right sets ("Image2").
+    std::array<PictureBox *, Worksheet::placeCount> m_leftPlaces{};
+    std::array<PictureBox *, Worksheet::placeCount> m_rightPlaces{};
+    QWidget *m_firstPart = nullptr;
+    QWidget *m_secondPart = nullptr;
+    QPushButton *m_partButton = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QAction *m_savePdfItem = nullptr;
+    QAction *m_classSetItem = nullptr;
     QString m_saveFolder; // of the last save, for the next save dialog
     QPointer<ClassSetDialog> m_classSet;
     QPointer<QProgressDialog> m_progress;

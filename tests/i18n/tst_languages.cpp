@@ -4,6 +4,7 @@
 // fitting its box. Until the catalogues are filled, nothing is translated and
 // so nothing can be left.
 #include "i18n/LanguageTexts.h"
+#include "start/Program.h"
 #include "start/StartScreen.h"
 
 #include <QAction>
@@ -177,16 +178,16 @@ void TestLanguages::startScreen()
         : i18n::Catalogue::forLanguage(language);
     QVERIFY(catalogue.isValid());
 
-    auto &start = Screen::the<StartScreen>();
-    const auto closeAll = qScopeGuard([&start] {
-        start.closeAll();
+    Program program;
+    const auto closeAll = qScopeGuard([&program] {
+        program.closeAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
-    start.show();
-    QVERIFY(QTest::qWaitForWindowExposed(start.window()));
-    const QStringList left = i18n::textsLeftInItalian(start.window(), catalogue);
+    StartScreen *start = program.openStart();
+    QVERIFY(QTest::qWaitForWindowExposed(start));
+    const QStringList left = i18n::textsLeftInItalian(start, catalogue);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
-    const QStringList overflowing = i18n::textsNotFitting(start.window());
+    const QStringList overflowing = i18n::textsNotFitting(start);
     QVERIFY2(overflowing.isEmpty(), qPrintable(overflowing.join(QLatin1Char('\n'))));
 }
 

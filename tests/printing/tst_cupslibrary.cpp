@@ -37,7 +37,7 @@ private Q_SLOTS:
         m_mappedAtStart = libraryMapped();
 
         // Nothing here needs the print system.
-        PrintService &service = PrintService::shared();
+        PrintService &service = m_service;
         service.setCurrentPrinter(QStringLiteral("Aula 2"));
         m_namedPrinter = service.currentPrinter();
         m_mappedWithoutNeed = libraryMapped();
@@ -55,13 +55,15 @@ private Q_SLOTS:
         QVERIFY2(!m_mappedWithoutNeed, "the print service opened its library too early");
         QVERIFY(m_listedWithoutServer.isEmpty());
         QVERIFY(m_mappedOnNeed);
-        QVERIFY(CupsLibrary::shared());
-        QCOMPARE(CupsLibrary::sharedError(), QString());
+        QVERIFY(m_service.isLibraryLoaded());
+        QVERIFY(m_service.library());
+        QCOMPARE(m_service.libraryError(), QString());
     }
 
     void everyFunctionIsTheOneNamed()
     {
-        const CupsLibrary *cups = CupsLibrary::shared();
+        PrintService service;
+        const CupsLibrary *cups = service.library();
         QVERIFY(cups);
         int count = 0;
         CupsLibrary::forEachFunction(*cups, [&](const char *name, auto function) {
@@ -103,11 +105,15 @@ private Q_SLOTS:
         const std::unique_ptr<CupsLibrary> table = CupsLibrary::open("libcups.so.2", &error);
         QVERIFY(table);
         QCOMPARE(error, QString());
-        QVERIFY(table->ippDelete == CupsLibrary::shared()->ippDelete);
-        QVERIFY(table->cupsLastErrorString == CupsLibrary::shared()->cupsLastErrorString);
+        PrintService service;
+        QVERIFY(service.library());
+        QVERIFY(table->ippDelete == service.library()->ippDelete);
+        QVERIFY(table->cupsLastErrorString == service.library()->cupsLastErrorString);
     }
 
 private:
+    // The service whose first needs are watched, for the whole run.
+    PrintService m_service;
     QTemporaryDir m_dir{QStringLiteral("/tmp/gli-cupslibrary-XXXXXX")};
     bool m_mappedAtStart = true;
     bool m_mappedWithoutNeed = true;

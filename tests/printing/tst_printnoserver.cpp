@@ -2,6 +2,7 @@
 // The print service when no print system answers: nothing listens, a server
 // that never answers, a server that hangs up at once. Every call comes back,
 // with an empty list or a failure, and never takes the program down.
+#include "ChooserDriver.h"
 #include "printing/BrokenPipe.h"
 #include "printing/PrintService.h"
 #include "printing/PageArea.h"
@@ -106,7 +107,13 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
     }
 
-    void cleanup() { cupsSetServer(nullptr); }
+    void init() { chooserdriver::makeProgram(); }
+
+    void cleanup()
+    {
+        chooserdriver::endProgram();
+        cupsSetServer(nullptr);
+    }
 
     void everyCallComesBackEmptyOrFailed_data()
     {
@@ -126,7 +133,7 @@ private Q_SLOTS:
             QVERIFY(server->isListening());
         }
         cupsSetServer(path.toLocal8Bit().constData());
-        PrintService &service = PrintService::shared();
+        PrintService &service = chooserdriver::program->printService();
 
         const std::vector<std::pair<const char *, std::function<void()>>> calls{
             {"answers", [&] { QVERIFY(!service.printSystemAnswers()); }},
@@ -170,29 +177,26 @@ private Q_SLOTS:
         // asked for again later rather than fixed to nothing (the private
         // print system's test shows it taking the default once one answers).
         cupsSetServer(m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
-        PrintService::shared().setCurrentPrinter(QString());
-        QCOMPARE(PrintService::shared().currentPrinter(), QString());
-        const PrintService::Result r = PrintService::shared().submitPdf(someDocument(),
+        chooserdriver::program->printService().setCurrentPrinter(QString());
+        QCOMPARE(chooserdriver::program->printService().currentPrinter(), QString());
+        const PrintService::Result r = chooserdriver::program->printService().submitPdf(someDocument(),
                                                                         QStringLiteral("Scheda"));
         QVERIFY(!r.ok);
         QVERIFY(!r.error.isEmpty());
-        QCOMPARE(PrintService::shared().currentPrinter(), QString());
+        QCOMPARE(chooserdriver::program->printService().currentPrinter(), QString());
     }
 
     void chooserWithoutPrintSystemIsEmpty()
     {
         cupsSetServer(m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
-        PrintService::shared().setCurrentPrinter(QString());
-        PrinterChooser &chooser = Screen::the<PrinterChooser>();
-        chooser.showModal();
-        QVERIFY(chooser.isLoaded());
-        auto *combo = chooser.window()->findChild<QComboBox *>(QStringLiteral("Combo1"));
+        chooserdriver::program->printService().setCurrentPrinter(QString());
+        PrinterChooser *chooser = chooserdriver::program->openPrinterChooser();
+        QVERIFY(chooser);
+        auto *combo = chooser->findChild<QComboBox *>(QStringLiteral("Combo1"));
         QCOMPARE(combo->count(), 0);
-        QCOMPARE(chooser.window()->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+        QCOMPARE(chooser->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
                  QStringLiteral("La stampante predefinita è \r\n"));
-        QCOMPARE(chooser.window()->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
-                 QString());
-        chooser.unload();
+        QCOMPARE(chooser->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
     }
 
 private:

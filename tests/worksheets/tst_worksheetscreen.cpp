@@ -15,6 +15,7 @@
 #include "worksheets/ClassSetDialog.h"
 #include "worksheets/PdfFile.h"
 #include "worksheets/SheetPrint.h"
+#include "start/Program.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QAccessible>
@@ -33,6 +34,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+#include <memory>
 
 #include <algorithm>
 #include <memory>
@@ -40,14 +44,17 @@
 namespace {
 using Side = Worksheet::Side;
 
+// Made by each test function, so that none depends on another.
+std::unique_ptr<Program> program;
+
 WorksheetScreen &screen()
 {
-    return Screen::the<WorksheetScreen>();
+    return *program->worksheetScreen();
 }
 
 QWidget *find(const QString &name)
 {
-    return screen().window()->findChild<QWidget *>(name);
+    return screen().findChild<QWidget *>(name);
 }
 
 void click(const QString &name)
@@ -57,7 +64,7 @@ void click(const QString &name)
 
 PictureBox *place(Side side, int index)
 {
-    return screen().window()->findChild<PictureBox *>(
+    return screen().findChild<PictureBox *>(
         QStringLiteral("%1(%2)").arg(side == Side::Left ? "Image1" : "Image2").arg(index));
 }
 
@@ -107,13 +114,13 @@ QList<bool> figuresOnScreen()
 
 ClassSetDialog *openClassSetDialog()
 {
-    screen().window()->findChild<QAction *>("mnuClasse")->trigger();
+    screen().findChild<QAction *>("mnuClasse")->trigger();
     return screen().classSetDialog();
 }
 
 QList<QAction *> menuItems()
 {
-    return screen().window()->menuBar()->actions();
+    return screen().menuBar()->actions();
 }
 
 // Which part is in view, with the toggle's caption: 1, 2, or 0 when the
@@ -122,7 +129,7 @@ int partInView()
 {
     const bool first = find("Frame3")->isVisible() && !find("Frame4")->isVisible();
     const bool second = !find("Frame3")->isVisible() && find("Frame4")->isVisible();
-    const QString caption = screen().window()->findChild<QPushButton *>("Command2")->text();
+    const QString caption = screen().findChild<QPushButton *>("Command2")->text();
     if (first && caption == QStringLiteral("Visualizza la seconda parte"))
         return 1;
     if (second && caption == QStringLiteral("Visualiza la prima parte"))
@@ -170,9 +177,9 @@ private:
     bool saveInto(const QString &folder)
     {
         m_answer = QDir(folder).filePath(QStringLiteral("prima.pdf"));
-        screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
+        screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
         return QFileInfo::exists(m_answer) && QTest::qWaitFor([] {
-                   return screen().window()->findChild<QAction *>("mnuSalvaPdf")->isEnabled();
+                   return screen().findChild<QAction *>("mnuSalvaPdf")->isEnabled();
                });
     }
 
@@ -193,27 +200,27 @@ void TestWorksheetScreen::init()
     m_asked.clear();
     m_messages.clear();
     m_answer.clear();
+    program = std::make_unique<Program>();
+    program->openWorksheets();
     screen().setFileNameProvider([this](QWidget *parent, const QString &proposed) {
         m_asked.append({parent, proposed});
         return m_answer;
     });
     screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
-    screen().show();
 }
 
 void TestWorksheetScreen::cleanup()
 {
-    Screen::the<PrinterChooser>().unload();
     if (QWidget *modal = QApplication::activeModalWidget())
         modal->close();
-    screen().unload();
-    screen().setFileNameProvider({});
-    screen().setMessageHandler({});
+    program->closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    program.reset();
 }
 
 void TestWorksheetScreen::opensWithExerciseOneAndItsTexts()
 {
-    QCOMPARE(screen().window()->windowTitle(), QStringLiteral("VISUALIZZAZIONE SCHEDA         "));
+    QCOMPARE(screen().windowTitle(), QStringLiteral("VISUALIZZAZIONE SCHEDA         "));
     QCOMPARE(partInView(), 1);
     for (int i = 0; i < 60; ++i) {
         QCOMPARE(place(Side::Left, i)->picture().isNull(), i >= 15);
@@ -224,10 +231,10 @@ void TestWorksheetScreen::opensWithExerciseOneAndItsTexts()
         {"cmdInsieme3", "VISUALIZZA 3° ESERCIZIO"}, {"cmdInsieme4", "VISUALIZZA 4° ESERCIZIO"},
         {"Command1", "STAMPA"}, {"CmdFine", "ESCI"}};
     for (const auto &[name, text] : texts)
-        QCOMPARE(screen().window()->findChild<QPushButton *>(name)->text(), text);
-    QCOMPARE(screen().window()->findChild<QLabel *>("Label1")->text(),
+        QCOMPARE(screen().findChild<QPushButton *>(name)->text(), text);
+    QCOMPARE(screen().findChild<QLabel *>("Label1")->text(),
              QStringLiteral(" SCHEDA: mettere il segno di relazione"));
-    QCOMPARE(screen().window()->findChild<QAction *>("mnuStampante")->text(),
+    QCOMPARE(screen().findChild<QAction *>("mnuStampante")->text(),
              QStringLiteral("Seleziona stampante"));
 }
 
@@ -308,10 +315,10 @@ void TestWorksheetScreen::closingDiscardsTheExercises()
     if (byButton)
         click("CmdFine");
     else
-        screen().window()->close();
-    QVERIFY(!screen().isLoaded());
+        screen().close();
+    QVERIFY(!program->worksheetScreen());
 
-    screen().show();
+    program->openWorksheets();
     QVERIFY(screen().worksheet().isComposed(1) && !screen().worksheet().isComposed(2));
     QCOMPARE(partInView(), 1);
     QVERIFY(place(Side::Left, 15)->picture().isNull());
@@ -319,7 +326,7 @@ void TestWorksheetScreen::closingDiscardsTheExercises()
 
 void TestWorksheetScreen::elementsFollowTheWindow()
 {
-    QMainWindow *w = screen().window();
+    QMainWindow *w = &screen();
     w->showNormal();
     w->resize(1000, 700);
     QTRY_COMPARE(w->size(), QSize(1000, 700));
@@ -345,12 +352,13 @@ void TestWorksheetScreen::elementsFollowTheWindow()
 
 void TestWorksheetScreen::menuOpensThePrinterChooserModally()
 {
-    auto &chooser = Screen::the<PrinterChooser>();
-    chooser.setPrinterSource([] { return QStringList{QStringLiteral("aula")}; });
-    screen().window()->findChild<QAction *>("mnuStampante")->trigger();
-    QVERIFY(chooser.isLoaded() && chooser.window()->isVisible());
-    QCOMPARE(chooser.window()->windowModality(), Qt::ApplicationModal);
-    chooser.setPrinterSource({});
+    program->setPrinterSource([] { return QStringList{QStringLiteral("aula")}; });
+    screen().findChild<QAction *>("mnuStampante")->trigger();
+    PrinterChooser *chooser = program->printerChooser();
+    QVERIFY(chooser && chooser->isVisible());
+    QCOMPARE(chooser->windowModality(), Qt::ApplicationModal);
+    // Modal over the worksheet screen, centred on it.
+    QCOMPARE(chooser->windowHandle()->transientParent(), screen().windowHandle());
 }
 
 // "Salva PDF..." and "Schede per la classe..." follow "Seleziona stampante";
@@ -359,7 +367,7 @@ void TestWorksheetScreen::menuItemsForTheTeacher()
 {
     const QList<QAction *> items = menuItems();
     QStringList names, shown, spoken;
-    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(screen().window()->menuBar());
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(screen().menuBar());
     QVERIFY(bar);
     for (int i = 0; i < items.size(); ++i) {
         names << items[i]->objectName();
@@ -387,9 +395,9 @@ void TestWorksheetScreen::menuItemsAct()
 {
     QFETCH(QString, item);
     QFETCH(QString, way);
-    QMainWindow *w = screen().window();
+    QMainWindow *w = &screen();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    QAction *action = screen().window()->findChild<QAction *>(item);
+    QAction *action = screen().findChild<QAction *>(item);
     const int index = int(menuItems().indexOf(action));
     if (way == "mouse") {
         QMenuBar *bar = w->menuBar();
@@ -418,17 +426,17 @@ void TestWorksheetScreen::menuItemsAct()
 void TestWorksheetScreen::savesTheSheetAsOnePage()
 {
     click("cmdInsieme3");
-    PrintService::shared().setCurrentPrinter(QStringLiteral("aula"));
+    program->printService().setCurrentPrinter(QStringLiteral("aula"));
     const QList<int> before = allPictures();
     m_answer = m_dir.filePath(QStringLiteral("scheda")); // ".pdf" is added
-    screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
+    screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
     const QString file = m_answer + QStringLiteral(".pdf");
     QVERIFY(QFileInfo(file).isFile());
     QCOMPARE(m_messages, QStringList());
     QCOMPARE(allPictures(), before);
     QCOMPARE(partInView(), 1);
-    QCOMPARE(PrintService::shared().currentPrinter(), QStringLiteral("aula"));
-    PrintService::shared().setCurrentPrinter(QString());
+    QCOMPARE(program->printService().currentPrinter(), QStringLiteral("aula"));
+    program->printService().setCurrentPrinter(QString());
 
     if (!pdftools::available())
         QSKIP("poppler-utils not installed: the file's pages are not read back");
@@ -470,7 +478,7 @@ void TestWorksheetScreen::failedSaveLeavesEverythingAsItWas()
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")),
                           Qt::LeftButton);
     } else {
-        screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
+        screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
     }
     QCOMPARE(m_messages, QStringList{pdffile::failureMessage(m_answer, reason)});
     QVERIFY(m_messages.first().contains(m_answer));
@@ -555,7 +563,7 @@ void TestWorksheetScreen::saveDialogOfItsOwn()
         QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
     });
     poll.start();
-    screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
+    screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
     poll.stop();
 
     QCOMPARE(title, QStringLiteral("Salva la scheda in PDF"));
@@ -589,7 +597,7 @@ void TestWorksheetScreen::classSetDialogAndItsAnnulla()
     QPointer<ClassSetDialog> dialog = openClassSetDialog();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Schede per la classe"));
-    QCOMPARE(dialog->parentWidget(), screen().window());
+    QCOMPARE(dialog->parentWidget(), &screen());
     QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
     QCOMPARE(QApplication::activeModalWidget(), dialog.data());
     auto *count = dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"));
@@ -651,7 +659,7 @@ void TestWorksheetScreen::classSetSavedFromItsDialog()
                       Qt::LeftButton);
     QTRY_VERIFY(!screen().classSetDialog());
     QCOMPARE(m_messages, QStringList());
-    QVERIFY(screen().window()->findChildren<QProgressDialog *>().isEmpty());
+    QVERIFY(screen().findChildren<QProgressDialog *>().isEmpty());
 
     // Exercises 2 and 4 were composed and are shown; 1 and 3 kept.
     for (int e = 1; e <= 4; ++e)
@@ -713,7 +721,7 @@ void TestWorksheetScreen::saveDialogsOpenWhereTheLastSaveWent()
         QTest::mouseClick(openClassSetDialog()->findChild<QPushButton *>("cmdSalvaPdf"),
                           Qt::LeftButton);
     else
-        screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
+        screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
     QCOMPARE(title, classSet ? QStringLiteral("Salva le schede in PDF")
                              : QStringLiteral("Salva la scheda in PDF"));
     QCOMPARE(proposed, classSet ? QStringLiteral("schede-classe.pdf")
@@ -735,10 +743,10 @@ void TestWorksheetScreen::aDoubleClickSavesOnce()
     QFETCH(bool, classSet);
     m_answer = m_dir.filePath(QStringLiteral("doppio.pdf"));
     const auto press = [&](bool twice) {
-        QMenuBar *bar = screen().window()->menuBar();
+        QMenuBar *bar = screen().menuBar();
         QWidget *target = bar;
         QPoint pos =
-            bar->actionGeometry(screen().window()->findChild<QAction *>("mnuSalvaPdf")).center();
+            bar->actionGeometry(screen().findChild<QAction *>("mnuSalvaPdf")).center();
         if (classSet) {
             ClassSetDialog *dialog = openClassSetDialog();
             dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(1);
@@ -757,7 +765,7 @@ void TestWorksheetScreen::aDoubleClickSavesOnce()
     QVERIFY(!screen().classSetDialog());
 
     for (const char *item : {"mnuSalvaPdf", "mnuClasse"})
-        QTRY_VERIFY(screen().window()->findChild<QAction *>(item)->isEnabled());
+        QTRY_VERIFY(screen().findChild<QAction *>(item)->isEnabled());
     press(false);
     QCOMPARE(m_asked.size(), 2);
     QCOMPARE(m_messages, QStringList());
