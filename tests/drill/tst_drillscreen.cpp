@@ -175,6 +175,13 @@ void reopen()
     screen().show();
     QVERIFY(QTest::qWaitForWindowActive(screen().window()));
 }
+
+void closeEveryScreen()
+{
+    for (Screen *s : Screen::screens())
+        s->unload();
+    QTest::qWait(0);
+}
 } // namespace
 
 class TestDrillScreen : public QObject
@@ -183,6 +190,8 @@ class TestDrillScreen : public QObject
 
 private Q_SLOTS:
     void initTestCase();
+    void init();
+    void cleanup();
     void firstOpening();
     void crossOverTheSignBox_data();
     void crossOverTheSignBox();
@@ -198,9 +207,22 @@ private Q_SLOTS:
 void TestDrillScreen::initTestCase()
 {
     qApp->setQuitOnLastWindowClosed(false);
-    screen().drill().setRandomSource(seeded);
-    screen().drill().setClock([] { return qint64(0); });
+}
+
+// Every function starts from a first opening of a new drill on the fixed
+// seed, with no key held down.
+void TestDrillScreen::init()
+{
+    closeEveryScreen();
+    seeded.seed(31337);
+    screen().drill() = RelationDrill(seeded, [] { return qint64(0); });
     reopen();
+    QTest::keyRelease(option(0), Qt::Key_2);
+}
+
+void TestDrillScreen::cleanup()
+{
+    closeEveryScreen();
 }
 
 void TestDrillScreen::firstOpening()
