@@ -15,7 +15,11 @@
 # exits 1 when any run failed. Not part of scripts/test.sh: a full round
 # takes several minutes.
 #
-# usage: tests/run-in-any-order.sh [BUILD_DIR]     (default build)
+# Functions skipped in any run are listed at the end with their reason.
+#
+# usage: tests/run-in-any-order.sh [BUILD_DIR [TEST_REGEX]]
+#   BUILD_DIR   default build
+#   TEST_REGEX  only the tests whose ctest name matches (as ctest -R)
 set -uo pipefail
 trap 'echo "run-in-any-order.sh: FAILED (exit $?): $BASH_COMMAND" >&2' ERR
 
@@ -24,14 +28,14 @@ build=$(cd "${1:-build}" 2>/dev/null && pwd) ||
   { echo "run-in-any-order.sh: no build folder ${1:-build}" >&2; exit 2; }
 
 if [[ -z ${GLI_ORDER_PRINT_SYSTEM:-} ]]; then
-  GLI_ORDER_PRINT_SYSTEM=1 exec scripts/print-system.sh run "$0" "$build"
+  GLI_ORDER_PRINT_SYSTEM=1 exec scripts/print-system.sh run "$0" "$build" "${2:-}"
 fi
 
 # Each test as one line: name, program, its arguments and its environment,
 # tab-separated, the arguments and the environment entries separated by
 # the unit separator (0x1f). A test ctest has no command for (not built)
 # has an empty program.
-tests=$(ctest --test-dir "$build" --show-only=json-v1 | python3 -c '
+tests=$(ctest --test-dir "$build" --show-only=json-v1 ${2:+-R "$2"} | python3 -c '
 import json, sys
 for test in json.load(sys.stdin)["tests"]:
     command = test.get("command") or [""]
@@ -44,6 +48,7 @@ logs=$(mktemp -d "${TMPDIR:-/tmp}/gli-order.XXXXXXXX")
 trap 'rm -rf "$logs"' EXIT
 runs=0
 failures=()
+skips=()
 
 # run NAME HOW PROGRAM ENV... -- FUNCTIONS...: one run of a test, reported
 # when it fails.
@@ -56,6 +61,7 @@ run() {
   runs=$((runs + 1))
   env "${env[@]}" timeout 600 "$program" "$@" </dev/null >"$log" 2>&1
   status=$?
+  mapfile -t -O "${#skips[@]}" skips < <(sed -n "s/^SKIP   : /$name, $how: /p" "$log")
   ((status == 0)) && return 0
   failures+=("$name ($how)")
   echo "FAILED: $name, $how, exit $status: $program $*"
@@ -97,6 +103,8 @@ while IFS=$'\t' read -r name program arguments environment; do
   done
 done <<<"$tests"
 
+echo "Skipped in these runs: ${#skips[@]}"
+for skip in "${skips[@]}"; do echo "  $skip"; done
 echo "Runs: $runs, failed: ${#failures[@]}"
 for failure in "${failures[@]}"; do echo "  $failure"; done
 if ((${#failures[@]} > 0)); then exit 1; fi
