@@ -23,7 +23,7 @@ failed=()
 failed_command=""
 print_dir=""
 machine_before=""
-runs=(build)
+runs=()
 
 fail() {
   echo "test.sh: FAILED: $*" >&2
@@ -33,7 +33,7 @@ fail() {
 # The skipped functions of every run so far, one a line: "run test: function reason".
 skipped() {
   local dir file
-  for dir in "${runs[@]}"; do
+  for dir in ${runs[@]+"${runs[@]}"}; do
     for file in "$dir"/test-logs/*.txt; do
       [[ -f $file ]] || continue
       sed -n "s|^SKIP   : |$dir $(basename "$file" .txt): |p" "$file"
@@ -130,6 +130,7 @@ elif ((start_status != 3)); then
 fi
 
 step="the tests (ctest in build/)"
+runs+=(build)
 rm -f build/test-logs/*.txt
 ctest --test-dir build --output-on-failure -j2
 
