@@ -11,6 +11,11 @@
 # their ctest environment. A test whose command names functions (as
 # tst_drillscreen_scaled does) is run with those functions only.
 #
+# Each run has a TMPDIR of its own, empty at the start; a run that leaves
+# anything there has left something behind, and fails. (Listing the
+# functions leaves the test object's temporary folders: QtTest ends the
+# program without destroying it. Those are removed unsaid.)
+#
 # Prints every failing run with the test's failure lines, then a summary;
 # exits 1 when any run failed. Not part of scripts/test.sh: a full round
 # takes several minutes.
@@ -46,6 +51,12 @@ for test in json.load(sys.stdin)["tests"]:
 
 logs=$(mktemp -d "${TMPDIR:-/tmp}/gli-order.XXXXXXXX")
 trap 'rm -rf "$logs"' EXIT
+scratch=$logs/tmp
+
+fresh_scratch() {
+  rm -rf "$scratch"
+  mkdir "$scratch"
+}
 runs=0
 failures=()
 skips=()
@@ -59,15 +70,24 @@ run() {
   while [[ $1 != -- ]]; do env+=("$1"); shift; done
   shift
   runs=$((runs + 1))
-  env "${env[@]}" timeout 600 "$program" "$@" </dev/null >"$log" 2>&1
+  fresh_scratch
+  env TMPDIR="$scratch" "${env[@]}" timeout 600 "$program" "$@" </dev/null >"$log" 2>&1
   status=$?
+  # (Qt makes its runtime folder, runtime-USER, there when
+  # XDG_RUNTIME_DIR is not set, and keeps it for later runs.)
+  local left
+  left=$(ls -A "$scratch" | grep -v '^runtime-' || true)
+  if ((status == 0)) && [[ -n $left ]]; then
+    echo "Left in TMPDIR: $left" >>"$log"
+    status=1
+  fi
   mapfile -t -O "${#skips[@]}" skips < <(sed -n "s/^SKIP   : /$name, $how: /p" "$log")
   ((status == 0)) && return 0
   failures+=("$name ($how)")
   echo "FAILED: $name, $how, exit $status: $program $*"
   # QtTest's own failure lines, or the end of the output after a crash.
-  if grep -q '^FAIL!\|^XPASS\|^QFATAL' "$log"; then
-    grep -A2 '^FAIL!\|^XPASS\|^QFATAL' "$log" | sed 's/^/    /'
+  if grep -q '^FAIL!\|^XPASS\|^QFATAL\|^Left in TMPDIR' "$log"; then
+    grep -A2 '^FAIL!\|^XPASS\|^QFATAL\|^Left in TMPDIR' "$log" | sed 's/^/    /'
   else
     tail -n 15 "$log" | sed 's/^/    /'
   fi
@@ -87,7 +107,8 @@ while IFS=$'\t' read -r name program arguments environment; do
     if [[ ${argv[i]} == -o ]]; then i=$((i + 1)); else functions+=("${argv[i]}"); fi
   done
   if ((${#functions[@]} == 0)); then
-    if ! listed=$(env "${env[@]}" "$program" -functions 2>&1 </dev/null); then
+    fresh_scratch
+    if ! listed=$(env TMPDIR="$scratch" "${env[@]}" "$program" -functions 2>&1 </dev/null); then
       failures+=("$name (listing its functions)")
       echo "FAILED: $name -functions: $listed"
       continue

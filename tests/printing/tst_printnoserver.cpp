@@ -17,6 +17,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -105,11 +106,18 @@ private Q_SLOTS:
         // As the program does at start: a server that hangs up in the middle
         // of a request must not end the process.
         ignoreBrokenPipe();
-        QVERIFY(m_dir.isValid());
+        // Made here, not with the object: "-functions" ends the program
+        // without destroying it.
+        m_dir.emplace(QStringLiteral("/tmp/gli-noserver-XXXXXX"));
+        QVERIFY(m_dir->isValid());
         qputenv("GLI_PRINT_TIMEOUT_MS", shortTimeoutMs);
     }
 
-    void cleanupTestCase() { qunsetenv("GLI_PRINT_TIMEOUT_MS"); }
+    void cleanupTestCase()
+    {
+        qunsetenv("GLI_PRINT_TIMEOUT_MS");
+        m_dir.reset();
+    }
 
     void cleanup() { cupsSetServer(nullptr); }
 
@@ -124,7 +132,7 @@ private Q_SLOTS:
     void everyCallComesBackEmptyOrFailed()
     {
         QFETCH(int, manner);
-        const QString path = m_dir.filePath(QStringLiteral("cups-%1.sock").arg(manner + 1));
+        const QString path = m_dir->filePath(QStringLiteral("cups-%1.sock").arg(manner + 1));
         std::unique_ptr<FakeServer> server;
         if (manner >= 0) {
             server = std::make_unique<FakeServer>(path, FakeServer::Manner(manner));
@@ -174,7 +182,7 @@ private Q_SLOTS:
         // Nothing is known yet: the current printer stays unnamed and is
         // asked for again later rather than fixed to nothing (the private
         // print system's test shows it taking the default once one answers).
-        cupsSetServer(m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
+        cupsSetServer(m_dir->filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
         PrintService::shared().setCurrentPrinter(QString());
         QCOMPARE(PrintService::shared().currentPrinter(), QString());
         const PrintService::Result r = PrintService::shared().submitPdf(someDocument(),
@@ -186,7 +194,7 @@ private Q_SLOTS:
 
     void chooserWithoutPrintSystemIsEmpty()
     {
-        cupsSetServer(m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
+        cupsSetServer(m_dir->filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
         PrintService::shared().setCurrentPrinter(QString());
         PrinterChooser &chooser = Screen::the<PrinterChooser>();
         chooser.showModal();
@@ -201,7 +209,7 @@ private Q_SLOTS:
     }
 
 private:
-    QTemporaryDir m_dir{QStringLiteral("/tmp/gli-noserver-XXXXXX")};
+    std::optional<QTemporaryDir> m_dir;
 };
 
 QTEST_MAIN(NoServerTest)
