@@ -16,11 +16,10 @@
 # functions leaves the test object's temporary folders: QtTest ends the
 # program without destroying it. Those are removed unsaid.)
 #
-# Prints every failing run with the test's failure lines, then a summary;
-# exits 1 when any run failed. Not part of scripts/test.sh: a full round
-# takes several minutes.
-#
-# Functions skipped in any run are listed at the end with their reason.
+# Prints every failing run with the test's failure lines, then the
+# functions skipped in any run with their reason, and a summary; exits 1
+# when any run failed. Not part of scripts/test.sh: a full round takes
+# several minutes.
 #
 # usage: tests/run-in-any-order.sh [BUILD_DIR [TEST_REGEX]]
 #   BUILD_DIR   default build
