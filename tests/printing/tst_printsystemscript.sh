@@ -5,7 +5,8 @@
 # folder's socket and on no network port, prints a document unchanged into
 # the queue's folder, refuses folders that are not its own, and once stopped
 # leaves no process and no folder behind, and the machine's /etc/cups as it
-# was. Writes QtTest-like lines to LOG (scripts/test.sh counts the skips).
+# was; and that its check of /etc/cups sees a change of a file it may not
+# read. Writes QtTest-like lines to LOG (scripts/test.sh counts the skips).
 #
 # usage: tst_printsystemscript.sh PRINT_SYSTEM_SCRIPT LOG
 set -uo pipefail
@@ -100,6 +101,7 @@ else
       "a change of its $change was not seen" sees_change "$change"
   done
 fi
+
 if [[ -z $(command -v cupsd) && ! -x /usr/sbin/cupsd ]]; then
   say "SKIP   : $name::initTestCase() cupsd is not installed (Debian package cups-daemon)"
   exit 0
