@@ -5,6 +5,8 @@
 #include "printing/PageArea.h"
 #include "printing/QueueAddress.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
@@ -16,7 +18,17 @@ namespace {
 // Every exchange with the print system is bounded: a print server that does
 // not answer must not freeze the program.
 constexpr int connectTimeoutMs = 2000;
-constexpr double answerTimeoutSeconds = 5.0;
+constexpr int defaultAnswerTimeoutMs = 5000;
+
+// How long a request may wait for the server's answer: 5 s, or the
+// environment's GLI_PRINT_TIMEOUT_MS (milliseconds, above 0) when set, so
+// that the tests of a server that never answers need not wait that long.
+double answerTimeoutSeconds()
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("GLI_PRINT_TIMEOUT_MS", &ok);
+    return (ok && ms > 0 ? ms : defaultAnswerTimeoutMs) / 1000.0;
+}
 constexpr qsizetype writeChunk = 64 * 1024;
 constexpr const char *a4MediaName = "iso_a4_210x297mm";
 
@@ -67,7 +79,7 @@ public:
         m_http = m_cups->httpConnect2(server.constData(), m_cups->ippPort(), nullptr, AF_UNSPEC,
                                       m_cups->cupsEncryption(), 1, connectTimeoutMs, nullptr);
         if (m_http)
-            m_cups->httpSetTimeout(m_http, answerTimeoutSeconds, &giveUp, nullptr);
+            m_cups->httpSetTimeout(m_http, answerTimeoutSeconds(), &giveUp, nullptr);
     }
     ~Connection()
     {

@@ -208,6 +208,7 @@ void TestDrillScreen::init()
     program->random().seed(31337);
     program->drillState().drill.setClock([] { return qint64(0); });
     reopen();
+    QTest::keyRelease(option(0), Qt::Key_2);
 }
 
 void TestDrillScreen::cleanup()

@@ -43,7 +43,9 @@ private Q_SLOTS:
         m_mappedWithoutNeed = libraryMapped();
 
         // No server there: the call comes back at once, yet it needed the library.
-        qputenv("CUPS_SERVER", m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit());
+        const QTemporaryDir dir(QStringLiteral("/tmp/gli-cupslibrary-XXXXXX"));
+        QVERIFY(dir.isValid());
+        qputenv("CUPS_SERVER", dir.filePath(QStringLiteral("none.sock")).toLocal8Bit());
         m_listedWithoutServer = service.printers();
         m_mappedOnNeed = libraryMapped();
     }
@@ -114,7 +116,6 @@ private Q_SLOTS:
 private:
     // The service whose first needs are watched, for the whole run.
     PrintService m_service;
-    QTemporaryDir m_dir{QStringLiteral("/tmp/gli-cupslibrary-XXXXXX")};
     bool m_mappedAtStart = true;
     bool m_mappedWithoutNeed = true;
     bool m_mappedOnNeed = false;

@@ -14,6 +14,9 @@ class NoLibraryTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Each function starts with no printer chosen, as the program does.
+    void init() { PrintService::shared().setCurrentPrinter(QString()); }
+
     void theStandInIsTheLibraryFound()
     {
         PrintService service;
