@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sets/FigureCatalogue.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -12,27 +13,30 @@ struct Entry
     QSize size;
 };
 
-// Index by index; an entry without a file has no picture.
+#define FIGURE(name) QT_TRANSLATE_NOOP("FigureCatalogue", name)
+
+// Index by index; an entry without a file has no picture, nor a name.
 const Entry catalogue[FigureCatalogue::pictureCount] = {
-    {"00-bianco", "spazio vuoto", {61, 60}},
-    {"01-imbuto", "imbuto", {49, 47}},
-    {"02-lampada", "lampada", {54, 55}},
-    {"03-sveglia", "sveglia", {53, 53}},
-    {"04-barca", "barca a vela", {46, 56}},
-    {"05-bandiera", "bandiera", {45, 59}},
-    {"06-candela", "candela", {42, 62}},
-    {"07-dado", "dado", {48, 46}},
-    {"08-aquilone", "aquilone", {45, 55}},
-    {"09-sedia", "sedia", {49, 50}},
-    {"10-abete", "abete", {48, 48}},
-    {"11-ciliegie", "ciliegie", {48, 48}},
-    {"12-gatto", "gatto", {48, 48}},
-    {"13-tromba", "tromba", {48, 48}},
-    {nullptr, "", {}},
-    {"15-cornice", "cornice", {61, 60}},
-    {nullptr, "", {}},
-    {nullptr, "", {}},
+    {"00-bianco", FIGURE("spazio vuoto"), {61, 60}},
+    {"01-imbuto", FIGURE("imbuto"), {49, 47}},
+    {"02-lampada", FIGURE("lampada"), {54, 55}},
+    {"03-sveglia", FIGURE("sveglia"), {53, 53}},
+    {"04-barca", FIGURE("barca a vela"), {46, 56}},
+    {"05-bandiera", FIGURE("bandiera"), {45, 59}},
+    {"06-candela", FIGURE("candela"), {42, 62}},
+    {"07-dado", FIGURE("dado"), {48, 46}},
+    {"08-aquilone", FIGURE("aquilone"), {45, 55}},
+    {"09-sedia", FIGURE("sedia"), {49, 50}},
+    {"10-abete", FIGURE("abete"), {48, 48}},
+    {"11-ciliegie", FIGURE("ciliegie"), {48, 48}},
+    {"12-gatto", FIGURE("gatto"), {48, 48}},
+    {"13-tromba", FIGURE("tromba"), {48, 48}},
+    {nullptr, nullptr, {}},
+    {"15-cornice", FIGURE("cornice"), {61, 60}},
+    {nullptr, nullptr, {}},
+    {nullptr, nullptr, {}},
 };
+#undef FIGURE
 
 bool inRange(int index)
 {
@@ -55,7 +59,9 @@ QSize FigureCatalogue::pictureSize(int index)
 
 QString FigureCatalogue::pictureName(int index)
 {
-    return inRange(index) ? QString::fromUtf8(catalogue[index].name) : QString();
+    return inRange(index) && catalogue[index].name
+        ? QCoreApplication::translate("FigureCatalogue", catalogue[index].name)
+        : QString();
 }
 
 QSvgRenderer *FigureCatalogue::renderer(int index)
