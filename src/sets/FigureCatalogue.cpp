@@ -13,30 +13,27 @@ struct Entry
     QSize size;
 };
 
-#define FIGURE(name) QT_TRANSLATE_NOOP("FigureCatalogue", name)
-
 // Index by index; an entry without a file has no picture, nor a name.
 const Entry catalogue[FigureCatalogue::pictureCount] = {
-    {"00-bianco", FIGURE("spazio vuoto"), {61, 60}},
-    {"01-imbuto", FIGURE("imbuto"), {49, 47}},
-    {"02-lampada", FIGURE("lampada"), {54, 55}},
-    {"03-sveglia", FIGURE("sveglia"), {53, 53}},
-    {"04-barca", FIGURE("barca a vela"), {46, 56}},
-    {"05-bandiera", FIGURE("bandiera"), {45, 59}},
-    {"06-candela", FIGURE("candela"), {42, 62}},
-    {"07-dado", FIGURE("dado"), {48, 46}},
-    {"08-aquilone", FIGURE("aquilone"), {45, 55}},
-    {"09-sedia", FIGURE("sedia"), {49, 50}},
-    {"10-abete", FIGURE("abete"), {48, 48}},
-    {"11-ciliegie", FIGURE("ciliegie"), {48, 48}},
-    {"12-gatto", FIGURE("gatto"), {48, 48}},
-    {"13-tromba", FIGURE("tromba"), {48, 48}},
+    {"00-bianco", QT_TRANSLATE_NOOP("FigureCatalogue", "spazio vuoto"), {61, 60}},
+    {"01-imbuto", QT_TRANSLATE_NOOP("FigureCatalogue", "imbuto"), {49, 47}},
+    {"02-lampada", QT_TRANSLATE_NOOP("FigureCatalogue", "lampada"), {54, 55}},
+    {"03-sveglia", QT_TRANSLATE_NOOP("FigureCatalogue", "sveglia"), {53, 53}},
+    {"04-barca", QT_TRANSLATE_NOOP("FigureCatalogue", "barca a vela"), {46, 56}},
+    {"05-bandiera", QT_TRANSLATE_NOOP("FigureCatalogue", "bandiera"), {45, 59}},
+    {"06-candela", QT_TRANSLATE_NOOP("FigureCatalogue", "candela"), {42, 62}},
+    {"07-dado", QT_TRANSLATE_NOOP("FigureCatalogue", "dado"), {48, 46}},
+    {"08-aquilone", QT_TRANSLATE_NOOP("FigureCatalogue", "aquilone"), {45, 55}},
+    {"09-sedia", QT_TRANSLATE_NOOP("FigureCatalogue", "sedia"), {49, 50}},
+    {"10-abete", QT_TRANSLATE_NOOP("FigureCatalogue", "abete"), {48, 48}},
+    {"11-ciliegie", QT_TRANSLATE_NOOP("FigureCatalogue", "ciliegie"), {48, 48}},
+    {"12-gatto", QT_TRANSLATE_NOOP("FigureCatalogue", "gatto"), {48, 48}},
+    {"13-tromba", QT_TRANSLATE_NOOP("FigureCatalogue", "tromba"), {48, 48}},
     {nullptr, nullptr, {}},
-    {"15-cornice", FIGURE("cornice"), {61, 60}},
+    {"15-cornice", QT_TRANSLATE_NOOP("FigureCatalogue", "cornice"), {61, 60}},
     {nullptr, nullptr, {}},
     {nullptr, nullptr, {}},
 };
-#undef FIGURE
 
 bool inRange(int index)
 {
