@@ -320,7 +320,7 @@
     <name>StartScreen</name>
     <message>
         <source>SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO</source>
-        <translation>NUR    MAUS    FÜR RICHTIGES FUNKTIONIEREN</translation>
+        <translation>NUR    MAUS    FÜR EINWANDFREIEN BETRIEB</translation>
     </message>
     <message>
         <source>Il nuovo software di Brivano</source>
