@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>Scheda</source>
-        <translation>Arbeitsblatt</translation>
+        <translation>Blatt</translation>
     </message>
     <message>
         <source>Esercizio 1</source>

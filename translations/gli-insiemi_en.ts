@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>Scheda</source>
-        <translation>Worksheet</translation>
+        <translation>Sheet</translation>
     </message>
     <message>
         <source>Esercizio 1</source>
