@@ -13,7 +13,9 @@
 #include "worksheets/WorksheetScreen.h"
 #include "printing/PageArea.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QRegularExpression>
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -73,6 +75,28 @@ QWidget *openScreen(Program &program, const QString &screen)
         return worksheets->classSetDialog();
     }
     return worksheets;
+}
+// Every label or button showing a letter-spaced text ("E s a t t o") whose
+// accessible name is not that word ("Esatto"): a screen reader would spell it.
+QStringList spokenLetterByLetter(const QWidget *root)
+{
+    const auto word = [](QString text) {
+        return text.remove(QLatin1Char(' ')).toLower().replace(QStringLiteral("ß"),
+                                                                QStringLiteral("ss"));
+    };
+    const QRegularExpression spaced(QStringLiteral("^\\S( \\S){2,}$"));
+    QStringList found;
+    for (const QWidget *w : root->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<const QLabel *>(w);
+        const auto *button = qobject_cast<const QAbstractButton *>(w);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (spaced.match(text).hasMatch()
+            && (w->accessibleName().contains(QLatin1Char(' '))
+                || word(w->accessibleName()) != word(text)))
+            found << QStringLiteral("%1: \"%2\" read as \"%3\"")
+                         .arg(w->objectName(), text, w->accessibleName());
+    }
+    return found;
 }
 } // namespace
 
@@ -237,6 +261,8 @@ void TestLanguages::screens()
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
     const QStringList overflowing = i18n::textsNotFitting(window);
     QVERIFY2(overflowing.isEmpty(), qPrintable(overflowing.join(QLatin1Char('\n'))));
+    const QStringList spelt = spokenLetterByLetter(window);
+    QVERIFY2(spelt.isEmpty(), qPrintable(spelt.join(QLatin1Char('\n'))));
 }
 
 void TestLanguages::printedSheet_data()
