@@ -34,6 +34,9 @@ def free_display():
 def outer(program):
     """Runs this script again inside a session bus, with a display."""
     env = dict(os.environ)
+    # The Italian texts below: no other language from the caller's system.
+    env.pop("LANGUAGE", None)
+    env["LC_ALL"] = "C.UTF-8"
     xvfb = None
     if not env.get("DISPLAY"):
         env["DISPLAY"] = free_display()
