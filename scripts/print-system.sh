@@ -125,7 +125,8 @@ running_pid() {
 }
 
 answers() {
-  [[ -S $dir/cups.sock ]] && lpstat -r 2>/dev/null | grep -q 'is running'
+  # lpstat speaks the caller's language: read its English answer.
+  [[ -S $dir/cups.sock ]] && LC_ALL=C LANGUAGE= lpstat -r 2>/dev/null | grep -q 'is running'
 }
 
 write_configuration() {

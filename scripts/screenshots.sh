@@ -21,3 +21,5 @@ fi
 # machine's own.
 mkdir -p docs/screens
 scripts/print-system.sh run "$dir/tools/gli-screenshots" "$PWD/docs/screens"
+# The start screen in German as well, for README's languages.
+scripts/print-system.sh run "$dir/tools/gli-screenshots" --language de "$PWD/docs/screens"

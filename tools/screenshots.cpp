@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of every screen for the documentation:
-//   gli-screenshots OUTDIR
+//   gli-screenshots [--language LANG] OUTDIR
+// With a language other than Italian, only the start screen in it, as
+// inizio-LANG.png.
 // Drives the screens as a user would, by clicks on their elements, on the
 // offscreen platform with one 1280x800 screen, and saves each window as a
 // PNG. The printed sheet is drawn by the worksheet's own print routine into a
@@ -8,6 +10,7 @@
 // set saved by the worksheet screen. Ends with a non-zero status, naming
 // the picture, when a screen does not reach the state its picture shows.
 #include "drill/DrillScreen.h"
+#include "shell/Program.h"
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
 #include "start/Program.h"
@@ -66,7 +69,10 @@ bool useFixedScreen(const QTemporaryDir &work)
 class Shooter
 {
 public:
-    Shooter(Program &program, const QDir &out) : m_program(program), m_out(out) {}
+    Shooter(Program &program, const QDir &out, const QString &suffix = QString())
+        : m_program(program), m_out(out), m_suffix(suffix)
+    {
+    }
 
     bool startScreen();
     bool drill();
@@ -102,6 +108,7 @@ private:
 
     Program &m_program;
     QDir m_out;
+    QString m_suffix; // after each picture's name
     QString m_failure;
 };
 
@@ -145,7 +152,7 @@ bool Shooter::shown(const Screen *screen)
 bool Shooter::save(QWidget *window, const QString &name)
 {
     settle();
-    const QString file = m_out.filePath(name + QStringLiteral(".png"));
+    const QString file = m_out.filePath(name + m_suffix + QStringLiteral(".png"));
     if (!window->grab().save(file, "PNG"))
         return fail(QStringLiteral("%1: cannot write %2").arg(name, file));
     QTextStream(stdout) << file << '\n';
@@ -380,21 +387,30 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        QTextStream(stderr) << "usage: gli-screenshots OUTDIR\n";
+    const bool withLanguage = args.size() == 4 && args.at(1) == QLatin1String("--language");
+    if (args.size() != 2 && !withLanguage) {
+        QTextStream(stderr) << "usage: gli-screenshots [--language LANG] OUTDIR\n";
         return 2;
     }
-    QDir out(args.at(1));
+    const QString language = withLanguage ? args.at(2) : QString();
+    if (withLanguage && !program::installTexts(language, &app)) {
+        QTextStream(stderr) << "gli-screenshots: no texts for " << language << '\n';
+        return 1;
+    }
+    QDir out(args.constLast());
     if (!out.mkpath(QStringLiteral("."))) {
-        QTextStream(stderr) << "gli-screenshots: cannot make " << args.at(1) << '\n';
+        QTextStream(stderr) << "gli-screenshots: cannot make " << args.constLast() << '\n';
         return 1;
     }
 
     Program program;
-    Shooter shooter(program, out);
-    const bool ok = shooter.startScreen() && shooter.drill() && shooter.worksheet()
-                    && shooter.printerChooser() && shooter.printedSheet(work)
-                    && shooter.classSetDialog() && shooter.solutionsPage(work) && shooter.about();
+    const bool another = withLanguage && language != QLatin1String("it");
+    Shooter shooter(program, out, another ? QLatin1Char('-') + language : QString());
+    const bool ok = another ? shooter.startScreen()
+                            : shooter.startScreen() && shooter.drill() && shooter.worksheet()
+                                  && shooter.printerChooser() && shooter.printedSheet(work)
+                                  && shooter.classSetDialog() && shooter.solutionsPage(work)
+                                  && shooter.about();
     if (!ok)
         QTextStream(stderr) << "gli-screenshots: " << shooter.failure() << '\n';
     program.closeAll();

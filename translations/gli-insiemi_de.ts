@@ -1,4 +1,481 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="it_IT">
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>Sito dell&apos;autore:</source>
+        <translation>Website des Autors:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Autore</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>C h i u d i</source>
+        <translation>S c h l i e ß e n</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSetDialog</name>
+    <message>
+        <source>Schede per la classe</source>
+        <translation>Klassensatz</translation>
+    </message>
+    <message>
+        <source>Numero di schede</source>
+        <translation>Anzahl Blätter</translation>
+    </message>
+    <message>
+        <source>da %1 a %2</source>
+        <translation>von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Con le soluzioni</source>
+        <translation>Mit Lösungen</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Salva PDF...</source>
+        <translation>PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DrillScreen</name>
+    <message>
+        <source>VERIFICA</source>
+        <translation>PRÜFEN</translation>
+    </message>
+    <message>
+        <source>AVANTI</source>
+        <translation>WEITER</translation>
+    </message>
+    <message>
+        <source>ESCI</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>STABILIRE UNA RELAZIONE TRA DUE INSIEMI</source>
+        <translation>EINE RELATION ZWISCHEN ZWEI MENGEN BESTIMMEN</translation>
+    </message>
+    <message>
+        <source> OBIETTIVO:   CONFRONTA I  DUE INSIEMI</source>
+        <translation> ZIEL:   VERGLEICHE DIE  ZWEI MENGEN</translation>
+    </message>
+    <message>
+        <source>segno di relazione</source>
+        <translation>Relationszeichen</translation>
+    </message>
+    <message>
+        <source>insieme di sinistra</source>
+        <translation>linke Menge</translation>
+    </message>
+    <message>
+        <source>insieme di destra</source>
+        <translation>rechte Menge</translation>
+    </message>
+    <message>
+        <source>E s a t t o</source>
+        <translation>R i c h t i g</translation>
+    </message>
+    <message>
+        <source>Esatto</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>E r r a t o</source>
+        <translation>F a l s c h</translation>
+    </message>
+    <message>
+        <source>Errato</source>
+        <translation>Falsch</translation>
+    </message>
+</context>
+<context>
+    <name>FigureCatalogue</name>
+    <message>
+        <source>spazio vuoto</source>
+        <translation>leerer Platz</translation>
+    </message>
+    <message>
+        <source>imbuto</source>
+        <translation>Trichter</translation>
+    </message>
+    <message>
+        <source>lampada</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>sveglia</source>
+        <translation>Wecker</translation>
+    </message>
+    <message>
+        <source>barca a vela</source>
+        <translation>Segelboot</translation>
+    </message>
+    <message>
+        <source>bandiera</source>
+        <translation>Fahne</translation>
+    </message>
+    <message>
+        <source>candela</source>
+        <translation>Kerze</translation>
+    </message>
+    <message>
+        <source>dado</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>aquilone</source>
+        <translation>Drachen</translation>
+    </message>
+    <message>
+        <source>sedia</source>
+        <translation>Stuhl</translation>
+    </message>
+    <message>
+        <source>abete</source>
+        <translation>Tanne</translation>
+    </message>
+    <message>
+        <source>ciliegie</source>
+        <translation>Kirschen</translation>
+    </message>
+    <message>
+        <source>gatto</source>
+        <translation>Katze</translation>
+    </message>
+    <message>
+        <source>tromba</source>
+        <translation>Trompete</translation>
+    </message>
+    <message>
+        <source>cornice</source>
+        <translation>Rahmen</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFile</name>
+    <message>
+        <source>con questo nome c&apos;è già una cartella</source>
+        <translation>es gibt schon einen Ordner mit diesem Namen</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>den Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>non c&apos;è il permesso di scrivere in questa cartella</source>
+        <translation>für diesen Ordner fehlt die Schreibberechtigung</translation>
+    </message>
+    <message>
+        <source>il disco è protetto dalla scrittura</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>non c&apos;è abbastanza spazio sul disco</source>
+        <translation>auf dem Datenträger ist nicht genug Platz</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>Datenträgerfehler</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <translation>Systemfehler Nummer %1</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile salvare il file &quot;%1&quot;: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>il file è protetto dalla scrittura</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterChoice</name>
+    <message>
+        <source>La stampante predefinita è </source>
+        <translation>Der Standarddrucker ist </translation>
+    </message>
+    <message>
+        <source>La stampante scelta è </source>
+        <translation>Der gewählte Drucker ist </translation>
+    </message>
+</context>
+<context>
+    <name>PrinterChooser</name>
+    <message>
+        <source>C H I U D I</source>
+        <translation>S C H L I E S S E N</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePanel</name>
+    <message>
+        <source>Oper</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source> Risposte esatte</source>
+        <translation> Richtige Antworten</translation>
+    </message>
+    <message>
+        <source> Risposte errate</source>
+        <translation> Falsche Antworten</translation>
+    </message>
+    <message>
+        <source>Tempo parziale</source>
+        <translation>Einzelzeit</translation>
+    </message>
+    <message>
+        <source>Secondi impiegati per ogni risposta</source>
+        <translation>Sekunden für jede Antwort</translation>
+    </message>
+    <message>
+        <source>Tempo totale</source>
+        <translation>Gesamtzeit</translation>
+    </message>
+    <message>
+        <source>Secondi impiegati per ogni esercizio</source>
+        <translation>Sekunden für jede Aufgabe</translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>Nome e Cognome   </source>
+        <translation>Vor- und Nachname   </translation>
+    </message>
+    <message>
+        <source>Scrivi il segno di relazione ra i due insiemi: &lt; = &gt;</source>
+        <translation>Setze das Relationszeichen zwischen die zwei Mengen: &lt; = &gt;</translation>
+    </message>
+    <message>
+        <source>Problema di stampa nella stampante utilizzata.</source>
+        <translation>Druckproblem mit dem verwendeten Drucker.</translation>
+    </message>
+    <message>
+        <source>Soluzioni</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>Scheda %1 di %2</source>
+        <translation>Arbeitsblatt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Scheda</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>Esercizio 1</source>
+        <translation>Aufgabe 1</translation>
+    </message>
+    <message>
+        <source>Esercizio 2</source>
+        <translation>Aufgabe 2</translation>
+    </message>
+    <message>
+        <source>Esercizio 3</source>
+        <translation>Aufgabe 3</translation>
+    </message>
+    <message>
+        <source>Esercizio 4</source>
+        <translation>Aufgabe 4</translation>
+    </message>
+    <message>
+        <source>la pagina non si è potuta disegnare</source>
+        <translation>die Seite konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>le pagine non si sono potute disegnare</source>
+        <translation>die Seiten konnten nicht gezeichnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO</source>
+        <translation>NUR    MAUS    FÜR EINWANDFREIEN BETRIEB</translation>
+    </message>
+    <message>
+        <source>Il nuovo software di Brivano</source>
+        <translation>Die neue Software von Brivano</translation>
+    </message>
+    <message>
+        <source>VAI</source>
+        <translation>LOS</translation>
+    </message>
+    <message>
+        <source>ESCI</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>Stampa schede</source>
+        <translation>Arbeitsblätter drucken</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Vers.  %1</source>
+        <translation>Vers.  %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetScreen</name>
+    <message>
+        <source>Visualizza la seconda parte</source>
+        <translation>Zweiten Teil zeigen</translation>
+    </message>
+    <message>
+        <source>Visualiza la prima parte</source>
+        <translation>Ersten Teil zeigen</translation>
+    </message>
+    <message>
+        <source>Scheda - Gli insiemi</source>
+        <translation>Arbeitsblatt - Gli insiemi</translation>
+    </message>
+    <message>
+        <source>Schede per la classe - Gli insiemi</source>
+        <translation>Klassensatz - Gli insiemi</translation>
+    </message>
+    <message>
+        <source>Salva la scheda in PDF</source>
+        <translation>Arbeitsblatt als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Salva le schede in PDF</source>
+        <translation>Klassensatz als PDF speichern</translation>
+    </message>
+    <message>
+        <source>scheda.pdf</source>
+        <translation>arbeitsblatt.pdf</translation>
+    </message>
+    <message>
+        <source>schede-classe.pdf</source>
+        <translation>klassensatz.pdf</translation>
+    </message>
+    <message>
+        <source>insieme di %1, esercizio %2</source>
+        <translation>Menge %1, Aufgabe %2</translation>
+    </message>
+    <message>
+        <source>sinistra</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>destra</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>VISUALIZZAZIONE SCHEDA         </source>
+        <translation>ARBEITSBLATT ANSEHEN         </translation>
+    </message>
+    <message>
+        <source>VISUALIZZA 1° ESERCIZIO</source>
+        <translation>AUFGABE 1 ZEIGEN</translation>
+    </message>
+    <message>
+        <source>VISUALIZZA 2° ESERCIZIO</source>
+        <translation>AUFGABE 2 ZEIGEN</translation>
+    </message>
+    <message>
+        <source>VISUALIZZA 3° ESERCIZIO</source>
+        <translation>AUFGABE 3 ZEIGEN</translation>
+    </message>
+    <message>
+        <source>VISUALIZZA 4° ESERCIZIO</source>
+        <translation>AUFGABE 4 ZEIGEN</translation>
+    </message>
+    <message>
+        <source>STAMPA</source>
+        <translation>DRUCKEN</translation>
+    </message>
+    <message>
+        <source>ESCI</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>Visualizza la prima parte</source>
+        <translation>Ersten Teil zeigen</translation>
+    </message>
+    <message>
+        <source> SCHEDA: mettere il segno di relazione</source>
+        <translation> ARBEITSBLATT: Relationszeichen setzen</translation>
+    </message>
+    <message>
+        <source>Seleziona stampante</source>
+        <translation>Drucker wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Salva PDF...</source>
+        <translation>Als PDF &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Schede per la &amp;classe...</source>
+        <translation>&amp;Klassensatz...</translation>
+    </message>
+    <message>
+        <source>GLI INSIEMI - scheda</source>
+        <translation>GLI INSIEMI - Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Il file &quot;%1&quot; esiste già. Sostituirlo?</source>
+        <translation>Die Datei „%1“ gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Schede per la classe</source>
+        <translation>Klassensatz</translation>
+    </message>
+    <message>
+        <source>Preparazione della scheda %1 di %2</source>
+        <translation>Arbeitsblatt %1 von %2 wird vorbereitet</translation>
+    </message>
+    <message>
+        <source>Preparazione delle soluzioni</source>
+        <translation>Lösungen werden vorbereitet</translation>
+    </message>
+    <message>
+        <source>Invio alla stampante...</source>
+        <translation>Wird an den Drucker gesendet...</translation>
+    </message>
+    <message>
+        <source>Scrittura del file...</source>
+        <translation>Datei wird geschrieben...</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,481 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="it_IT">
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>Sito dell&apos;autore:</source>
+        <translation>Author&apos;s website:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Email:</translation>
+    </message>
+    <message>
+        <source>Autore</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>C h i u d i</source>
+        <translation>C l o s e</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSetDialog</name>
+    <message>
+        <source>Schede per la classe</source>
+        <translation>Class set</translation>
+    </message>
+    <message>
+        <source>Numero di schede</source>
+        <translation>Number of sheets</translation>
+    </message>
+    <message>
+        <source>da %1 a %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Con le soluzioni</source>
+        <translation>With solutions</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Salva PDF...</source>
+        <translation>Save PDF...</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DrillScreen</name>
+    <message>
+        <source>VERIFICA</source>
+        <translation>CHECK</translation>
+    </message>
+    <message>
+        <source>AVANTI</source>
+        <translation>NEXT</translation>
+    </message>
+    <message>
+        <source>ESCI</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>STABILIRE UNA RELAZIONE TRA DUE INSIEMI</source>
+        <translation>FIND THE RELATION BETWEEN TWO SETS</translation>
+    </message>
+    <message>
+        <source> OBIETTIVO:   CONFRONTA I  DUE INSIEMI</source>
+        <translation> GOAL:   COMPARE THE  TWO SETS</translation>
+    </message>
+    <message>
+        <source>segno di relazione</source>
+        <translation>relation sign</translation>
+    </message>
+    <message>
+        <source>insieme di sinistra</source>
+        <translation>left set</translation>
+    </message>
+    <message>
+        <source>insieme di destra</source>
+        <translation>right set</translation>
+    </message>
+    <message>
+        <source>E s a t t o</source>
+        <translation>R i g h t</translation>
+    </message>
+    <message>
+        <source>Esatto</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>E r r a t o</source>
+        <translation>W r o n g</translation>
+    </message>
+    <message>
+        <source>Errato</source>
+        <translation>Wrong</translation>
+    </message>
+</context>
+<context>
+    <name>FigureCatalogue</name>
+    <message>
+        <source>spazio vuoto</source>
+        <translation>empty space</translation>
+    </message>
+    <message>
+        <source>imbuto</source>
+        <translation>funnel</translation>
+    </message>
+    <message>
+        <source>lampada</source>
+        <translation>lamp</translation>
+    </message>
+    <message>
+        <source>sveglia</source>
+        <translation>alarm clock</translation>
+    </message>
+    <message>
+        <source>barca a vela</source>
+        <translation>sailing boat</translation>
+    </message>
+    <message>
+        <source>bandiera</source>
+        <translation>flag</translation>
+    </message>
+    <message>
+        <source>candela</source>
+        <translation>candle</translation>
+    </message>
+    <message>
+        <source>dado</source>
+        <translation>dice</translation>
+    </message>
+    <message>
+        <source>aquilone</source>
+        <translation>kite</translation>
+    </message>
+    <message>
+        <source>sedia</source>
+        <translation>chair</translation>
+    </message>
+    <message>
+        <source>abete</source>
+        <translation>fir tree</translation>
+    </message>
+    <message>
+        <source>ciliegie</source>
+        <translation>cherries</translation>
+    </message>
+    <message>
+        <source>gatto</source>
+        <translation>cat</translation>
+    </message>
+    <message>
+        <source>tromba</source>
+        <translation>trumpet</translation>
+    </message>
+    <message>
+        <source>cornice</source>
+        <translation>frame</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFile</name>
+    <message>
+        <source>con questo nome c&apos;è già una cartella</source>
+        <translation>there is already a folder with this name</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>non c&apos;è il permesso di scrivere in questa cartella</source>
+        <translation>there is no permission to write in this folder</translation>
+    </message>
+    <message>
+        <source>il disco è protetto dalla scrittura</source>
+        <translation>the disk is write-protected</translation>
+    </message>
+    <message>
+        <source>non c&apos;è abbastanza spazio sul disco</source>
+        <translation>there is not enough space on the disk</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>disk error</translation>
+    </message>
+    <message>
+        <source>errore del sistema numero %1</source>
+        <translation>system error number %1</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile salvare il file &quot;%1&quot;: %2.</source>
+        <translation>The file &quot;%1&quot; could not be saved: %2.</translation>
+    </message>
+    <message>
+        <source>il file è protetto dalla scrittura</source>
+        <translation>the file is write-protected</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterChoice</name>
+    <message>
+        <source>La stampante predefinita è </source>
+        <translation>The default printer is </translation>
+    </message>
+    <message>
+        <source>La stampante scelta è </source>
+        <translation>The chosen printer is </translation>
+    </message>
+</context>
+<context>
+    <name>PrinterChooser</name>
+    <message>
+        <source>C H I U D I</source>
+        <translation>C L O S E</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePanel</name>
+    <message>
+        <source>Oper</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source> Risposte esatte</source>
+        <translation> Correct answers</translation>
+    </message>
+    <message>
+        <source> Risposte errate</source>
+        <translation> Wrong answers</translation>
+    </message>
+    <message>
+        <source>Tempo parziale</source>
+        <translation>Answer time</translation>
+    </message>
+    <message>
+        <source>Secondi impiegati per ogni risposta</source>
+        <translation>Seconds taken for each answer</translation>
+    </message>
+    <message>
+        <source>Tempo totale</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>Secondi impiegati per ogni esercizio</source>
+        <translation>Seconds taken for each exercise</translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>Nome e Cognome   </source>
+        <translation>Name and surname   </translation>
+    </message>
+    <message>
+        <source>Scrivi il segno di relazione ra i due insiemi: &lt; = &gt;</source>
+        <translation>Write the relation sign between the two sets: &lt; = &gt;</translation>
+    </message>
+    <message>
+        <source>Problema di stampa nella stampante utilizzata.</source>
+        <translation>Printing problem with the printer in use.</translation>
+    </message>
+    <message>
+        <source>Soluzioni</source>
+        <translation>Solutions</translation>
+    </message>
+    <message>
+        <source>Scheda %1 di %2</source>
+        <translation>Worksheet %1 of %2</translation>
+    </message>
+    <message>
+        <source>Scheda</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>Esercizio 1</source>
+        <translation>Exercise 1</translation>
+    </message>
+    <message>
+        <source>Esercizio 2</source>
+        <translation>Exercise 2</translation>
+    </message>
+    <message>
+        <source>Esercizio 3</source>
+        <translation>Exercise 3</translation>
+    </message>
+    <message>
+        <source>Esercizio 4</source>
+        <translation>Exercise 4</translation>
+    </message>
+    <message>
+        <source>la pagina non si è potuta disegnare</source>
+        <translation>the page could not be drawn</translation>
+    </message>
+    <message>
+        <source>le pagine non si sono potute disegnare</source>
+        <translation>the pages could not be drawn</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO</source>
+        <translation>MOUSE    ONLY    FOR CORRECT OPERATION</translation>
+    </message>
+    <message>
+        <source>Il nuovo software di Brivano</source>
+        <translation>The new software by Brivano</translation>
+    </message>
+    <message>
+        <source>VAI</source>
+        <translation>GO</translation>
+    </message>
+    <message>
+        <source>ESCI</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Stampa schede</source>
+        <translation>Print worksheets</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Vers.  %1</source>
+        <translation>Ver.  %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetScreen</name>
+    <message>
+        <source>Visualizza la seconda parte</source>
+        <translation>Show the second part</translation>
+    </message>
+    <message>
+        <source>Visualiza la prima parte</source>
+        <translation>Show the first part</translation>
+    </message>
+    <message>
+        <source>Scheda - Gli insiemi</source>
+        <translation>Worksheet - Gli insiemi</translation>
+    </message>
+    <message>
+        <source>Schede per la classe - Gli insiemi</source>
+        <translation>Class set - Gli insiemi</translation>
+    </message>
+    <message>
+        <source>Salva la scheda in PDF</source>
+        <translation>Save the worksheet as PDF</translation>
+    </message>
+    <message>
+        <source>Salva le schede in PDF</source>
+        <translation>Save the worksheets as PDF</translation>
+    </message>
+    <message>
+        <source>scheda.pdf</source>
+        <translation>worksheet.pdf</translation>
+    </message>
+    <message>
+        <source>schede-classe.pdf</source>
+        <translation>class-set.pdf</translation>
+    </message>
+    <message>
+        <source>insieme di %1, esercizio %2</source>
+        <translation>%1 set, exercise %2</translation>
+    </message>
+    <message>
+        <source>sinistra</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>destra</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>VISUALIZZAZIONE SCHEDA         </source>
+        <translation>WORKSHEET VIEW         </translation>
+    </message>
+    <message>
+        <source>VISUALIZZA 1° ESERCIZIO</source>
+        <translation>SHOW EXERCISE 1</translation>
+    </message>
+    <message>
+        <source>VISUALIZZA 2° ESERCIZIO</source>
+        <translation>SHOW EXERCISE 2</translation>
+    </message>
+    <message>
+        <source>VISUALIZZA 3° ESERCIZIO</source>
+        <translation>SHOW EXERCISE 3</translation>
+    </message>
+    <message>
+        <source>VISUALIZZA 4° ESERCIZIO</source>
+        <translation>SHOW EXERCISE 4</translation>
+    </message>
+    <message>
+        <source>STAMPA</source>
+        <translation>PRINT</translation>
+    </message>
+    <message>
+        <source>ESCI</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Visualizza la prima parte</source>
+        <translation>Show the first part</translation>
+    </message>
+    <message>
+        <source> SCHEDA: mettere il segno di relazione</source>
+        <translation> WORKSHEET: put in the relation sign</translation>
+    </message>
+    <message>
+        <source>Seleziona stampante</source>
+        <translation>Select printer</translation>
+    </message>
+    <message>
+        <source>&amp;Salva PDF...</source>
+        <translation>&amp;Save PDF...</translation>
+    </message>
+    <message>
+        <source>Schede per la &amp;classe...</source>
+        <translation>&amp;Class set...</translation>
+    </message>
+    <message>
+        <source>GLI INSIEMI - scheda</source>
+        <translation>GLI INSIEMI - worksheet</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Il file &quot;%1&quot; esiste già. Sostituirlo?</source>
+        <translation>The file &quot;%1&quot; already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Schede per la classe</source>
+        <translation>Class set</translation>
+    </message>
+    <message>
+        <source>Preparazione della scheda %1 di %2</source>
+        <translation>Preparing worksheet %1 of %2</translation>
+    </message>
+    <message>
+        <source>Preparazione delle soluzioni</source>
+        <translation>Preparing the solutions</translation>
+    </message>
+    <message>
+        <source>Invio alla stampante...</source>
+        <translation>Sending to the printer...</translation>
+    </message>
+    <message>
+        <source>Scrittura del file...</source>
+        <translation>Writing the file...</translation>
+    </message>
+</context>
 </TS>

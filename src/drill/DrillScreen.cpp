@@ -49,9 +49,10 @@ struct Choice
 };
 
 const Choice choices[RelationDrill::optionCount] = {
-    {QT_TRANSLATE_NOOP("DrillScreen", "<"), {315, 150}, true},
-    {QT_TRANSLATE_NOOP("DrillScreen", "="), {1965, 150}, true},
-    {QT_TRANSLATE_NOOP("DrillScreen", ">"), {3630, 150}, true},
+    // The signs are the same in every language.
+    {"<", {315, 150}, true},
+    {"=", {1965, 150}, true},
+    {">", {3630, 150}, true},
     {QT_TRANSLATE_NOOP("DrillScreen", "VERIFICA"), {315, 930}, false},
     {QT_TRANSLATE_NOOP("DrillScreen", "AVANTI"), {1965, 930}, false},
     {QT_TRANSLATE_NOOP("DrillScreen", "ESCI"), {3630, 930}, false},
@@ -135,7 +136,8 @@ DrillScreen::DrillScreen(FigureCatalogue &figures, DrillState &state)
     for (int i = 0; i < RelationDrill::optionCount; ++i) {
         const Choice &c = choices[i];
         auto *button = new OptionButton(
-            optionFrame, QStringLiteral("Option1(%1)").arg(i), i, tr(c.caption),
+            optionFrame, QStringLiteral("Option1(%1)").arg(i), i,
+            c.sign ? QString::fromLatin1(c.caption) : tr(c.caption),
             fonts::arial(c.sign ? signPoints : commandPoints),
             i == RelationDrill::optLess ? colours::focusPink : colours::windowPink);
         layout->addBox(button, QRect(c.at, optionTwips));
@@ -179,6 +181,7 @@ void DrillScreen::nextExercise()
     drill().newExercise();
     m_scorePanel->showExercise(drill().score());
     m_verdictLabel->clear();
+    m_verdictLabel->setAccessibleName(QString());
     setSignBox(QString());
     m_scorePanel->clearAnswerTime();
     showOptions();
@@ -270,9 +273,11 @@ void DrillScreen::judgeAnswer()
         return;
     if (drill().isRight()) {
         m_verdictLabel->setText(tr("E s a t t o"));
+        m_verdictLabel->setAccessibleName(tr("Esatto")); // a word, not letters
         m_scorePanel->showRight(drill().score());
     } else {
         m_verdictLabel->setText(tr("E r r a t o"));
+        m_verdictLabel->setAccessibleName(tr("Errato"));
         for (LineElement *stroke : m_crossStrokes)
             stroke->show();
         m_correctionLabel->setText(RelationDrill::text(drill().correction()));

@@ -14,7 +14,7 @@ constexpr QSize designTwips(6060, 5460);
 
 PrinterChooser::PrinterChooser(PrinterChoice &choice, PrinterSource installed,
                                const QString &currentPrinter)
-    : Screen(QStringLiteral("frmStampante"), tr("Form1"), designTwips,
+    : Screen(QStringLiteral("frmStampante"), QStringLiteral("Form1"), designTwips,
              Opening::DesignSize, Frame::Full),
       m_choice(choice),
       m_installed(std::move(installed)),
@@ -45,6 +45,7 @@ PrinterChooser::PrinterChooser(PrinterChoice &choice, PrinterSource installed,
     auto *closeButton = new ColouredButton(area, QStringLiteral("Command2"),
                                            tr("C H I U D I"), fonts::dialog(13.5),
                                            colours::yellow);
+    closeButton->setAccessibleName(tr("Chiudi")); // a word, not letters
     layout->addFixed(closeButton, {1128, 4188, 3168, 648});
     // The button only hides the chooser: opened again, it shows the same list.
     connect(closeButton, &QPushButton::clicked, this, &PrinterChooser::hide);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sets/FigureCatalogue.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -12,26 +13,26 @@ struct Entry
     QSize size;
 };
 
-// Index by index; an entry without a file has no picture.
+// Index by index; an entry without a file has no picture, nor a name.
 const Entry catalogue[FigureCatalogue::pictureCount] = {
-    {"00-bianco", "spazio vuoto", {61, 60}},
-    {"01-imbuto", "imbuto", {49, 47}},
-    {"02-lampada", "lampada", {54, 55}},
-    {"03-sveglia", "sveglia", {53, 53}},
-    {"04-barca", "barca a vela", {46, 56}},
-    {"05-bandiera", "bandiera", {45, 59}},
-    {"06-candela", "candela", {42, 62}},
-    {"07-dado", "dado", {48, 46}},
-    {"08-aquilone", "aquilone", {45, 55}},
-    {"09-sedia", "sedia", {49, 50}},
-    {"10-abete", "abete", {48, 48}},
-    {"11-ciliegie", "ciliegie", {48, 48}},
-    {"12-gatto", "gatto", {48, 48}},
-    {"13-tromba", "tromba", {48, 48}},
-    {nullptr, "", {}},
-    {"15-cornice", "cornice", {61, 60}},
-    {nullptr, "", {}},
-    {nullptr, "", {}},
+    {"00-bianco", QT_TRANSLATE_NOOP("FigureCatalogue", "spazio vuoto"), {61, 60}},
+    {"01-imbuto", QT_TRANSLATE_NOOP("FigureCatalogue", "imbuto"), {49, 47}},
+    {"02-lampada", QT_TRANSLATE_NOOP("FigureCatalogue", "lampada"), {54, 55}},
+    {"03-sveglia", QT_TRANSLATE_NOOP("FigureCatalogue", "sveglia"), {53, 53}},
+    {"04-barca", QT_TRANSLATE_NOOP("FigureCatalogue", "barca a vela"), {46, 56}},
+    {"05-bandiera", QT_TRANSLATE_NOOP("FigureCatalogue", "bandiera"), {45, 59}},
+    {"06-candela", QT_TRANSLATE_NOOP("FigureCatalogue", "candela"), {42, 62}},
+    {"07-dado", QT_TRANSLATE_NOOP("FigureCatalogue", "dado"), {48, 46}},
+    {"08-aquilone", QT_TRANSLATE_NOOP("FigureCatalogue", "aquilone"), {45, 55}},
+    {"09-sedia", QT_TRANSLATE_NOOP("FigureCatalogue", "sedia"), {49, 50}},
+    {"10-abete", QT_TRANSLATE_NOOP("FigureCatalogue", "abete"), {48, 48}},
+    {"11-ciliegie", QT_TRANSLATE_NOOP("FigureCatalogue", "ciliegie"), {48, 48}},
+    {"12-gatto", QT_TRANSLATE_NOOP("FigureCatalogue", "gatto"), {48, 48}},
+    {"13-tromba", QT_TRANSLATE_NOOP("FigureCatalogue", "tromba"), {48, 48}},
+    {nullptr, nullptr, {}},
+    {"15-cornice", QT_TRANSLATE_NOOP("FigureCatalogue", "cornice"), {61, 60}},
+    {nullptr, nullptr, {}},
+    {nullptr, nullptr, {}},
 };
 
 bool inRange(int index)
@@ -55,7 +56,9 @@ QSize FigureCatalogue::pictureSize(int index)
 
 QString FigureCatalogue::pictureName(int index)
 {
-    return inRange(index) ? QString::fromUtf8(catalogue[index].name) : QString();
+    return inRange(index) && catalogue[index].name
+        ? QCoreApplication::translate("FigureCatalogue", catalogue[index].name)
+        : QString();
 }
 
 QSvgRenderer *FigureCatalogue::renderer(int index)

@@ -34,7 +34,7 @@ public:
     static bool hasPicture(int index);
     // The picture's own size in pixels; empty where there is no picture.
     static QSize pictureSize(int index);
-    // The figure's Italian name, for assistive technology.
+    // The figure's name in the program's language, for assistive technology.
     static QString pictureName(int index);
 
     // The picture, sharp at the given device pixel ratio; a null pixmap

@@ -51,6 +51,7 @@ AboutScreen::AboutScreen()
 
     auto *closeButton = new ColouredButton(area, QStringLiteral("Command1"), tr("C h i u d i"),
                                            fonts::arial(12, false), colours::cyan);
+    closeButton->setAccessibleName(tr("Chiudi")); // a word, not letters
     layout->addFixed(closeButton, {1845, 2940, 2700, 345});
     connect(closeButton, &QPushButton::clicked, this, &AboutScreen::close);
     takeDesignSize();

@@ -17,7 +17,7 @@ constexpr int titleBorderWidth = 2;
 } // namespace
 
 StartScreen::StartScreen()
-    : Screen(QStringLiteral("FrmInizio"), tr("GLI INSIEMI"), designTwips,
+    : Screen(QStringLiteral("FrmInizio"), QStringLiteral("GLI INSIEMI"), designTwips,
              Opening::Maximized, Frame::Full)
 {
     QWidget *area = client();
@@ -50,7 +50,7 @@ StartScreen::StartScreen()
                                          QColor(), titleBorderWidth);
     auto *titleInnerBox
         = new RoundedBox(title, QStringLiteral("Shape2"), colours::windowPink);
-    QLabel *heading = ui::label(title, QStringLiteral("Label4"), tr("VELMORA"),
+    QLabel *heading = ui::label(title, QStringLiteral("Label4"), QStringLiteral("VELMORA"),
                                 fonts::arial(36), colours::darkBlue, colours::windowPink);
 
     QWidget *optionFrame = ui::panel(area, QStringLiteral("Frame1"), colours::windowPink);

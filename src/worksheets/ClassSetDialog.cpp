@@ -49,7 +49,7 @@ ClassSetDialog::ClassSetDialog(QWidget *parent, FileNameAsker askFileName)
     countLabel->setBuddy(m_count);
     // The field refuses a digit that leaves the range: say which it is.
     auto *range = new QLabel(
-        QStringLiteral("da %1 a %2").arg(ClassSet::minSheets).arg(ClassSet::maxSheets), this);
+        tr("da %1 a %2").arg(ClassSet::minSheets).arg(ClassSet::maxSheets), this);
     range->setObjectName(QStringLiteral("lblIntervallo"));
     range->setFont(text);
     m_count->setAccessibleDescription(range->text());

@@ -75,14 +75,15 @@ QWidget *setFrame(QWidget *parent, const QString &name)
     return ui::panel(parent, name, colours::white);
 }
 
-const QString sheetFileTitle = QStringLiteral("Scheda - Gli insiemi");
-const QString classSetTitle = QStringLiteral("Schede per la classe - Gli insiemi");
+const char *const sheetFileTitle = QT_TRANSLATE_NOOP("WorksheetScreen", "Scheda - Gli insiemi");
+const char *const classSetTitle
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Schede per la classe - Gli insiemi");
 const char *const saveDialogTitle
     = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva la scheda in PDF");
 const char *const classSetSaveDialogTitle
     = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva le schede in PDF");
-const QString sheetFileName = QStringLiteral("scheda.pdf");
-const QString classSetFileName = QStringLiteral("schede-classe.pdf");
+const char *const sheetFileName = QT_TRANSLATE_NOOP("WorksheetScreen", "scheda.pdf");
+const char *const classSetFileName = QT_TRANSLATE_NOOP("WorksheetScreen", "schede-classe.pdf");
 constexpr int progressDelayMs = 500;
 
 QString setName(Worksheet::Side side, int exercise)
@@ -276,7 +277,7 @@ void WorksheetScreen::setOutputEnabled(bool enabled)
 void WorksheetScreen::printSheet()
 {
     const OutputRun run(*this);
-    const QString title = QStringLiteral("GLI INSIEMI - scheda");
+    const QString title = tr("GLI INSIEMI - scheda");
     // One print, one connection: the printer's page is asked for once.
     PrintSession printer(m_printService);
     const QByteArray pdf = sheet::sheetPdf(m_sheet, m_figures, printer.printableArea(), title);
@@ -333,11 +334,11 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
 void WorksheetScreen::saveSheet()
 {
     const OutputRun run(*this);
-    const QString file = askFileName(this, tr(saveDialogTitle), sheetFileName);
+    const QString file = askFileName(this, tr(saveDialogTitle), tr(sheetFileName));
     if (file.isEmpty())
         return;
     const QByteArray pdf =
-        sheet::sheetPdf(m_sheet, m_figures, PageArea::fallback(), sheetFileTitle);
+        sheet::sheetPdf(m_sheet, m_figures, PageArea::fallback(), tr(sheetFileTitle));
     if (pdf.isEmpty()) {
         showMessage(pdffile::failureMessage(
             file, QCoreApplication::translate("Sheet", "la pagina non si è potuta disegnare")));
@@ -358,7 +359,7 @@ void WorksheetScreen::openClassSet()
         return;
     }
     m_classSet = new ClassSetDialog(this, [this](QWidget *parent) {
-        return askFileName(parent, tr(classSetSaveDialogTitle), classSetFileName);
+        return askFileName(parent, tr(classSetSaveDialogTitle), tr(classSetFileName));
     });
     connect(m_classSet, &QDialog::finished, m_classSet, &QObject::deleteLater);
     connect(m_classSet, &QDialog::accepted, this, &WorksheetScreen::classSetChosen);
@@ -423,9 +424,9 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
     // Shown only when the set takes longer than half a second; modal, so
     // the screen waits as it does for "STAMPA".
     const int total = sheet::classSetSteps(set.count(), withSolutions);
-    m_progress = new QProgressDialog(QString(), QStringLiteral("Annulla"), 0, total, this);
+    m_progress = new QProgressDialog(QString(), tr("Annulla"), 0, total, this);
     m_progress->setObjectName(QStringLiteral("prgSchedeClasse"));
-    m_progress->setWindowTitle(QStringLiteral("Schede per la classe"));
+    m_progress->setWindowTitle(tr("Schede per la classe"));
     m_progress->setWindowModality(Qt::ApplicationModal);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
@@ -435,20 +436,21 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
             return false;
         QString text;
         if (done < set.count())
-            text = QStringLiteral("Preparazione della scheda %1 di %2")
+            text = tr("Preparazione della scheda %1 di %2")
                        .arg(done + 1)
                        .arg(set.count());
         else if (done < steps - 1)
-            text = QStringLiteral("Preparazione delle soluzioni");
+            text = tr("Preparazione delle soluzioni");
         else
-            text = target == Target::Printer ? QStringLiteral("Invio alla stampante...")
-                                             : QStringLiteral("Scrittura del file...");
+            text = target == Target::Printer ? tr("Invio alla stampante...")
+                                             : tr("Scrittura del file...");
         m_progress->setLabelText(text);
         m_progress->setValue(done);
         return !m_progress->wasCanceled();
     };
+    const QString documentTitle = tr(classSetTitle);
     const sheet::ClassSetPdf made =
-        sheet::classSetPdf(set, withSolutions, m_figures, area, classSetTitle, progress);
+        sheet::classSetPdf(set, withSolutions, m_figures, area, documentTitle, progress);
 
     // Handed on while the progress dialog still says so; a stopped set
     // hands nothing on.
@@ -457,7 +459,7 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
         if (target == Target::File) {
             const pdffile::Saved saved = pdffile::save(file, made.pdf);
             problem = saved.message;
-        } else if (!session->submitPdf(made.pdf, classSetTitle).ok) {
+        } else if (!session->submitPdf(made.pdf, documentTitle).ok) {
             problem = sheet::problemMessage();
         }
     } else if (made.result == sheet::DocumentResult::Failed) {

@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The language helper on hand-made widgets, and the start screen in each
-// language: no Italian text left that the catalogue translates, every text
-// fitting its box. Until the catalogues are filled, nothing is translated and
-// so nothing can be left.
+// The language helper on hand-made widgets, then every screen and the
+// printed sheet in each language: no Italian text left that the catalogue
+// translates, every text fitting its box.
 #include "i18n/LanguageTexts.h"
+#include "start/AboutScreen.h"
 #include "start/Program.h"
 #include "start/StartScreen.h"
+#include "worksheets/ClassSetDialog.h"
+#include "worksheets/PdfTools.h"
+#include "worksheets/SheetPage.h"
+#include "worksheets/SheetPrint.h"
+#include "worksheets/WorksheetScreen.h"
+#include "printing/PageArea.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QRegularExpression>
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -27,9 +35,70 @@ private Q_SLOTS:
     void fitting_data();
     void fitting();
     void catalogueCountsFinishedMessagesOnly();
-    void startScreen_data();
-    void startScreen();
+    void screens_data();
+    void screens();
+    void printedSheet_data();
+    void printedSheet();
 };
+
+namespace {
+// Italian is the source: there is no catalogue, nothing to be left.
+i18n::Catalogue catalogueOf(const QString &language)
+{
+    return language == QLatin1String("it") ? i18n::Catalogue(QStringList())
+                                           : i18n::Catalogue::forLanguage(language);
+}
+
+// The screen as a teacher or a child sees it: the drill after a verdict,
+// the class-set dialog open over the worksheet screen.
+QWidget *openScreen(Program &program, const QString &screen)
+{
+    if (screen == QLatin1String("start"))
+        return program.openStart();
+    if (screen == QLatin1String("about")) {
+        program.openStart();
+        return program.openAbout();
+    }
+    if (screen == QLatin1String("drill")) {
+        DrillScreen *drill = program.openDrill();
+        drill->choose(RelationDrill::optLess);
+        drill->choose(RelationDrill::optVerify);
+        return drill;
+    }
+    WorksheetScreen *worksheets = program.openWorksheets();
+    if (screen == QLatin1String("chooser")) {
+        program.setPrinterSource([] { return QStringList{QStringLiteral("aula")}; });
+        return program.openPrinterChooser();
+    }
+    if (screen == QLatin1String("class set")) {
+        worksheets->openClassSet();
+        return worksheets->classSetDialog();
+    }
+    return worksheets;
+}
+// Every label or button showing a letter-spaced text ("E s a t t o") whose
+// accessible name is not that word ("Esatto"): a screen reader would spell it.
+QStringList spokenLetterByLetter(const QWidget *root)
+{
+    const auto word = [](QString text) {
+        return text.remove(QLatin1Char(' ')).toLower().replace(QStringLiteral("ß"),
+                                                                QStringLiteral("ss"));
+    };
+    const QRegularExpression spaced(QStringLiteral("^\\S( \\S){2,}$"));
+    QStringList found;
+    for (const QWidget *w : root->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<const QLabel *>(w);
+        const auto *button = qobject_cast<const QAbstractButton *>(w);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (spaced.match(text).hasMatch()
+            && (w->accessibleName().contains(QLatin1Char(' '))
+                || word(w->accessibleName()) != word(text)))
+            found << QStringLiteral("%1: \"%2\" read as \"%3\"")
+                         .arg(w->objectName(), text, w->accessibleName());
+    }
+    return found;
+}
+} // namespace
 
 void TestLanguages::initTestCase()
 {
@@ -159,23 +228,23 @@ void TestLanguages::catalogueCountsFinishedMessagesOnly()
     QVERIFY(!i18n::Catalogue::fromTsFile(dir.filePath(QStringLiteral("none.ts"))).isValid());
 }
 
-void TestLanguages::startScreen_data()
+void TestLanguages::screens_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::newRow("it") << "it";
-    QTest::newRow("de") << "de";
-    QTest::newRow("en") << "en";
+    QTest::addColumn<QString>("screen");
+    for (const char *language : {"it", "de", "en"}) {
+        for (const char *screen : {"start", "drill", "worksheets", "chooser", "about", "class set"})
+            QTest::addRow("%s %s", language, screen) << language << screen;
+    }
 }
 
-void TestLanguages::startScreen()
+void TestLanguages::screens()
 {
     QFETCH(QString, language);
+    QFETCH(QString, screen);
     const i18n::LanguageScope texts(language);
     QVERIFY(texts.isLoaded());
-    // Italian is the source: there is no catalogue, nothing to be left.
-    const i18n::Catalogue catalogue = language == QLatin1String("it")
-        ? i18n::Catalogue(QStringList())
-        : i18n::Catalogue::forLanguage(language);
+    const i18n::Catalogue catalogue = catalogueOf(language);
     QVERIFY(catalogue.isValid());
 
     Program program;
@@ -183,12 +252,71 @@ void TestLanguages::startScreen()
         program.closeAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
-    StartScreen *start = program.openStart();
-    QVERIFY(QTest::qWaitForWindowExposed(start));
-    const QStringList left = i18n::textsLeftInItalian(start, catalogue);
+    QWidget *window = openScreen(program, screen);
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    if (screen == QLatin1String("drill"))
+        QTRY_VERIFY(!window->findChild<QLabel *>(QStringLiteral("LblEsito"))->text().isEmpty());
+    const QStringList left = i18n::textsLeftInItalian(window, catalogue);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
-    const QStringList overflowing = i18n::textsNotFitting(start);
+    const QStringList overflowing = i18n::textsNotFitting(window);
     QVERIFY2(overflowing.isEmpty(), qPrintable(overflowing.join(QLatin1Char('\n'))));
+    const QStringList spelt = spokenLetterByLetter(window);
+    QVERIFY2(spelt.isEmpty(), qPrintable(spelt.join(QLatin1Char('\n'))));
+}
+
+void TestLanguages::printedSheet_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("de") << "de";
+    QTest::newRow("en") << "en";
+}
+
+// The sheet, a class set's footers and its solutions page, and the class
+// set's title, read back from the PDF files.
+void TestLanguages::printedSheet()
+{
+    QFETCH(QString, language);
+    if (!pdftools::available())
+        QSKIP("poppler's pdftotext is not installed");
+    const QStringList italian = QStringList{sheet::nameLine(), sheet::instruction(),
+                                            sheet::solutionsTitle(), sheet::footerText(1, 2)}
+                                + sheet::SolutionsLayout::headings();
+    const i18n::LanguageScope texts(language);
+    QVERIFY(texts.isLoaded());
+    const i18n::Catalogue catalogue = catalogueOf(language);
+    const QStringList translated = QStringList{sheet::nameLine(), sheet::instruction(),
+                                               sheet::solutionsTitle(), sheet::footerText(1, 2)}
+                                   + sheet::SolutionsLayout::headings();
+
+    Program program;
+    const auto closeAll = qScopeGuard([&program] {
+        program.closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    WorksheetScreen *worksheets = program.openWorksheets();
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile single(dir.filePath(QStringLiteral("scheda.pdf")));
+    QVERIFY(single.open(QIODevice::WriteOnly));
+    single.write(sheet::sheetPdf(program.worksheet(), program.figures(), PageArea::fallback(),
+                                 QStringLiteral("prova")));
+    single.close();
+    const QString classSet = dir.filePath(QStringLiteral("classe.pdf"));
+    QVERIFY(worksheets->saveClassSet(classSet, 2, true));
+
+    const QString sheetText = pdftools::text(single.fileName()).simplified();
+    const QString setText = pdftools::text(classSet).simplified();
+    QVERIFY(!sheetText.isEmpty() && !setText.isEmpty());
+    for (int i = 0; i < italian.size(); ++i) {
+        QVERIFY2(catalogue.translates(italian[i]), qPrintable(italian[i]));
+        QVERIFY2(!setText.contains(italian[i].simplified()), qPrintable(italian[i]));
+        QVERIFY2(setText.contains(translated[i].simplified()), qPrintable(translated[i]));
+    }
+    for (int i = 0; i < 2; ++i) // the name line and the instruction
+        QVERIFY2(sheetText.contains(translated[i].simplified()), qPrintable(translated[i]));
+    const QString title = pdftools::infoField(classSet, QStringLiteral("Title"));
+    QVERIFY2(!title.isEmpty() && !catalogue.translates(title), qPrintable(title));
 }
 
 QTEST_MAIN(TestLanguages)
