@@ -6,21 +6,20 @@
 #include "QtBench.h"
 
 #include "printing/BrokenPipe.h"
-#include "start/StartScreen.h"
+#include "start/Program.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QStringList>
 
 namespace bench {
 
-inline WorksheetScreen &openWorksheetScreen(QStringList &messages)
+inline WorksheetScreen &openWorksheetScreen(Program &program, QStringList &messages)
 {
     ignoreBrokenPipe(); // as the program does
-    Screen::the<StartScreen>().show();
+    program.openStart();
     settle();
-    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
+    WorksheetScreen &screen = *program.openWorksheets();
     screen.setMessageHandler([&messages](const QString &text) { messages << text; });
-    screen.show();
     settle();
     return screen;
 }

@@ -36,8 +36,9 @@ int main(int argc, char *argv[])
     const int runs = bench::runsFrom(argc, argv);
     const QString keep = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
+    Program program;
     QStringList messages;
-    WorksheetScreen &screen = bench::openWorksheetScreen(messages);
+    WorksheetScreen &screen = bench::openWorksheetScreen(program, messages);
 
     const QString path = QDir::temp().filePath(QStringLiteral("gli-bench-classset.pdf"));
     std::vector<double> saving;
@@ -60,7 +61,7 @@ int main(int argc, char *argv[])
     }
     QFile::remove(path);
 
-    PrintService &service = PrintService::shared();
+    PrintService &service = program.printService();
     std::vector<double> printing;
     if (service.printers().contains(testPrinter)) {
         service.setCurrentPrinter(testPrinter);
@@ -89,6 +90,6 @@ int main(int argc, char *argv[])
                     t.median < goalMs, 1);
     const bench::Summary size = bench::summarize({kb});
     bench::printRow(set + "PDF file (KB)", size, "< 2048", size.median < goalKb, 1);
-    Screen::the<StartScreen>().closeAll();
+    program.closeAll();
     return 0;
 }

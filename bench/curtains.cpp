@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The curtain animation of the start screen on a maximized 1920-pixel screen:
-// the pace of its timer's ticks and the work each tick costs, the repaint it
-// causes included. Each run opens the curtains once from closed.
+// the pace of its timer's ticks, the length of the whole opening and the work
+// each tick costs, the repaint it causes included. Each run opens the
+// curtains once from closed.
 //
 // usage: gli-bench-curtains [RUNS]
 
 #include "Stats.h"
 
+#include "start/Program.h"
 #include "start/StartScreen.h"
 
 #include <QApplication>
@@ -97,20 +99,19 @@ int main(int argc, char *argv[])
     TickApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
 
-    StartScreen &start = Screen::the<StartScreen>();
-    start.show();
-    auto *timer = start.window()->findChild<QTimer *>(QStringLiteral("timerTendine"));
+    Program program;
+    StartScreen &start = *program.openStart();
+    auto *timer = start.findChild<QTimer *>(QStringLiteral("timerTendine"));
     if (!timer) {
         std::fprintf(stderr, "the start screen has no curtain timer\n");
         return 1;
     }
-    app.watch(timer, start.window());
+    app.watch(timer, &start);
     // Let the first showing settle before the curtains are closed again.
     QEventLoop settle;
     QTimer::singleShot(100, &settle, &QEventLoop::quit);
     settle.exec();
-    std::fprintf(stderr, "start screen: %dx%d\n", start.window()->width(),
-                 start.window()->height());
+    std::fprintf(stderr, "start screen: %dx%d\n", start.width(), start.height());
 
     std::vector<double> intervals, handlers, works, stretch, tickCounts;
     for (int r = 0; r < runs; ++r) {
@@ -140,8 +141,10 @@ int main(int argc, char *argv[])
     bench::printRow("Curtains: opening time / (ticks x 10 ms)", length, "<= 1.05",
                     length.median <= 1.05);
     bench::printInfo("Curtains: tick handler alone (ms)", bench::summarize(handlers), 4);
-    bench::printRow("Curtains: tick work, handler + repaint (ms)", work, "p95 < 0.2",
-                    work.p95 < 0.2, 4);
-    start.closeAll();
+    // What a child sees is the pace and the length of the opening, held
+    // above; the work of a tick is kept as a figure to follow, without a
+    // goal (docs/performance.md says why).
+    bench::printInfo("Curtains: tick work, handler + repaint (ms)", work, 4);
+    program.closeAll();
     return 0;
 }

@@ -9,7 +9,7 @@
 #include "Stats.h"
 
 #include "drill/DrillScreen.h"
-#include "start/StartScreen.h"
+#include "start/Program.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -43,7 +43,7 @@ public:
 
 QWidget *option(DrillScreen &drill, int index)
 {
-    return drill.window()->findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(index));
+    return drill.findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(index));
 }
 
 } // namespace
@@ -55,12 +55,12 @@ int main(int argc, char *argv[])
     // Sub-millisecond figures: many more samples than runs.
     const int samples = std::max(runs, 200);
 
-    Screen::the<StartScreen>().show();
+    Program program;
+    program.openStart();
     bench::settle();
-    DrillScreen &drill = Screen::the<DrillScreen>();
-    drill.show();
+    DrillScreen &drill = *program.openDrill();
     bench::settle();
-    QMainWindow *window = drill.window();
+    QMainWindow *window = &drill;
     std::fprintf(stderr, "drill: %dx%d\n", window->width(), window->height());
 
     // A new exercise, after every figure has been drawn once.
@@ -99,7 +99,7 @@ int main(int argc, char *argv[])
 
     // One answer: "<" chosen, then the press on VERIFICA until the verdict
     // label has been painted.
-    auto *verdict = drill.window()->findChild<QLabel *>(QStringLiteral("LblEsito"));
+    auto *verdict = drill.findChild<QLabel *>(QStringLiteral("LblEsito"));
     bench::PaintWatch paints;
     std::vector<double> answer;
     for (int i = 0; i < samples + 10; ++i) {
@@ -131,7 +131,6 @@ int main(int argc, char *argv[])
                     l.median < 0.3, 4);
     bench::printRow("Drill: one answer, press on VERIFICA to verdict painted (ms)", a, "< 5",
                     a.median < 5.0, 3);
-    drill.unload();
-    Screen::the<StartScreen>().closeAll();
+    program.closeAll();
     return 0;
 }

@@ -12,8 +12,7 @@
 
 #include "printing/PrintService.h"
 #include "sets/FigureCatalogue.h"
-#include "worksheets/PdfSheetDevice.h"
-#include "worksheets/SheetPrint.h"
+#include "worksheets/SheetPage.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
@@ -29,16 +28,9 @@ namespace {
 const QString testPrinter = QStringLiteral("gli-test-pdf");
 
 // The page as "STAMPA" draws it, into memory.
-QByteArray renderPage(const Worksheet &sheet)
+QByteArray renderPage(FigureCatalogue &figures, const Worksheet &sheet)
 {
-    QByteArray pdf;
-    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(),
-                          QStringLiteral("GLI INSIEMI - scheda"), [&pdf](const QByteArray &bytes) {
-                              pdf = bytes;
-                              return true;
-                          });
-    sheet::print(sheet, device, &FigureCatalogue::pictureSize, [](const QString &) {});
-    return pdf;
+    return sheet::sheetPdf(sheet, figures, QRectF(), QStringLiteral("GLI INSIEMI - scheda"));
 }
 
 } // namespace
@@ -48,10 +40,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int runs = bench::runsFrom(argc, argv);
 
+    Program program;
     QStringList messages;
-    WorksheetScreen &screen = bench::openWorksheetScreen(messages);
+    WorksheetScreen &screen = bench::openWorksheetScreen(program, messages);
     for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"}) {
-        QWidget *button = screen.window()->findChild<QWidget *>(QString::fromLatin1(name));
+        QWidget *button = screen.findChild<QWidget *>(QString::fromLatin1(name));
         bench::press(button);
         bench::release(button);
     }
@@ -65,18 +58,18 @@ int main(int argc, char *argv[])
         pictures += 2 * Worksheet::slotCount;
     }
 
-    const QByteArray page = renderPage(screen.worksheet());
+    const QByteArray page = renderPage(program.figures(), screen.worksheet());
     if (!page.startsWith("%PDF")) {
         std::fprintf(stderr, "the page is not a PDF\n");
         return 1;
     }
 
-    PrintService &service = PrintService::shared();
+    PrintService &service = program.printService();
     const bool printSystem = service.printers().contains(testPrinter);
     std::vector<double> times;
     if (printSystem) {
         service.setCurrentPrinter(testPrinter);
-        QWidget *printButton = screen.window()->findChild<QWidget *>(QStringLiteral("Command1"));
+        QWidget *printButton = screen.findChild<QWidget *>(QStringLiteral("Command1"));
         for (int i = 0; i <= runs; ++i) {
             const bench::Clock::time_point start = bench::Clock::now();
             bench::press(printButton);
@@ -93,15 +86,14 @@ int main(int argc, char *argv[])
         const QString path = QDir::temp().filePath(QStringLiteral("gli-bench-sheet.pdf"));
         for (int i = 0; i <= runs; ++i) {
             const bench::Clock::time_point start = bench::Clock::now();
-            PdfSheetDevice device(FigureCatalogue::shared(), 
-                QRectF(), QStringLiteral("GLI INSIEMI - scheda"), [&path](const QByteArray &pdf) {
-                    QFile file(path);
-                    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
-                });
-            const sheet::Outcome outcome = sheet::print(
-                screen.worksheet(), device, &FigureCatalogue::pictureSize, [](const QString &) {});
+            const QByteArray pdf = sheet::sheetPdf(screen.worksheet(), program.figures(), QRectF(),
+                                                   QStringLiteral("GLI INSIEMI - scheda"));
+            QFile file(path);
+            const bool written =
+                !pdf.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+            file.close();
             const double spent = bench::msSince(start);
-            if (outcome.headerFailed || outcome.bodyFailed || outcome.endFailed) {
+            if (!written) {
                 std::fprintf(stderr, "the sheet could not be written to %s\n", qPrintable(path));
                 return 1;
             }
@@ -118,6 +110,6 @@ int main(int argc, char *argv[])
                     t, "< 100", t.median < 100.0, 1);
     bench::printRow("Worksheet: PDF of the page, " + std::to_string(pictures) + " pictures (KB)",
                     kb, "< 100", kb.median < 100.0, 1);
-    Screen::the<StartScreen>().closeAll();
+    program.closeAll();
     return 0;
 }

@@ -3,7 +3,9 @@
 # Configures and builds. Usage: scripts/build.sh [release|sanitize]
 # release  -> build/        (the program at build/gli-insiemi)
 # sanitize -> build-sanitize/ (tests with AddressSanitizer, UBSan and LeakSanitizer)
-set -euo pipefail
+set -eEuo pipefail
+# Whatever fails says so, with the command that failed.
+trap 'echo "build.sh: FAILED (exit $?): $BASH_COMMAND" >&2' ERR
 cd "$(dirname "$0")/.."
 
 kind=${1:-release}
@@ -14,9 +16,14 @@ case "$kind" in
 esac
 
 if [[ ! -f "$dir/build.ninja" ]]; then
-  cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
+  if ! log=$(cmake -S . -B "$dir" -G Ninja "${flags[@]}" 2>&1); then
+    printf '%s\n' "$log" >&2
+    echo "build.sh: configuring $dir/ failed (cmake, output above)" >&2
+    exit 1
+  fi
 fi
 if ! log=$(cmake --build "$dir" 2>&1); then
   printf '%s\n' "$log" >&2
+  echo "build.sh: building $dir/ failed (output above)" >&2
   exit 1
 fi

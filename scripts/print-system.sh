@@ -15,12 +15,16 @@
 #   scripts/print-system.sh status DIR     exit 0 when it answers with its queues
 #   scripts/print-system.sh add-queue DIR NAME     one more test queue
 #   scripts/print-system.sh remove-queue DIR NAME
-#   scripts/print-system.sh machine-state  a fingerprint of the machine's
-#                                          /etc/cups, to show it unchanged
+#   scripts/print-system.sh machine-state [DIR]
+#                                          a fingerprint of the machine's
+#                                          /etc/cups (or of DIR), to show it
+#                                          unchanged (see machine_state)
 #   scripts/print-system.sh run COMMAND... runs COMMAND with a print system of
-#                                          its own (and a private HOME), stopped
-#                                          and removed however COMMAND ends;
-#                                          without cupsd, with no print system
+#                                          its own (and a private HOME), named
+#                                          in the environment as scripts/test.sh
+#                                          names its own, stopped and removed
+#                                          however COMMAND ends; without cupsd,
+#                                          with no print system
 #
 # What the tests rely on:
 #   - programs reach it through the environment
@@ -283,12 +287,36 @@ start() {
   echo "$dir"
 }
 
-# Every entry under /etc/cups (type, size, mode, owner, time) and the
-# checksum of every file the caller may read.
+# A fingerprint of the machine's print system folder (/etc/cups unless
+# another is given), to show it unchanged. It compares:
+#   - every entry under it: path, type, size, mode, owner, group and
+#     modification time;
+#   - the SHA-256 of every file the caller may read;
+#   - a file the caller may not read (on a machine with a printer,
+#     printers.conf and classes.conf are root's only) by that entry alone,
+#     with a line saying so: a change of its size or time shows, a change
+#     of its bytes that keeps both does not;
+#   - a folder the caller may not list by its own entry, with a line saying
+#     so: what lies inside it is not compared.
+# It never fails for what it may not read.
 machine_state() {
-  [[ -d /etc/cups ]] || { echo "no /etc/cups"; return 0; }
-  find /etc/cups -printf '%p %y %s %m %u %g %T@\n' 2>/dev/null | LC_ALL=C sort
-  find /etc/cups -type f -readable -exec sha256sum {} + 2>/dev/null | LC_ALL=C sort
+  local root=${1:-/etc/cups} file sum
+  [[ -e $root ]] || { echo "no $root"; return 0; }
+  local LC_ALL=C
+  {
+    find "$root" -printf '%p %y %s %m %u %g %T@\n' \
+      \( -type d ! \( -readable -executable \) -printf '%p not listed: compared by its entry\n' \
+      -prune \) 2>/dev/null
+    find "$root" -type d ! \( -readable -executable \) -prune -o -type f -print0 2>/dev/null |
+      while IFS= read -r -d '' file; do
+        if sum=$(sha256sum 2>/dev/null <"$file"); then
+          echo "$file sha256 ${sum%% *}"
+        else
+          echo "$file not readable: compared by its entry"
+        fi
+      done
+  } | sort
+  return 0
 }
 
 status() {
@@ -305,10 +333,11 @@ run_with() {
   trap 'exit 130' INT
   trap 'exit 143' TERM
   if "$0" start "$folder" >/dev/null; then
-    export CUPS_SERVER=$folder/cups.sock CUPS_SERVERROOT=$folder/etc
+    export CUPS_SERVER=$folder/cups.sock CUPS_SERVERROOT=$folder/etc GLI_PRINT_SYSTEM=$folder
   else
     say "no print system: $1 runs without one"
     export CUPS_SERVER=$folder/none.sock CUPS_SERVERROOT=$folder
+    unset GLI_PRINT_SYSTEM
   fi
   mkdir -p "$folder/home"
   HOME=$folder/home "$@"
@@ -324,7 +353,7 @@ case "$command" in
     exit "$status"
     ;;
   start) start "${2:-}" ;;
-  machine-state) machine_state ;;
+  machine-state) machine_state "${2:-}" ;;
   stop | pause | resume | status)
     check_dir "${2:-}"
     use_dir "$2"
@@ -343,7 +372,13 @@ case "$command" in
     ;;
   *)
     echo "usage: $0 start [DIR] | stop|pause|resume|status DIR |" \
-      "add-queue|remove-queue DIR NAME | machine-state | run COMMAND..." >&2
+      "add-queue|remove-queue DIR NAME | machine-state [DIR] | run COMMAND..." >&2
     exit 2
     ;;
 esac
+outcome=$?
+# A command that fails says so (status only answers a question).
+if ((outcome != 0)) && [[ $command != status ]]; then
+  say "$command failed (exit $outcome)"
+fi
+exit "$outcome"

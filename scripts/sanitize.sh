@@ -11,12 +11,14 @@
 # empty; nothing of the program's code or of Qt is suppressed.
 #
 # usage: scripts/sanitize.sh [ctest arguments...]
-set -euo pipefail
+set -eEuo pipefail
+# Whatever fails says so, with the command that failed.
+trap 'echo "sanitize.sh: FAILED (exit $?): $BASH_COMMAND" >&2' ERR
 cd "$(dirname "$0")/.."
 
 # The build machine is shared: two compilers at a time unless told otherwise.
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
-scripts/build.sh sanitize
+scripts/build.sh sanitize || { echo "sanitize.sh: FAILED: the sanitizer build" >&2; exit 1; }
 
 dir=build-sanitize
 supp="$PWD/tests/sanitizer"
@@ -33,7 +35,10 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:exitcode=86\
 :suppressions=$supp/ubsan.supp:log_path=$reports/ubsan"
 
 status=0
-ctest --test-dir "$dir" --output-on-failure -j"${GLI_SANITIZE_JOBS:-2}" "$@" || status=$?
+if ! ctest --test-dir "$dir" --output-on-failure -j"${GLI_SANITIZE_JOBS:-2}" "$@"; then
+  status=1
+  echo "sanitize.sh: FAILED: tests under the sanitizers (ctest in $dir/)" >&2
+fi
 
 shopt -s nullglob
 found=("$reports"/*)
@@ -43,6 +48,7 @@ if (( ${#found[@]} > 0 )); then
     echo "==== $f" >&2
     cat "$f" >&2
   done
+  echo "sanitize.sh: FAILED: the sanitizers reported (above)" >&2
   status=1
 fi
 if (( status == 0 )); then

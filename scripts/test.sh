@@ -11,23 +11,29 @@
 # system is never touched; at the end the script checks that nothing under
 # /etc/cups changed and that no process of the private one is left.
 #
-# Last, it prints "Skipped test functions: N" and each skipped function with
-# its reason, from the QtTest output of both runs (which every test also
-# writes to <build>/test-logs/).
-set -euo pipefail
-cd "$(dirname "$0")/.."
+# It never ends without saying how it went: a step that fails is named on
+# stderr as it fails, and the last lines are "Skipped test functions: N",
+# each skipped function with its reason (from the QtTest output of both
+# runs, which every test also writes to <build>/test-logs/), and then
+# "Test suite passed" or "Test suite FAILED: " with the steps that failed.
+set -Eeuo pipefail
 
-scripts/deps.sh
-scripts/build.sh release
-
-machine_before=$(scripts/print-system.sh machine-state)
+step="starting"
+failed=()
+failed_command=""
 print_dir=""
-runs=(build)
+machine_before=""
+runs=()
+
+fail() {
+  echo "test.sh: FAILED: $*" >&2
+  failed+=("$*")
+}
 
 # The skipped functions of every run so far, one a line: "run test: function reason".
 skipped() {
   local dir file
-  for dir in "${runs[@]}"; do
+  for dir in ${runs[@]+"${runs[@]}"}; do
     for file in "$dir"/test-logs/*.txt; do
       [[ -f $file ]] || continue
       sed -n "s|^SKIP   : |$dir $(basename "$file" .txt): |p" "$file"
@@ -35,62 +41,100 @@ skipped() {
   done
 }
 
+stop_print_system() {
+  if [[ -f $print_dir/.gli-print-system ]]; then
+    scripts/print-system.sh stop "$print_dir" || fail "stopping the private print system"
+  else
+    rmdir "$print_dir" 2>/dev/null || true
+  fi
+  # Anything still naming the private folder was started by it: report
+  # it, and end it by its id.
+  local left pid
+  left=$(pgrep -f -- "$print_dir" || true)
+  if [[ -n $left ]]; then
+    echo "Processes of the private print system left running:" >&2
+    for pid in $left; do
+      ps -o pid=,args= -p "$pid" >&2 || true
+      kill "$pid" 2>/dev/null || true
+    done
+    fail "processes of the private print system were left running"
+  fi
+  if [[ -e $print_dir ]]; then
+    fail "the private print system's folder is left: $print_dir"
+  fi
+}
+
 finish() {
   local status=$?
-  trap - EXIT INT TERM HUP
-  if [[ -n $print_dir ]]; then
-    if [[ -f $print_dir/.gli-print-system ]]; then
-      scripts/print-system.sh stop "$print_dir" || status=1
-    else
-      rmdir "$print_dir" 2>/dev/null || true
-    fi
-    # Anything still naming the private folder was started by it: report
-    # it, and end it by its id.
-    local left pid
-    left=$(pgrep -f -- "$print_dir" || true)
-    if [[ -n $left ]]; then
-      echo "Processes of the private print system left running:" >&2
-      for pid in $left; do
-        ps -o pid=,args= -p "$pid" >&2 || true
-        kill "$pid" 2>/dev/null || true
-      done
-      status=1
-    fi
-    if [[ -e $print_dir ]]; then
-      echo "The private print system's folder is left: $print_dir" >&2
-      status=1
-    fi
+  trap - EXIT INT TERM HUP ERR
+  set +e
+  if ((status != 0)); then
+    case $status in
+      129 | 130 | 143) fail "interrupted during: $step" ;;
+      *) fail "$step${failed_command:+ ($failed_command, exit $status)}" ;;
+    esac
   fi
-  if [[ $(scripts/print-system.sh machine-state) != "$machine_before" ]]; then
-    echo "Something under /etc/cups changed during the tests:" >&2
-    diff <(echo "$machine_before") <(scripts/print-system.sh machine-state) >&2 || true
-    status=1
+  [[ -n $print_dir ]] && stop_print_system
+  if [[ -n $machine_before ]]; then
+    local machine_after
+    machine_after=$(scripts/print-system.sh machine-state)
+    if [[ $machine_after != "$machine_before" ]]; then
+      echo "Something under /etc/cups changed during the tests:" >&2
+      diff <(echo "$machine_before") <(echo "$machine_after") >&2
+      fail "/etc/cups changed during the tests"
+    fi
   fi
   local list
   list=$(skipped)
-  echo "Skipped test functions: $(grep -c . <<<"$list" || true)"
+  echo "Skipped test functions: $(grep -c . <<<"$list")"
   [[ -n $list ]] && sed 's/^/  /' <<<"$list"
+  if ((${#failed[@]} == 0)); then
+    echo "Test suite passed"
+    exit 0
+  fi
+  local reasons="" reason
+  for reason in "${failed[@]}"; do reasons+="${reasons:+; }$reason"; done
+  echo "Test suite FAILED: $reasons"
+  ((status != 0)) || status=1
   exit "$status"
 }
+trap 'failed_command=$BASH_COMMAND' ERR
 trap finish EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
 
+# Each step names itself first: a failure ends the suite, named.
+step="finding the project's folder"
+cd "$(dirname "$0")/.."
+step="installing the packages (scripts/deps.sh)"
+scripts/deps.sh
+step="building (scripts/build.sh release)"
+scripts/build.sh release
+
+step="reading the machine's print system (scripts/print-system.sh machine-state)"
+machine_before=$(scripts/print-system.sh machine-state)
+
+step="starting the private print system (scripts/print-system.sh start)"
 print_dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-print.XXXXXXXX")
-if scripts/print-system.sh start "$print_dir" >/dev/null; then
+start_status=0
+scripts/print-system.sh start "$print_dir" >/dev/null || start_status=$?
+if ((start_status == 0)); then
   export GLI_PRINT_SYSTEM=$print_dir CUPS_SERVER=$print_dir/cups.sock \
     CUPS_SERVERROOT=$print_dir/etc
-else
-  status=$?
+elif ((start_status != 3)); then
   # Without cupsd (exit 3) the printing tests that need a print server skip
   # and say why; any other failure to start is a failure.
-  ((status == 3)) || exit "$status"
+  failed_command="scripts/print-system.sh start $print_dir"
+  exit "$start_status"
 fi
 
+step="the tests (ctest in build/)"
+runs+=(build)
 rm -f build/test-logs/*.txt
 ctest --test-dir build --output-on-failure -j2
 
+step="the tests under the sanitizers (scripts/sanitize.sh)"
 runs+=(build-sanitize)
 rm -f build-sanitize/test-logs/*.txt
 scripts/sanitize.sh

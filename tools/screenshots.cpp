@@ -10,10 +10,11 @@
 #include "drill/DrillScreen.h"
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
+#include "start/Program.h"
 #include "start/StartScreen.h"
 #include "start/AboutScreen.h"
 #include "worksheets/ClassSetDialog.h"
-#include "worksheets/PdfSheetDevice.h"
+#include "worksheets/SheetPage.h"
 #include "worksheets/SheetPrint.h"
 #include "worksheets/WorksheetScreen.h"
 
@@ -65,7 +66,7 @@ bool useFixedScreen(const QTemporaryDir &work)
 class Shooter
 {
 public:
-    explicit Shooter(const QDir &out) : m_out(out) {}
+    Shooter(Program &program, const QDir &out) : m_program(program), m_out(out) {}
 
     bool startScreen();
     bool drill();
@@ -85,8 +86,10 @@ private:
         return false;
     }
     bool save(QWidget *window, const QString &name);
-    bool shown(const Screen &screen) const;
-    bool modal(Screen &target, const QString &name, QAction *open, const QString &closeButton);
+    static bool shown(const Screen *screen);
+    // target answers the open screen, or null.
+    bool modal(const std::function<Screen *()> &target, const QString &name, QAction *open,
+               const QString &closeButton);
 
     static bool waitFor(const std::function<bool()> &ready, int ms = 10000);
     static void settle(int ms = 150)
@@ -95,8 +98,9 @@ private:
     }
     static void click(QWidget *target);
     bool rasterise(const QString &pdfPath, int page, const QString &name);
-    template <class T> static T *find(const Screen &screen, const QString &name);
+    template <class T> static T *find(const Screen *screen, const QString &name);
 
+    Program &m_program;
     QDir m_out;
     QString m_failure;
 };
@@ -128,14 +132,14 @@ void Shooter::click(QWidget *target)
     QCoreApplication::processEvents();
 }
 
-template <class T> T *Shooter::find(const Screen &screen, const QString &name)
+template <class T> T *Shooter::find(const Screen *screen, const QString &name)
 {
-    return screen.window() ? screen.window()->findChild<T *>(name) : nullptr;
+    return screen ? screen->findChild<T *>(name) : nullptr;
 }
 
-bool Shooter::shown(const Screen &screen) const
+bool Shooter::shown(const Screen *screen)
 {
-    return screen.isLoaded() && screen.window()->isVisible();
+    return screen && screen->isVisible();
 }
 
 bool Shooter::save(QWidget *window, const QString &name)
@@ -150,25 +154,23 @@ bool Shooter::save(QWidget *window, const QString &name)
 
 bool Shooter::startScreen()
 {
-    StartScreen &start = Screen::the<StartScreen>();
-    start.show();
+    StartScreen *start = m_program.openStart();
     const bool open = waitFor([&] {
-        return shown(start) && !start.isCurtainTimerEnabled() && start.curtains().isOpen();
+        return shown(start) && !start->isCurtainTimerEnabled() && start->curtains().isOpen();
     });
     if (!open)
         return fail(QStringLiteral("inizio: the curtains did not open"));
-    return save(start.window(), QStringLiteral("inizio"));
+    return save(start, QStringLiteral("inizio"));
 }
 
 bool Shooter::drill()
 {
-    StartScreen &start = Screen::the<StartScreen>();
-    DrillScreen &drill = Screen::the<DrillScreen>();
-    auto *vai = find<QWidget>(start, QStringLiteral("Option1(0)"));
+    auto *vai = find<QWidget>(m_program.startScreen(), QStringLiteral("Option1(0)"));
     if (!vai)
         return fail(QStringLiteral("esercizio-errato: no \"VAI\" on the start screen"));
     click(vai);
-    if (!waitFor([&] { return shown(drill); }))
+    DrillScreen *drill = nullptr;
+    if (!waitFor([&] { return shown(drill = m_program.drillScreen()); }))
         return fail(QStringLiteral("esercizio-errato: \"VAI\" did not open the drill"));
     settle();
 
@@ -187,7 +189,7 @@ bool Shooter::drill()
             return fail(QStringLiteral("esercizio-errato: a sign did not enable \"VERIFICA\""));
         click(check);
         if (verdict->text() == wrong)
-            return save(drill.window(), QStringLiteral("esercizio-errato"));
+            return save(drill, QStringLiteral("esercizio-errato"));
         if (verdict->text() != right || !next->isEnabled())
             return fail(QStringLiteral("esercizio-errato: \"VERIFICA\" gave no verdict"));
         click(next);
@@ -197,13 +199,12 @@ bool Shooter::drill()
 
 bool Shooter::worksheet()
 {
-    StartScreen &start = Screen::the<StartScreen>();
-    WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
-    auto *menu = start.window()->findChild<QAction *>(QStringLiteral("mnuStampaSchede"));
+    auto *menu = find<QAction>(m_program.startScreen(), QStringLiteral("mnuStampaSchede"));
     if (!menu)
         return fail(QStringLiteral("scheda: no \"Stampa schede\" menu item"));
     menu->trigger();
-    if (!waitFor([&] { return shown(sheet); }))
+    WorksheetScreen *sheet = nullptr;
+    if (!waitFor([&] { return shown(sheet = m_program.worksheetScreen()); }))
         return fail(QStringLiteral("scheda: the worksheet screen did not open"));
 
     // All four exercises, so that the second part is not empty.
@@ -214,7 +215,7 @@ bool Shooter::worksheet()
         click(button);
     }
     for (int e = 1; e <= Worksheet::exerciseCount; ++e) {
-        if (!sheet.worksheet().isComposed(e))
+        if (!sheet->worksheet().isComposed(e))
             return fail(QStringLiteral("scheda: exercise %1 was not composed").arg(e));
     }
 
@@ -225,14 +226,14 @@ bool Shooter::worksheet()
         return fail(QStringLiteral("scheda: no part toggle or part frames"));
     if (!first->isVisible() || second->isVisible())
         return fail(QStringLiteral("scheda-parte-1: the first part is not in view"));
-    if (!save(sheet.window(), QStringLiteral("scheda-parte-1")))
+    if (!save(sheet, QStringLiteral("scheda-parte-1")))
         return false;
 
     click(toggle);
     if (first->isVisible() || !second->isVisible()
         || toggle->text() != QStringLiteral("Visualiza la prima parte"))
         return fail(QStringLiteral("scheda-parte-2: the toggle did not bring the second part"));
-    if (!save(sheet.window(), QStringLiteral("scheda-parte-2")))
+    if (!save(sheet, QStringLiteral("scheda-parte-2")))
         return false;
     click(toggle);
     return true;
@@ -240,7 +241,8 @@ bool Shooter::worksheet()
 
 // Opens a modal screen by its menu item, saves it once it is shown and closes
 // it with its own button, whether the opening waits for the close or not.
-bool Shooter::modal(Screen &target, const QString &name, QAction *open, const QString &closeButton)
+bool Shooter::modal(const std::function<Screen *()> &target, const QString &name, QAction *open,
+                    const QString &closeButton)
 {
     bool saved = false;
     bool failed = false;
@@ -248,7 +250,8 @@ bool Shooter::modal(Screen &target, const QString &name, QAction *open, const QS
     QTimer poll;
     poll.setInterval(20);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!shown(target)) {
+        Screen *screen = target();
+        if (!shown(screen)) {
             visibleFor.invalidate();
             return;
         }
@@ -257,16 +260,16 @@ bool Shooter::modal(Screen &target, const QString &name, QAction *open, const QS
         if (visibleFor.elapsed() < 150)
             return;
         poll.stop();
-        if (!target.window()->isModal())
+        if (!screen->isModal())
             failed = !fail(name + QStringLiteral(": the screen is not modal"));
-        else if (save(target.window(), name))
+        else if (save(screen, name))
             saved = true;
         else
             failed = true;
-        if (auto *close = find<QPushButton>(target, closeButton))
+        if (auto *close = find<QPushButton>(screen, closeButton))
             close->click();
         else
-            target.unload();
+            screen->close();
     });
     poll.start();
     open->trigger();
@@ -274,51 +277,37 @@ bool Shooter::modal(Screen &target, const QString &name, QAction *open, const QS
     poll.stop();
     if (!saved && !failed)
         return fail(name + QStringLiteral(": the screen did not open"));
-    waitFor([&] { return !shown(target); });
+    waitFor([&] { return !shown(target()); });
     return saved;
 }
 
 bool Shooter::printerChooser()
 {
-    WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
-    auto *menu = sheet.window()
-                     ? sheet.window()->findChild<QAction *>(QStringLiteral("mnuStampante"))
-                     : nullptr;
+    auto *menu = find<QAction>(m_program.worksheetScreen(), QStringLiteral("mnuStampante"));
     if (!menu)
         return fail(QStringLiteral("stampante: no \"Seleziona stampante\" menu item"));
-    return modal(Screen::the<PrinterChooser>(), QStringLiteral("stampante"), menu,
+    return modal([this] { return m_program.printerChooser(); }, QStringLiteral("stampante"), menu,
                  QStringLiteral("Command2"));
 }
 
 bool Shooter::about()
 {
-    StartScreen &start = Screen::the<StartScreen>();
-    auto *menu = start.window()->findChild<QAction *>(QStringLiteral("mnuInfo"));
+    auto *menu = find<QAction>(m_program.startScreen(), QStringLiteral("mnuInfo"));
     if (!menu)
         return fail(QStringLiteral("autore: no \"About\" menu item"));
-    return modal(Screen::the<AboutScreen>(), QStringLiteral("autore"), menu,
-                 QStringLiteral("Command1"));
+    return modal([this]() -> Screen * { return m_program.aboutScreen(); },
+                 QStringLiteral("autore"), menu, QStringLiteral("Command1"));
 }
 
 // The sheet as printed: the worksheet screen's exercises drawn by the print
 // routine onto a whole A4 page, then rasterised.
 bool Shooter::printedSheet(const QTemporaryDir &work)
 {
-    const WorksheetScreen &screen = Screen::the<WorksheetScreen>();
     const QString name = QStringLiteral("scheda-stampata");
-    QByteArray pdf;
-    PdfSheetDevice device(FigureCatalogue::shared(), QRectF(),
-                          QStringLiteral("GLI INSIEMI - scheda"),
-                          [&pdf](const QByteArray &document) {
-                              pdf = document;
-                              return true;
-                          });
-    QString problem;
-    const sheet::Outcome outcome
-        = sheet::print(screen.worksheet(), device, &FigureCatalogue::pictureSize,
-                       [&problem](const QString &text) { problem = text; });
-    if (outcome.headerFailed || outcome.bodyFailed || outcome.endFailed || pdf.isEmpty())
-        return fail(name + QStringLiteral(": the sheet was not drawn ") + problem);
+    const QByteArray pdf = sheet::sheetPdf(m_program.worksheet(), m_program.figures(), QRectF(),
+                                           QStringLiteral("GLI INSIEMI - scheda"));
+    if (pdf.isEmpty())
+        return fail(name + QStringLiteral(": the sheet was not drawn"));
 
     const QString pdfPath = work.filePath(name + QStringLiteral(".pdf"));
     QFile file(pdfPath);
@@ -349,13 +338,12 @@ bool Shooter::rasterise(const QString &pdfPath, int page, const QString &name)
 // "Schede per la classe" as it opens from the worksheet screen's menu.
 bool Shooter::classSetDialog()
 {
-    WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
-    auto *menu = sheet.window() ? sheet.window()->findChild<QAction *>(QStringLiteral("mnuClasse"))
-                                : nullptr;
+    WorksheetScreen *sheet = m_program.worksheetScreen();
+    auto *menu = find<QAction>(sheet, QStringLiteral("mnuClasse"));
     if (!menu)
         return fail(QStringLiteral("schede-classe: no \"Schede per la classe...\" menu item"));
     menu->trigger();
-    ClassSetDialog *dialog = sheet.classSetDialog();
+    ClassSetDialog *dialog = sheet->classSetDialog();
     if (!dialog || !waitFor([dialog] { return dialog->isVisible(); }))
         return fail(QStringLiteral("schede-classe: the dialog did not open"));
     if (!dialog->isModal())
@@ -363,7 +351,7 @@ bool Shooter::classSetDialog()
     const bool saved = save(dialog, QStringLiteral("schede-classe"));
     if (auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("cmdAnnulla")))
         click(cancel);
-    if (!waitFor([&sheet] { return !sheet.classSetDialog(); }))
+    if (!waitFor([sheet] { return !sheet->classSetDialog(); }))
         return fail(QStringLiteral("schede-classe: \"Annulla\" did not close the dialog"));
     return saved;
 }
@@ -375,7 +363,8 @@ bool Shooter::solutionsPage(const QTemporaryDir &work)
     const QString name = QStringLiteral("soluzioni");
     const QString pdfPath = work.filePath(QStringLiteral("schede-classe.pdf"));
     constexpr int sheets = 25;
-    if (!Screen::the<WorksheetScreen>().saveClassSet(pdfPath, sheets, true))
+    WorksheetScreen *sheet = m_program.worksheetScreen();
+    if (!sheet || !sheet->saveClassSet(pdfPath, sheets, true))
         return fail(name + QStringLiteral(": the class set was not saved"));
     return rasterise(pdfPath, sheets + 1, name);
 }
@@ -401,13 +390,14 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    Shooter shooter(out);
+    Program program;
+    Shooter shooter(program, out);
     const bool ok = shooter.startScreen() && shooter.drill() && shooter.worksheet()
                     && shooter.printerChooser() && shooter.printedSheet(work)
                     && shooter.classSetDialog() && shooter.solutionsPage(work) && shooter.about();
     if (!ok)
         QTextStream(stderr) << "gli-screenshots: " << shooter.failure() << '\n';
-    Screen::the<StartScreen>().closeAll();
+    program.closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return ok ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/BrokenPipe.h"
 #include "shell/Program.h"
-#include "start/StartScreen.h"
+#include "start/Program.h"
 
 #include <QApplication>
 
@@ -9,9 +9,10 @@ int main(int argc, char *argv[])
 {
     ignoreBrokenPipe();
     QApplication app(argc, argv);
-    program::installItalianQtTexts(app);
+    program::installSystemLanguageTexts(app);
     // Task bars find the program's icon through its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("gli-insiemi"));
-    Screen::the<StartScreen>().show();
+    Program gliInsiemi;
+    gliInsiemi.openStart();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 
 #include "sets/FigureCatalogue.h"
 #include "drill/ScorePanel.h"
+#include "shell/DesignLayout.h"
 #include "shell/Elements.h"
 #include "shell/OptionList.h"
 #include "shell/Palette.h"
@@ -11,23 +12,22 @@
 #include <QApplication>
 #include <QLabel>
 
+#include <array>
+
 namespace {
 
-// Slot k lies in row (k - 1) / 5 and column (k - 1) % 5; the two grids differ
+// Top-left corners of slots 1 to 15 in the two set frames: the grids differ
 // a little.
-QPoint leftSlot(int k)
-{
-    static const int columns[5] = {315, 1110, 1950, 2760, 3570};
-    static const int rows[3] = {270, 1155, 2040};
-    return {columns[(k - 1) % 5], rows[(k - 1) / 5]};
-}
-
-QPoint rightSlot(int k)
-{
-    static const int columns[5] = {315, 1125, 1950, 2805, 3630};
-    static const int rows[3] = {300, 1185, 2130};
-    return {k == 15 ? 3645 : columns[(k - 1) % 5], rows[(k - 1) / 5]};
-}
+constexpr std::array<QPoint, 15> drillLeftSetSlots{{
+    {315, 270}, {1110, 270}, {1950, 270}, {2760, 270}, {3570, 270},
+    {315, 1155}, {1110, 1155}, {1950, 1155}, {2760, 1155}, {3570, 1155},
+    {315, 2040}, {1110, 2040}, {1950, 2040}, {2760, 2040}, {3570, 2040},
+}};
+constexpr std::array<QPoint, 15> drillRightSetSlots{{
+    {315, 300}, {1125, 300}, {1950, 300}, {2805, 300}, {3630, 300},
+    {315, 1185}, {1125, 1185}, {1950, 1185}, {2805, 1185}, {3630, 1185},
+    {315, 2130}, {1125, 2130}, {1950, 2130}, {2805, 2130}, {3645, 2130},
+}};
 
 constexpr int slotSide = 750;
 // The cross's pen, in device-independent pixels like a font: not scaled.
@@ -49,57 +49,63 @@ struct Choice
 };
 
 const Choice choices[RelationDrill::optionCount] = {
-    {"<", {315, 150}, true},         {"=", {1965, 150}, true},
-    {">", {3630, 150}, true},        {"VERIFICA", {315, 930}, false},
-    {"AVANTI", {1965, 930}, false},  {"ESCI", {3630, 930}, false},
+    {QT_TRANSLATE_NOOP("DrillScreen", "<"), {315, 150}, true},
+    {QT_TRANSLATE_NOOP("DrillScreen", "="), {1965, 150}, true},
+    {QT_TRANSLATE_NOOP("DrillScreen", ">"), {3630, 150}, true},
+    {QT_TRANSLATE_NOOP("DrillScreen", "VERIFICA"), {315, 930}, false},
+    {QT_TRANSLATE_NOOP("DrillScreen", "AVANTI"), {1965, 930}, false},
+    {QT_TRANSLATE_NOOP("DrillScreen", "ESCI"), {3630, 930}, false},
 };
+constexpr QSize optionTwips(1575, 600);
+constexpr double signPoints = 48;
+constexpr double commandPoints = 15.75;
+
+constexpr QSize designTwips(11880, 8550);
+// The red outline of a set, in pixels like a pen.
+constexpr int setOutlineWidth = 5;
 } // namespace
 
-DrillScreen::DrillScreen()
-    : Screen(QStringLiteral("frmOperativo3"),
-             QStringLiteral("STABILIRE UNA RELAZIONE TRA DUE INSIEMI"), QSize(11880, 8550),
-             Opening::Maximized),
-      m_figures(FigureCatalogue::shared())
+DrillScreen::DrillScreen(FigureCatalogue &figures, DrillState &state)
+    : Screen(QStringLiteral("frmOperativo3"), tr("STABILIRE UNA RELAZIONE TRA DUE INSIEMI"),
+             designTwips, Opening::Maximized, Frame::NoMinMax),
+      m_figures(figures),
+      m_state(state)
 {
-    setMinMaxButtons(false);
     QAccessible::installFactory(pictureAccessible);
-}
-
-void DrillScreen::createElements(QWidget *client)
-{
     const TwipsScale s = scale();
-    ui::fill(client, colours::windowPink);
+    QWidget *area = client();
+    DesignLayout *layout = designLayout();
+    ui::fill(area, colours::windowPink);
 
     const QColor windowText = QApplication::palette().color(QPalette::WindowText);
     const QFont headingFont = fonts::arial(20.25);
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
-    ElementTable &e = elements();
 
     // Labels first: the frames and the options lie above them.
-    auto *heading = ui::label(client, QStringLiteral("Label1(0)"),
-                              QStringLiteral(" OBIETTIVO:   CONFRONTA I  DUE INSIEMI"),
-                              headingFont, colours::brick, colours::windowPink, topLeft);
-    auto *band = ui::label(client, QStringLiteral("Label1(1)"), QString(), headingFont,
-                           colours::brick, colours::windowPink, topLeft);
+    QLabel *heading = ui::label(area, QStringLiteral("Label1(0)"),
+                                tr(" OBIETTIVO:   CONFRONTA I  DUE INSIEMI"), headingFont,
+                                colours::brick, colours::windowPink, topLeft);
+    QLabel *band = ui::label(area, QStringLiteral("Label1(1)"), QString(), headingFont,
+                             colours::brick, colours::windowPink, topLeft);
     // The sign keeps its font size while the box grows with the window: it
     // stays in the box's middle, where the red cross crosses it out.
-    m_signBox = ui::label(client, QStringLiteral("LblRelazione"), QString(),
-                          fonts::signBox(), windowText, colours::windowPink, Qt::AlignCenter);
-    m_signBox->setAccessibleDescription(QStringLiteral("segno di relazione"));
-    m_correction = ui::label(client, QStringLiteral("lblCorrezione"), QString(),
-                             fonts::arial(27.75), colours::red, colours::windowPink);
-    m_verdict = ui::label(client, QStringLiteral("LblEsito"), QString(),
-                          fonts::arial(48), colours::darkBlue);
+    m_signBox = ui::label(area, QStringLiteral("LblRelazione"), QString(), fonts::signBox(),
+                          windowText, colours::windowPink, Qt::AlignCenter);
+    m_signBox->setAccessibleDescription(tr("segno di relazione"));
+    m_correctionLabel = ui::label(area, QStringLiteral("lblCorrezione"), QString(),
+                                  fonts::arial(27.75), colours::red, colours::windowPink);
+    m_verdictLabel = ui::label(area, QStringLiteral("LblEsito"), QString(), fonts::arial(48),
+                               colours::darkBlue);
 
     // The two sets: a red rounded outline and fifteen hidden slots each.
     auto makeSet = [&](const QString &name, const QString &spoken, const QRect &box,
                        const QString &outline, const QRect &outlineBox, const QString &slotName,
-                       QPoint (*slotAt)(int), QPointer<PictureBox> (&slots)[slotCount + 1]) {
-        QWidget *frame = ui::panel(client, name, colours::windowPink);
+                       const std::array<QPoint, slotCount> &slotPlaces, Slots &pictures) {
+        QWidget *frame = ui::panel(area, name, colours::windowPink);
         frame->setAccessibleName(spoken);
-        e.add(frame, box);
-        auto *shape = new RoundedBox(frame, outline, QColor(), colours::red, 5);
-        e.add(shape, outlineBox);
+        layout->addBox(frame, box);
+        auto *shape = new RoundedBox(frame, outline, QColor(), colours::red, setOutlineWidth);
+        layout->addBox(shape, outlineBox);
         for (int k = 1; k <= slotCount; ++k) {
             auto *picture = new PictureBox(frame, QStringLiteral("%1(%2)").arg(slotName).arg(k));
             picture->hide();
@@ -107,84 +113,74 @@ void DrillScreen::createElements(QWidget *client)
             // of the next one: each lies above those after it, so none loses
             // an edge of its drawing.
             if (k > 1)
-                picture->stackUnder(slots[k - 1]);
-            const QPoint at = slotAt(k);
-            e.addPicture(picture, {at.x(), at.y(), slotSide, slotSide});
-            slots[k] = picture;
+                picture->stackUnder(pictures[k - 1]);
+            const QPoint at = slotPlaces[k - 1];
+            layout->addPicture(picture, {at.x(), at.y(), slotSide, slotSide});
+            pictures[k] = picture;
         }
         return frame;
     };
-    m_leftSet = makeSet(QStringLiteral("FraSfondoS"), QStringLiteral("insieme di sinistra"),
+    m_leftSet = makeSet(QStringLiteral("FraSfondoS"), tr("insieme di sinistra"),
                         {375, 1020, 4620, 3240}, QStringLiteral("Shape1(0)"),
-                        {30, 30, 4545, 3030}, QStringLiteral("Image2"), leftSlot, m_left);
-    m_rightSet = makeSet(QStringLiteral("FraSfondoD"), QStringLiteral("insieme di destra"),
+                        {30, 30, 4545, 3030}, QStringLiteral("Image2"), drillLeftSetSlots,
+                        m_leftSlots);
+    m_rightSet = makeSet(QStringLiteral("FraSfondoD"), tr("insieme di destra"),
                          {6780, 1035, 4620, 3240}, QStringLiteral("Shape1(1)"),
-                         {30, 105, 4545, 3030}, QStringLiteral("Image1"), rightSlot, m_right);
+                         {30, 105, 4545, 3030}, QStringLiteral("Image1"), drillRightSetSlots,
+                         m_rightSlots);
 
-    QWidget *optionFrame = ui::panel(client, QStringLiteral("Frame1"), colours::windowPink);
-    e.add(optionFrame, {2970, 4230, 5550, 1650});
-    m_options = new OptionList(m_optionRules, [this](int i) { choose(i); }, window());
+    QWidget *optionFrame = ui::panel(area, QStringLiteral("Frame1"), colours::windowPink);
+    layout->addBox(optionFrame, {2970, 4230, 5550, 1650});
+    m_options = new OptionList(m_state.optionRules, this);
     for (int i = 0; i < RelationDrill::optionCount; ++i) {
         const Choice &c = choices[i];
-        auto *button = new OptionButton(optionFrame, QStringLiteral("Option1(%1)").arg(i), i,
-                                        QString::fromLatin1(c.caption),
-                                        fonts::arial(c.sign ? 48 : 15.75),
-                                        i == 0 ? colours::focusPink : colours::windowPink);
-        e.add(button, {c.at.x(), c.at.y(), 1575, 600});
+        auto *button = new OptionButton(
+            optionFrame, QStringLiteral("Option1(%1)").arg(i), i, tr(c.caption),
+            fonts::arial(c.sign ? signPoints : commandPoints),
+            i == RelationDrill::optLess ? colours::focusPink : colours::windowPink);
+        layout->addBox(button, QRect(c.at, optionTwips));
         m_options->add(button);
     }
+    connect(m_options, &OptionList::chosen, this, &DrillScreen::choose);
 
     // The red cross lies above the sets and the sign box it crosses out.
-    const QLine stroke1(4980, 2085, 6825, 2970);
-    const QLine stroke2(6795, 2235, 4995, 2910);
-    auto makeStroke = [&](const QString &name, const QLine &twips) {
-        auto *line = new LineElement(client, name, s.point(twips.x1(), twips.y1()),
-                                     s.point(twips.x2(), twips.y2()), colours::red, crossWidth);
-        line->hide();
-        return line;
-    };
-    m_line1 = makeStroke(QStringLiteral("Line1"), stroke1);
-    m_line2 = makeStroke(QStringLiteral("Line2"), stroke2);
+    const QLine strokes[] = {{4980, 2085, 6825, 2970}, {6795, 2235, 4995, 2910}};
+    const QString strokeNames[] = {QStringLiteral("Line1"), QStringLiteral("Line2")};
+    for (std::size_t i = 0; i < m_crossStrokes.size(); ++i) {
+        const QLine &twips = strokes[i];
+        m_crossStrokes[i] = new LineElement(area, strokeNames[i], s.point(twips.x1(), twips.y1()),
+                                            s.point(twips.x2(), twips.y2()), colours::red,
+                                            crossWidth);
+        m_crossStrokes[i]->hide();
+    }
 
-    m_panel = new ScorePanel(client);
-    m_panel->addTo(e, {300, 6720, 4890, 1695});
+    m_scorePanel = new ScorePanel(area);
+    m_scorePanel->addTo(*layout, {300, 6720, 4890, 1695});
 
-    e.add(heading, {0, 0, 12000, 492});
-    e.add(band, {0, 495, 12000, 495});
-    e.add(m_signBox, {4980, 1665, 1815, 1815});
-    e.add(m_correction, {5040, 3510, 1770, 615});
-    e.add(m_verdict, {315, 5835, 4860, 960});
-    e.addScaledLine(m_line1, stroke1);
-    e.addScaledLine(m_line2, stroke2);
+    layout->addBox(heading, {0, 0, 12000, 492});
+    layout->addBox(band, {0, 495, 12000, 495});
+    layout->addBox(m_signBox, {4980, 1665, 1815, 1815});
+    layout->addBox(m_correctionLabel, {5040, 3510, 1770, 615});
+    layout->addBox(m_verdictLabel, {315, 5835, 4860, 960});
+    for (std::size_t i = 0; i < m_crossStrokes.size(); ++i)
+        layout->addScaledLine(m_crossStrokes[i], strokes[i]);
+    takeDesignSize();
 
-    placeAtDesign();
-}
-
-void DrillScreen::loaded()
-{
-    captureLayout();
-    m_panel->showExercise(m_drill.score());
+    m_scorePanel->showExercise(drill().score());
     nextExercise();
-}
-
-void DrillScreen::resized()
-{
-    applyLayout();
 }
 
 void DrillScreen::nextExercise()
 {
-    if (!isLoaded())
-        return;
-    m_panel->clearAnswerTime();
-    m_correction->clear();
-    m_line1->hide();
-    m_line2->hide();
-    m_drill.newExercise();
-    m_panel->showExercise(m_drill.score());
-    m_verdict->clear();
+    m_scorePanel->clearAnswerTime();
+    m_correctionLabel->clear();
+    for (LineElement *stroke : m_crossStrokes)
+        stroke->hide();
+    drill().newExercise();
+    m_scorePanel->showExercise(drill().score());
+    m_verdictLabel->clear();
     setSignBox(QString());
-    m_panel->clearAnswerTime();
+    m_scorePanel->clearAnswerTime();
     showOptions();
     showSets();
 }
@@ -193,12 +189,12 @@ void DrillScreen::showOptions()
 {
     // Enable first and disable last, so the focus never has to wander.
     for (int i = 0; i < RelationDrill::optionCount; ++i) {
-        if (m_drill.isEnabled(i))
+        if (drill().isEnabled(i))
             m_options->setEnabled(i, true);
     }
-    m_options->giveFocus(m_drill.focusOption());
+    m_options->giveFocus(drill().focusOption());
     for (int i = 0; i < RelationDrill::optionCount; ++i) {
-        if (!m_drill.isEnabled(i))
+        if (!drill().isEnabled(i))
             m_options->setEnabled(i, false);
     }
 }
@@ -206,24 +202,23 @@ void DrillScreen::showOptions()
 void DrillScreen::showSets()
 {
     for (int k = 1; k <= slotCount; ++k) {
-        m_right[k]->hide();
-        m_left[k]->hide();
+        m_rightSlots[k]->hide();
+        m_leftSlots[k]->hide();
     }
-    showSet(m_leftSet, m_left, m_drill.leftSlots());
-    showSet(m_rightSet, m_right, m_drill.rightSlots());
+    showSet(m_leftSet, m_leftSlots, drill().leftSlots());
+    showSet(m_rightSet, m_rightSlots, drill().rightSlots());
 }
 
-void DrillScreen::showSet(QWidget *frame, const QPointer<PictureBox> (&slots)[slotCount + 1],
-                          const QList<int> &drawn)
+void DrillScreen::showSet(QWidget *frame, const Slots &pictures, const QList<int> &drawn)
 {
-    const int figure = m_drill.figure();
-    const QPixmap picture = m_figures.picture(figure, window()->devicePixelRatioF());
+    const int figure = drill().figure();
+    const QPixmap picture = m_figures.picture(figure, devicePixelRatioF());
     const QString name = FigureCatalogue::pictureName(figure);
     frame->show();
     for (int s : drawn) {
         if (s < 1 || s > slotCount)
             continue;
-        PictureBox *slot = slots[s];
+        PictureBox *slot = pictures[s];
         slot->setPicture(picture);
         slot->setAccessibleName(name);
         slot->show();
@@ -233,14 +228,14 @@ void DrillScreen::showSet(QWidget *frame, const QPointer<PictureBox> (&slots)[sl
 void DrillScreen::choose(int index)
 {
     // A choice that the state does not allow is ignored, however it came.
-    if (!isLoaded() || !m_drill.isEnabled(index))
+    if (!drill().isEnabled(index))
         return;
     switch (index) {
     case RelationDrill::optLess:
     case RelationDrill::optEqual:
     case RelationDrill::optGreater: {
         const RelationDrill::Sign sign = RelationDrill::signOf(index);
-        if (m_drill.chooseSign(sign))
+        if (drill().chooseSign(sign))
             setSignBox(RelationDrill::text(sign));
         break;
     }
@@ -251,7 +246,7 @@ void DrillScreen::choose(int index)
         nextExercise();
         break;
     case RelationDrill::optExit:
-        unload();
+        close();
         break;
     default:
         break;
@@ -263,7 +258,7 @@ void DrillScreen::choose(int index)
 void DrillScreen::setSignBox(const QString &text)
 {
     m_signBox->setText(text);
-    if (m_drill.sign() == RelationDrill::Sign::None)
+    if (drill().sign() == RelationDrill::Sign::None)
         return;
     m_options->setEnabled(RelationDrill::optVerify, true);
     m_options->giveFocus(RelationDrill::optVerify);
@@ -271,18 +266,18 @@ void DrillScreen::setSignBox(const QString &text)
 
 void DrillScreen::judgeAnswer()
 {
-    if (!m_drill.verify())
+    if (!drill().verify())
         return;
-    if (m_drill.isRight()) {
-        m_verdict->setText(QStringLiteral("E s a t t o"));
-        m_panel->showRight(m_drill.score());
+    if (drill().isRight()) {
+        m_verdictLabel->setText(tr("E s a t t o"));
+        m_scorePanel->showRight(drill().score());
     } else {
-        m_verdict->setText(QStringLiteral("E r r a t o"));
-        m_line1->show();
-        m_line2->show();
-        m_correction->setText(RelationDrill::text(m_drill.correction()));
-        m_panel->showWrong(m_drill.score());
+        m_verdictLabel->setText(tr("E r r a t o"));
+        for (LineElement *stroke : m_crossStrokes)
+            stroke->show();
+        m_correctionLabel->setText(RelationDrill::text(drill().correction()));
+        m_scorePanel->showWrong(drill().score());
     }
     showOptions();
-    m_panel->showTimes(m_drill.score());
+    m_scorePanel->showTimes(drill().score());
 }

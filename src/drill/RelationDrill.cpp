@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/RelationDrill.h"
 
+#include "sets/Draws.h"
 #include "sets/RandomSource.h"
-
-RelationDrill::RelationDrill() : RelationDrill(RandomSource::shared(), ScoreTiming::steadyClock())
-{
-}
 
 RelationDrill::RelationDrill(RandomSource &random, ScoreTiming::Clock clock)
     : m_random(&random), m_score(std::move(clock))
@@ -41,12 +38,13 @@ void RelationDrill::reseed()
 void RelationDrill::drawExercise()
 {
     reseed();
-    m_figure = m_random->draw(12, 1);
+    m_figure = m_random->draw(sets::figureCount, sets::firstFigure);
     reseed();
-    m_leftSize = m_random->draw(9, smallestSet);
+    constexpr int sizes = largestSet - smallestSet + 1;
+    m_leftSize = m_random->draw(sizes, smallestSet);
     m_leftSlots = drawDistinctSlots(m_leftSize, *m_random);
     reseed();
-    m_rightSize = m_random->draw(9, smallestSet);
+    m_rightSize = m_random->draw(sizes, smallestSet);
     m_rightSlots = drawDistinctSlots(m_rightSize, *m_random);
     m_score.start();
 }

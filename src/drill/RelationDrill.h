@@ -29,9 +29,8 @@ public:
     static constexpr int smallestSet = 2;
     static constexpr int largestSet = 10;
 
-    // Uses RandomSource::shared() and the steady clock unless given others.
-    RelationDrill();
-    RelationDrill(RandomSource &random, ScoreTiming::Clock clock);
+    explicit RelationDrill(RandomSource &random,
+                           ScoreTiming::Clock clock = ScoreTiming::steadyClock());
 
     void setRandomSource(RandomSource &random);
     // The clock times the answers and is mixed into the random source at

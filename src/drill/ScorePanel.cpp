@@ -2,7 +2,7 @@
 #include "drill/ScorePanel.h"
 
 #include "drill/ScoreTiming.h"
-#include "shell/ElementTable.h"
+#include "shell/DesignLayout.h"
 #include "shell/Elements.h"
 #include "shell/Palette.h"
 
@@ -20,16 +20,19 @@ struct Column
     const char *tip;
 };
 
-const Column columns[5] = {
-    {"Label5(0)", "Oper", {45, 300, 930, 555}, "LblOperazione", {105, 960, 810, 480}, nullptr},
-    {"Label5(1)", " Risposte esatte", {990, 300, 930, 555}, "lblRisEsatte",
-     {1035, 960, 810, 480}, nullptr},
-    {"Label5(2)", " Risposte errate", {1935, 300, 930, 555}, "lblRisErrate",
-     {1965, 960, 810, 480}, nullptr},
-    {"Label5(3)", "Tempo parziale", {2880, 300, 930, 555}, "LblTempoParziale",
-     {2910, 960, 810, 480}, "Secondi impiegati per ogni risposta"},
-    {"Label5(4)", "Tempo totale", {3825, 300, 930, 555}, "LblTempoTotale",
-     {3870, 960, 810, 480}, "Secondi impiegati per ogni esercizio"},
+const Column columns[ScorePanel::columnCount] = {
+    {"Label5(0)", QT_TRANSLATE_NOOP("ScorePanel", "Oper"), {45, 300, 930, 555}, "LblOperazione",
+     {105, 960, 810, 480}, nullptr},
+    {"Label5(1)", QT_TRANSLATE_NOOP("ScorePanel", " Risposte esatte"), {990, 300, 930, 555},
+     "lblRisEsatte", {1035, 960, 810, 480}, nullptr},
+    {"Label5(2)", QT_TRANSLATE_NOOP("ScorePanel", " Risposte errate"), {1935, 300, 930, 555},
+     "lblRisErrate", {1965, 960, 810, 480}, nullptr},
+    {"Label5(3)", QT_TRANSLATE_NOOP("ScorePanel", "Tempo parziale"), {2880, 300, 930, 555},
+     "LblTempoParziale", {2910, 960, 810, 480},
+     QT_TRANSLATE_NOOP("ScorePanel", "Secondi impiegati per ogni risposta")},
+    {"Label5(4)", QT_TRANSLATE_NOOP("ScorePanel", "Tempo totale"), {3825, 300, 930, 555},
+     "LblTempoTotale", {3870, 960, 810, 480},
+     QT_TRANSLATE_NOOP("ScorePanel", "Secondi impiegati per ogni esercizio")},
 };
 } // namespace
 
@@ -47,17 +50,17 @@ ScorePanel::ScorePanel(QWidget *parent) : QWidget(parent)
     const QFont valueFont = fonts::arial(14.25);
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
 
-    QLabel *values[5] = {};
-    for (int i = 0; i < 5; ++i) {
+    QLabel *values[columnCount] = {};
+    for (int i = 0; i < columnCount; ++i) {
         const Column &c = columns[i];
-        m_headings[i] = ui::label(this, QString::fromLatin1(c.heading),
-                                  QString::fromLatin1(c.headingText), headingFont,
+        m_headings[i] = ui::label(this, QString::fromLatin1(c.heading), tr(c.headingText),
+                                  headingFont,
                                   colours::darkRed, labelBackground, centred);
         values[i] = ui::label(this, QString::fromLatin1(c.value), QString(), valueFont,
                               colours::blue, labelBackground, centred);
         values[i]->setWordWrap(false);
         if (c.tip)
-            values[i]->setToolTip(QString::fromLatin1(c.tip));
+            values[i]->setToolTip(tr(c.tip));
     }
     m_exercise = values[0];
     m_right = values[1];
@@ -66,13 +69,13 @@ ScorePanel::ScorePanel(QWidget *parent) : QWidget(parent)
     m_totalTime = values[4];
 }
 
-void ScorePanel::addTo(ElementTable &elements, const QRect &frameTwips)
+void ScorePanel::addTo(DesignLayout &layout, const QRect &frameTwips)
 {
-    elements.add(this, frameTwips);
-    QLabel *values[5] = {m_exercise, m_right, m_wrong, m_answerTime, m_totalTime};
-    for (int i = 0; i < 5; ++i) {
-        elements.add(values[i], columns[i].valueTwips);
-        elements.add(m_headings[i], columns[i].headingTwips);
+    layout.addBox(this, frameTwips);
+    QLabel *const values[columnCount] = {m_exercise, m_right, m_wrong, m_answerTime, m_totalTime};
+    for (int i = 0; i < columnCount; ++i) {
+        layout.addBox(values[i], columns[i].valueTwips);
+        layout.addBox(m_headings[i], columns[i].headingTwips);
     }
 }
 

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QWidget>
 
-class ElementTable;
+class DesignLayout;
 class QLabel;
 class ScoreTiming;
 
@@ -15,13 +15,13 @@ class ScorePanel : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr QSize designTwips() { return {4890, 1695}; }
+    static constexpr int columnCount = 5;
 
     explicit ScorePanel(QWidget *parent);
 
     // Registers the frame at its design box in its container, then every
     // label at its design box inside the frame.
-    void addTo(ElementTable &elements, const QRect &frameTwips);
+    void addTo(DesignLayout &layout, const QRect &frameTwips);
 
     void showExercise(const ScoreTiming &score);
     void showRight(const ScoreTiming &score);
@@ -30,7 +30,7 @@ public:
     void clearAnswerTime();
 
 private:
-    QLabel *m_headings[5] = {};
+    QLabel *m_headings[columnCount] = {};
     QLabel *m_exercise = nullptr;
     QLabel *m_right = nullptr;
     QLabel *m_wrong = nullptr;

@@ -6,45 +6,21 @@
 #include <dlfcn.h>
 #include <type_traits>
 
-namespace {
-
-constexpr const char *systemLibrary = "libcups.so.2";
-
-struct Loaded
+const CupsLibrary *CupsLibraryLoader::library()
 {
-    std::unique_ptr<CupsLibrary> table;
-    QString error;
-};
-
-const Loaded &loaded()
-{
-    // Opened once, on first use, whatever thread asks first, and never
-    // closed: the library keeps state of its own until the process ends.
-    static const Loaded *const library = [] {
-        auto *result = new Loaded;
-        result->table = CupsLibrary::open(systemLibrary, &result->error);
-        return result;
-    }();
-    return *library;
-}
-
-} // namespace
-
-const CupsLibrary *CupsLibrary::shared()
-{
-    return loaded().table.get();
-}
-
-QString CupsLibrary::sharedError()
-{
-    return loaded().error;
+    if (!m_tried) {
+        m_tried = true;
+        m_table = CupsLibrary::open(CupsLibrary::systemFile, &m_error);
+    }
+    return m_table.get();
 }
 
 std::unique_ptr<CupsLibrary> CupsLibrary::open(const char *file, QString *error)
 {
     // Local: the program calls it only through this table, and nothing it
-    // brings in should stand in for the program's own symbols.
-    void *handle = dlopen(file, RTLD_NOW | RTLD_LOCAL);
+    // brings in should stand in for the program's own symbols. Never
+    // unloaded: the library keeps state of its own until the process ends.
+    void *handle = dlopen(file, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!handle) {
         *error = QStringLiteral("The print system's library could not be loaded: %1")
                      .arg(QString::fromLocal8Bit(dlerror()));

@@ -3,9 +3,9 @@
 
 #include <cups/cups.h>
 
-#include <memory>
+#include <QString>
 
-class QString;
+#include <memory>
 
 // The print system's library, opened on the first call that needs it rather
 // than when the program starts: linked in, it would bring some twenty more
@@ -91,14 +91,12 @@ struct CupsLibrary
         visit("ippPort", table.ippPort);
     }
 
-    // The system's library (libcups.so.2), opened on the first call and kept
-    // for the whole run; null when it or one of its functions is missing.
-    static const CupsLibrary *shared();
-    // Why shared() is null; empty while it is not.
-    static QString sharedError();
+    // The system's library, as the print service opens it.
+    static constexpr const char *systemFile = "libcups.so.2";
 
     // Opens the library `file` and resolves every function: null, with the
-    // reason in `error`, when the file or any function is missing.
+    // reason in `error`, when the file or any function is missing. The
+    // library stays in the process once opened: it keeps state of its own.
     static std::unique_ptr<CupsLibrary> open(const char *file, QString *error);
 
     CupsLibrary() = default;
@@ -108,4 +106,21 @@ struct CupsLibrary
 
 private:
     void *m_handle = nullptr;
+};
+
+// The print system's library for one owner, opened on the first call that
+// needs it rather than when the program starts.
+class CupsLibraryLoader
+{
+public:
+    // The library's table; null when it or one of its functions is missing.
+    const CupsLibrary *library();
+    // Why library() is null; empty while it is not, or not yet asked.
+    const QString &error() const { return m_error; }
+    bool isLoaded() const { return m_table != nullptr; }
+
+private:
+    bool m_tried = false;
+    std::unique_ptr<CupsLibrary> m_table;
+    QString m_error;
 };

@@ -5,6 +5,8 @@
 #include "printing/PageArea.h"
 #include "printing/QueueAddress.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
@@ -16,7 +18,17 @@ namespace {
 // Every exchange with the print system is bounded: a print server that does
 // not answer must not freeze the program.
 constexpr int connectTimeoutMs = 2000;
-constexpr double answerTimeoutSeconds = 5.0;
+constexpr int defaultAnswerTimeoutMs = 5000;
+
+// How long a request may wait for the server's answer: 5 s, or the
+// environment's GLI_PRINT_TIMEOUT_MS (milliseconds, above 0) when set, so
+// that the tests of a server that never answers need not wait that long.
+double answerTimeoutSeconds()
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("GLI_PRINT_TIMEOUT_MS", &ok);
+    return (ok && ms > 0 ? ms : defaultAnswerTimeoutMs) / 1000.0;
+}
 constexpr qsizetype writeChunk = 64 * 1024;
 constexpr const char *a4MediaName = "iso_a4_210x297mm";
 
@@ -56,7 +68,8 @@ using DestInfoPtr = std::unique_ptr<cups_dinfo_t, DestInfoDeleter>;
 class Connection
 {
 public:
-    Connection() : m_cups(CupsLibrary::shared())
+    explicit Connection(CupsLibraryLoader &loader)
+        : m_cups(loader.library()), m_libraryError(loader.error())
     {
         if (!m_cups)
             return;
@@ -66,7 +79,7 @@ public:
         m_http = m_cups->httpConnect2(server.constData(), m_cups->ippPort(), nullptr, AF_UNSPEC,
                                       m_cups->cupsEncryption(), 1, connectTimeoutMs, nullptr);
         if (m_http)
-            m_cups->httpSetTimeout(m_http, answerTimeoutSeconds, &giveUp, nullptr);
+            m_cups->httpSetTimeout(m_http, answerTimeoutSeconds(), &giveUp, nullptr);
     }
     ~Connection()
     {
@@ -86,7 +99,7 @@ public:
     QString error() const
     {
         if (!m_cups)
-            return CupsLibrary::sharedError();
+            return m_libraryError;
         if (!m_http)
             return QStringLiteral("No print system answers at %1.").arg(m_server);
         return QStringLiteral("The print system at %1 does not answer.").arg(m_server);
@@ -133,6 +146,7 @@ public:
 
 private:
     const CupsLibrary *m_cups;
+    QString m_libraryError;
     QString m_server;
     http_t *m_http = nullptr;
     bool m_silent = false;
@@ -254,9 +268,9 @@ bool sendDocument(Connection &connection, const QueueAddress &queue, int job,
 
 // A job without its document would wait in the queue for nothing. The
 // broken exchange leaves its connection unusable: cancel on a new one.
-void cancelJob(const QueueAddress &queue, int job)
+void cancelJob(CupsLibraryLoader &loader, const QueueAddress &queue, int job)
 {
-    Connection again;
+    Connection again(loader);
     if (!again)
         return;
     const CupsLibrary &cups = again.cups();
@@ -288,25 +302,22 @@ ipp_t *printerNameRequest(const CupsLibrary &cups, ipp_op_t operation)
 
 } // namespace
 
-PrintService &PrintService::shared()
-{
-    static PrintService service;
-    return service;
-}
+PrintService::PrintService() = default;
+PrintService::~PrintService() = default;
 
-bool PrintService::printSystemAnswers() const
+bool PrintService::printSystemAnswers()
 {
-    Connection connection;
+    Connection connection(m_cups);
     if (!connection)
         return false;
     return connection.ask(printerNameRequest(connection.cups(), IPP_OP_CUPS_GET_DEFAULT))
            != nullptr;
 }
 
-QStringList PrintService::printers() const
+QStringList PrintService::printers()
 {
     QStringList names;
-    Connection connection;
+    Connection connection(m_cups);
     if (!connection)
         return names;
     const CupsLibrary &cups = connection.cups();
@@ -328,20 +339,20 @@ QStringList PrintService::printers() const
     return names;
 }
 
-QString PrintService::defaultPrinter() const
+QString PrintService::defaultPrinter()
 {
-    const Connection connection;
+    const Connection connection(m_cups);
     return defaultPrinterOn(connection);
 }
 
-QString PrintService::currentPrinter() const
+QString PrintService::currentPrinter()
 {
     if (!m_resolved)
         resolveCurrent(defaultPrinter());
     return m_current;
 }
 
-void PrintService::resolveCurrent(const QString &systemDefault) const
+void PrintService::resolveCurrent(const QString &systemDefault)
 {
     // Until the system names a default, ask again next time: the print
     // system may just not have been running yet.
@@ -357,7 +368,7 @@ void PrintService::setCurrentPrinter(const QString &name)
     m_resolved = !name.isEmpty();
 }
 
-PrintService::Result PrintService::checkCurrentPrinter() const
+PrintService::Result PrintService::checkCurrentPrinter()
 {
     Result result;
     const QString name = currentPrinter();
@@ -370,7 +381,7 @@ PrintService::Result PrintService::checkCurrentPrinter() const
         result.error = unaddressable();
         return result;
     }
-    Connection connection;
+    Connection connection(m_cups);
     const IppPtr attributes = queueAttributes(
         connection, *queue, {"printer-is-accepting-jobs", "printer-state-message"});
     if (!attributes) {
@@ -393,25 +404,29 @@ PrintService::Result PrintService::checkCurrentPrinter() const
     return result;
 }
 
-QRectF PrintService::printableArea() const
+QRectF PrintService::printableArea()
 {
     return PrintSession(*this).printableArea();
 }
 
-PrintService::Result PrintService::submitPdf(const QByteArray &pdf, const QString &title) const
+PrintService::Result PrintService::submitPdf(const QByteArray &pdf, const QString &title)
 {
     return PrintSession(*this).submitPdf(pdf, title);
 }
 
 struct PrintSession::State
 {
+    explicit State(CupsLibraryLoader &loader) : cups(loader), connection(loader) {}
+
+    CupsLibraryLoader &cups;
     Connection connection;
     QString printer;
     std::optional<QueueAddress> queue;
     std::optional<MediaSize> media;
 };
 
-PrintSession::PrintSession(const PrintService &service) : d(std::make_unique<State>())
+PrintSession::PrintSession(PrintService &service)
+    : d(std::make_unique<State>(service.m_cups))
 {
     // The current printer, the system's default if none was chosen, is
     // resolved over this session's connection too.
@@ -459,7 +474,7 @@ PrintService::Result PrintSession::submitPdf(const QByteArray &pdf, const QStrin
         if (result.error.isEmpty() || connection.lastSucceeded())
             result.error =
                 QStringLiteral("The document could not be sent to \"%1\".").arg(d->printer);
-        cancelJob(*d->queue, job);
+        cancelJob(d->cups, *d->queue, job);
         return result;
     }
     result.ok = true;

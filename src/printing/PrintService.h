@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "printing/CupsLibrary.h"
+
 #include <QByteArray>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
-// The program's current printer and the print system behind it (CUPS).
+// The program's current printer and the print system behind it (CUPS),
+// reached through its library, opened on the first call that needs it.
 // The current printer is the system's default until the printer chooser
 // replaces it; a sheet goes to exactly that printer or is reported as failed.
 class PrintService
@@ -20,41 +23,50 @@ public:
         QString error; // the print system's own words when !ok
     };
 
-    static PrintService &shared();
+    PrintService();
+    ~PrintService();
+    PrintService(const PrintService &) = delete;
+    PrintService &operator=(const PrintService &) = delete;
 
     // Whether a print server takes connections now.
-    bool printSystemAnswers() const;
+    bool printSystemAnswers();
 
     // Installed printers by device name, in the print system's order; empty
     // when none is installed or no print system answers. Never blocks long.
-    QStringList printers() const;
-    QString defaultPrinter() const;
+    QStringList printers();
+    QString defaultPrinter();
 
     // The current printer (resolved on first use to the system's default).
-    QString currentPrinter() const;
+    QString currentPrinter();
     // An empty name gives the choice back to the system's default.
     void setCurrentPrinter(const QString &name);
 
     // Whether the current printer exists and takes jobs now (a stopped
     // queue still takes them: it holds them and prints later).
-    Result checkCurrentPrinter() const;
+    Result checkCurrentPrinter();
 
     // The printable area of an A4 portrait page on the current printer, in
     // points (1/72 inch) from the page's top-left corner.
-    QRectF printableArea() const;
+    QRectF printableArea();
 
     // Hands a finished PDF document to the current printer and to no other.
     // ok only when the print system created the job.
-    Result submitPdf(const QByteArray &pdf, const QString &title) const;
+    Result submitPdf(const QByteArray &pdf, const QString &title);
+
+    // The print system's library: null, with the reason in libraryError(),
+    // when it cannot be used. Opens it on the first call.
+    const CupsLibrary *library() { return m_cups.library(); }
+    QString libraryError() const { return m_cups.error(); }
+    bool isLibraryLoaded() const { return m_cups.isLoaded(); }
 
 private:
     friend class PrintSession;
-    PrintService() = default;
     // Takes the system's default as the current printer while none is set.
-    void resolveCurrent(const QString &systemDefault) const;
+    void resolveCurrent(const QString &systemDefault);
 
-    mutable bool m_resolved = false;
-    mutable QString m_current;
+    CupsLibraryLoader m_cups;
+    bool m_resolved = false;
+    QString m_current;
 };
 
 // One print on the current printer, over one connection to the print
@@ -64,7 +76,7 @@ private:
 class PrintSession
 {
 public:
-    explicit PrintSession(const PrintService &service);
+    explicit PrintSession(PrintService &service);
     ~PrintSession();
     PrintSession(const PrintSession &) = delete;
     PrintSession &operator=(const PrintSession &) = delete;

@@ -21,10 +21,10 @@ std::optional<QString> PrinterChoice::match(const QString &entry, const QStringL
 
 QString PrinterChoice::defaultText(const QString &printer)
 {
-    return QStringLiteral("La stampante predefinita è ") + QStringLiteral("\r\n") + printer;
+    return tr("La stampante predefinita è ") + QStringLiteral("\r\n") + printer;
 }
 
 QString PrinterChoice::chosenText(const QString &printer)
 {
-    return QStringLiteral("La stampante scelta è ") + QStringLiteral("\r\n") + printer;
+    return tr("La stampante scelta è ") + QStringLiteral("\r\n") + printer;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -10,6 +11,8 @@
 // installed printer with exactly that name current.
 class PrinterChoice
 {
+    Q_DECLARE_TR_FUNCTIONS(PrinterChoice)
+
 public:
     // The chooser has been loaded: the next selection is the automatic one.
     void reset() { m_armed = false; }

@@ -1,68 +1,62 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/PrinterChooser.h"
 
-#include "printing/PrintService.h"
+#include "shell/DesignLayout.h"
 #include "shell/Elements.h"
 #include "shell/Palette.h"
 
 #include <QComboBox>
 #include <QLabel>
 
-PrinterChooser::PrinterChooser()
-    : Screen(QStringLiteral("frmStampante"), QStringLiteral("Form1"), QSize(6060, 5460),
-             Opening::DesignSize)
-{
-}
+namespace {
+constexpr QSize designTwips(6060, 5460);
+} // namespace
 
-void PrinterChooser::setPrinterSource(PrinterSource source)
+PrinterChooser::PrinterChooser(PrinterChoice &choice, PrinterSource installed,
+                               const QString &currentPrinter)
+    : Screen(QStringLiteral("frmStampante"), tr("Form1"), designTwips,
+             Opening::DesignSize, Frame::Full),
+      m_choice(choice),
+      m_installed(std::move(installed)),
+      m_current(currentPrinter)
 {
-    m_source = std::move(source);
-}
-
-QStringList PrinterChooser::installedPrinters() const
-{
-    return m_source ? m_source() : PrintService::shared().printers();
-}
-
-void PrinterChooser::createElements(QWidget *client)
-{
-    const TwipsScale s = scale();
-    ui::fill(client, colours::paleYellow);
+    QWidget *area = client();
+    DesignLayout *layout = designLayout();
+    ui::fill(area, colours::paleYellow);
 
     const QFont text = fonts::dialog(9.75);
-    const QColor ink = client->palette().color(QPalette::WindowText);
+    const QColor ink = area->palette().color(QPalette::WindowText);
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
 
     // Printer names come from the system: never read as markup.
-    m_defaultLabel = ui::label(client, QStringLiteral("Label1"), QString(), text, ink, QColor(),
+    m_defaultLabel = ui::label(area, QStringLiteral("Label1"), QString(), text, ink, QColor(),
                                topLeft);
-    m_defaultLabel->setGeometry(s.rect(432, 168, 1716, 1524));
-    m_chosenLabel = ui::label(client, QStringLiteral("Label2"), QString(), text, ink, QColor(),
-                               topLeft);
-    m_chosenLabel->setGeometry(s.rect(3276, 120, 1704, 1452));
+    layout->addFixed(m_defaultLabel, {432, 168, 1716, 1524});
+    m_chosenLabel = ui::label(area, QStringLiteral("Label2"), QString(), text, ink, QColor(),
+                              topLeft);
+    layout->addFixed(m_chosenLabel, {3276, 120, 1704, 1452});
 
-    m_printers = new QComboBox(client);
-    m_printers->setObjectName(QStringLiteral("Combo1"));
-    m_printers->setFont(text);
-    m_printers->setGeometry(s.rect(612, 2400, 4632, 336));
-    connect(m_printers, &QComboBox::activated, this, &PrinterChooser::takePick);
+    m_printerList = new QComboBox(area);
+    m_printerList->setObjectName(QStringLiteral("Combo1"));
+    m_printerList->setFont(text);
+    layout->addFixed(m_printerList, {612, 2400, 4632, 336});
+    connect(m_printerList, &QComboBox::activated, this, &PrinterChooser::takePick);
 
-    auto *close = new ColouredButton(client, QStringLiteral("Command2"),
-                                     QStringLiteral("C H I U D I"), fonts::dialog(13.5),
-                                     colours::yellow);
-    close->setGeometry(s.rect(1128, 4188, 3168, 648));
-    connect(close, &QPushButton::clicked, this, &PrinterChooser::hide);
-}
+    auto *closeButton = new ColouredButton(area, QStringLiteral("Command2"),
+                                           tr("C H I U D I"), fonts::dialog(13.5),
+                                           colours::yellow);
+    layout->addFixed(closeButton, {1128, 4188, 3168, 648});
+    // The button only hides the chooser: opened again, it shows the same list.
+    connect(closeButton, &QPushButton::clicked, this, &PrinterChooser::hide);
+    takeDesignSize();
 
-void PrinterChooser::loaded()
-{
     m_choice.reset();
-    m_printers->addItems(installedPrinters());
-    m_printers->setCurrentIndex(0);
+    m_printerList->addItems(m_installed ? m_installed() : QStringList());
+    m_printerList->setCurrentIndex(0);
     // Selecting the first entry raises the selection event, as picking does
     // (the list itself reports only the teacher's picks).
     takePick();
-    m_defaultLabel->setText(PrinterChoice::defaultText(PrintService::shared().currentPrinter()));
+    m_defaultLabel->setText(PrinterChoice::defaultText(m_current));
 }
 
 // The list's pick: the printer named by the entry becomes the current one.
@@ -70,9 +64,11 @@ void PrinterChooser::takePick()
 {
     if (!m_choice.takeSelection())
         return;
-    PrintService &service = PrintService::shared();
-    const QString entry = m_printers->currentText();
-    if (const std::optional<QString> printer = PrinterChoice::match(entry, installedPrinters()))
-        service.setCurrentPrinter(*printer);
-    m_chosenLabel->setText(PrinterChoice::chosenText(service.currentPrinter()));
+    const QString entry = m_printerList->currentText();
+    const QStringList installed = m_installed ? m_installed() : QStringList();
+    if (const std::optional<QString> printer = PrinterChoice::match(entry, installed)) {
+        m_current = *printer;
+        Q_EMIT printerPicked(*printer);
+    }
+    m_chosenLabel->setText(PrinterChoice::chosenText(m_current));
 }

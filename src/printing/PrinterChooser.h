@@ -4,7 +4,6 @@
 #include "printing/PrinterChoice.h"
 #include "shell/Screen.h"
 
-#include <QPointer>
 #include <QStringList>
 #include <functional>
 
@@ -12,34 +11,32 @@ class QComboBox;
 class QLabel;
 
 // The printer chooser, shown modally from the worksheet screen. A thin view:
-// the one-time flag and the name match are PrinterChoice's, the printers and
-// the program's current printer are PrintService's. Its controls keep their
-// design size whatever the window's size.
+// the one-time flag and the name match are PrinterChoice's; the printers
+// come from the source it is given, and a pick is announced to whoever keeps
+// the current printer. Its controls keep their design geometry whatever the
+// window's size.
 class PrinterChooser : public Screen
 {
     Q_OBJECT
 public:
+    // The installed printers, asked again at every pick.
     using PrinterSource = std::function<QStringList()>;
 
-    PrinterChooser();
-
-    // Where the installed printers come from: the print system unless a
-    // source is set here (tests set their own).
-    void setPrinterSource(PrinterSource source);
+    PrinterChooser(PrinterChoice &choice, PrinterSource installed, const QString &currentPrinter);
 
     const PrinterChoice &choice() const { return m_choice; }
 
-protected:
-    void createElements(QWidget *client) override;
-    void loaded() override;
+Q_SIGNALS:
+    // The teacher picked this installed printer: it becomes the current one.
+    void printerPicked(const QString &name);
 
 private:
     void takePick();
-    QStringList installedPrinters() const;
 
-    PrinterChoice m_choice;
-    PrinterSource m_source;
-    QPointer<QComboBox> m_printers;
-    QPointer<QLabel> m_defaultLabel;
-    QPointer<QLabel> m_chosenLabel;
+    PrinterChoice &m_choice;
+    PrinterSource m_installed;
+    QString m_current;
+    QComboBox *m_printerList;
+    QLabel *m_defaultLabel;
+    QLabel *m_chosenLabel;
 };

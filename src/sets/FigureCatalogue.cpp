@@ -43,13 +43,6 @@ bool inRange(int index)
 FigureCatalogue::FigureCatalogue() = default;
 FigureCatalogue::~FigureCatalogue() = default;
 
-FigureCatalogue &FigureCatalogue::shared()
-{
-    // Kept until the process ends, like the pictures the screens show.
-    static FigureCatalogue *const catalogue = new FigureCatalogue;
-    return *catalogue;
-}
-
 bool FigureCatalogue::hasPicture(int index)
 {
     return inRange(index) && catalogue[index].file;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "sets/Draws.h"
+
 #include <QHash>
 #include <QPixmap>
 #include <QSize>
@@ -21,16 +23,13 @@ class FigureCatalogue
 public:
     static constexpr int pictureCount = 18;
     static constexpr int blank = 0;
-    static constexpr int firstFigure = 1;
-    static constexpr int lastFigure = 12;
+    static constexpr int firstFigure = sets::firstFigure;
+    static constexpr int lastFigure = sets::lastFigure;
 
     FigureCatalogue();
     ~FigureCatalogue();
     FigureCatalogue(const FigureCatalogue &) = delete;
     FigureCatalogue &operator=(const FigureCatalogue &) = delete;
-
-    // The program's one catalogue, handed to the screens and the printed sheet.
-    static FigureCatalogue &shared();
 
     static bool hasPicture(int index);
     // The picture's own size in pixels; empty where there is no picture.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sets/RandomSource.h"
 
+#include "sets/Draws.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -22,16 +24,6 @@ quint64 rotl(quint64 x, int k)
 RandomSource::RandomSource(quint64 seedValue)
 {
     seed(seedValue);
-}
-
-RandomSource &RandomSource::shared()
-{
-    static RandomSource source = [] {
-        RandomSource s;
-        s.reseedFromClock();
-        return s;
-    }();
-    return source;
 }
 
 void RandomSource::seed(quint64 seedValue)
@@ -79,11 +71,11 @@ double RandomSource::next()
 
 QList<int> drawDistinctSlots(int n, RandomSource &random)
 {
-    n = std::clamp(n, 0, 15); // more than 15 distinct slots do not exist
+    n = std::clamp(n, 0, sets::slotCount); // there are no more distinct slots
     QList<int> slots;
     slots.reserve(n);
     while (slots.size() < n) {
-        const int candidate = random.draw(15, 1);
+        const int candidate = random.draw(sets::slotCount, 1);
         if (!slots.contains(candidate))
             slots.append(candidate);
     }

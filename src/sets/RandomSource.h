@@ -13,9 +13,6 @@ class RandomSource
 public:
     explicit RandomSource(quint64 seed = 0x9e3779b97f4a7c15ULL);
 
-    // The source the screens share for the whole run.
-    static RandomSource &shared();
-
     void seed(quint64 seed);
     void reseedFromClock();
     void mix(quint64 entropy);

@@ -200,20 +200,21 @@ void RoundedBox::paintEvent(QPaintEvent *event)
     // A strip away from the corners (the curtains uncover the box a few
     // pixels at a time) is only fill and straight border: no path to stroke.
     const int corner = qCeil(radius + bw) + 1;
+    const QColor border = m_border.isValid() ? m_border : palette().color(QPalette::WindowText);
     if (exposed.left() >= corner && exposed.right() < width() - corner) {
         const QRect strip(exposed.left(), 0, exposed.width(), height());
         if (m_fill.isValid())
             painter.fillRect(strip.adjusted(0, bw, 0, -bw), m_fill);
         if (bw > 0) {
-            painter.fillRect(QRect(strip.left(), 0, strip.width(), bw), m_border);
-            painter.fillRect(QRect(strip.left(), height() - bw, strip.width(), bw), m_border);
+            painter.fillRect(QRect(strip.left(), 0, strip.width(), bw), border);
+            painter.fillRect(QRect(strip.left(), height() - bw, strip.width(), bw), border);
         }
         return;
     }
     const auto draw = [&](QPainter &p) {
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF box = QRectF(rect()).adjusted(half, half, -half, -half);
-        p.setPen(m_borderWidth > 0 ? QPen(m_border, m_borderWidth) : QPen(Qt::NoPen));
+        p.setPen(m_borderWidth > 0 ? QPen(border, m_borderWidth) : QPen(Qt::NoPen));
         p.setBrush(m_fill.isValid() ? QBrush(m_fill) : QBrush(Qt::NoBrush));
         p.drawRoundedRect(box, radius, radius);
     };
@@ -221,7 +222,7 @@ void RoundedBox::paintEvent(QPaintEvent *event)
         m_cache = PaintCache();
         draw(painter);
     } else {
-        paintCached(this, painter, exposed, m_cache, QString(), draw);
+        paintCached(this, painter, exposed, m_cache, border.name(), draw);
     }
 }
 

@@ -57,13 +57,14 @@ private:
     QRect m_shrunk;
 };
 
-// A filled rounded rectangle with a border.
+// A filled rounded rectangle with a border; without a border colour of its
+// own, the border takes the window-text colour.
 class RoundedBox : public QWidget
 {
     Q_OBJECT
 public:
-    RoundedBox(QWidget *parent, const QString &name, const QColor &fill, const QColor &border,
-               int borderWidth = 1);
+    RoundedBox(QWidget *parent, const QString &name, const QColor &fill,
+               const QColor &border = QColor(), int borderWidth = 1);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -17,8 +17,8 @@ QColor OptionList::restColour()
     return colours::windowPink;
 }
 
-OptionList::OptionList(OptionListRules &rules, std::function<void(int)> choose, QObject *parent)
-    : QObject(parent), m_rules(rules), m_choose(std::move(choose))
+OptionList::OptionList(OptionListRules &rules, QObject *parent)
+    : QObject(parent), m_rules(rules)
 {
 }
 
@@ -28,7 +28,8 @@ void OptionList::add(OptionButton *button)
     m_rules.setCount(count());
     button->installEventFilter(this);
     // Assistive technology presses a button without mouse or keys.
-    connect(button, &QPushButton::clicked, this, [this, button] { m_choose(button->index()); });
+    connect(button, &QPushButton::clicked, this,
+            [this, button] { Q_EMIT chosen(button->index()); });
 }
 
 OptionButton *OptionList::option(int index) const
@@ -54,7 +55,7 @@ void OptionList::carryOut(const std::optional<int> &focus, const std::optional<i
     if (focus)
         giveFocus(*focus);
     if (choose)
-        m_choose(*choose);
+        Q_EMIT chosen(*choose);
 }
 
 bool OptionList::keyPressed(OptionButton *button, QEvent *event)

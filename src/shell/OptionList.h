@@ -4,14 +4,14 @@
 #include <QColor>
 #include <QList>
 #include <QObject>
-#include <functional>
+#include <optional>
 
 class OptionButton;
 class OptionListRules;
 
 // The view side of an option list: forwards focus, key and mouse events of its
 // buttons to the screen's OptionListRules and carries out what they decide.
-// The rules (and so the latches) belong to the screen and outlive the window.
+// The rules (and so the latches) may outlive the window.
 class OptionList : public QObject
 {
     Q_OBJECT
@@ -19,7 +19,7 @@ public:
     static QColor focusColour();
     static QColor restColour();
 
-    OptionList(OptionListRules &rules, std::function<void(int)> choose, QObject *parent);
+    OptionList(OptionListRules &rules, QObject *parent);
 
     void add(OptionButton *button);
     OptionButton *option(int index) const;
@@ -27,6 +27,10 @@ public:
 
     void setEnabled(int index, bool enabled);
     void giveFocus(int index);
+
+Q_SIGNALS:
+    // Option `index` was chosen, by mouse, key or assistive technology.
+    void chosen(int index);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,6 +40,5 @@ private:
     void carryOut(const std::optional<int> &focus, const std::optional<int> &choose);
 
     OptionListRules &m_rules;
-    std::function<void(int)> m_choose;
     QList<OptionButton *> m_options;
 };

@@ -19,7 +19,6 @@ inline constexpr QColor darkBlue{0, 0, 192};
 inline constexpr QColor blue{0, 0, 255};
 inline constexpr QColor black{0, 0, 0};
 inline constexpr QColor white{255, 255, 255};
-inline constexpr QColor grey{128, 128, 128};
 // The about screen.
 inline constexpr QColor paleCyan{192, 255, 255};
 inline constexpr QColor cyan{128, 255, 255};

@@ -1,18 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Program.h"
 
+#include "shell/Language.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-bool program::installItalianQtTexts(QCoreApplication &app)
+namespace {
+bool install(const QString &file, const QString &folder, QObject *owner)
 {
-    auto *translator = new QTranslator(&app);
-    if (!translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    auto *translator = new QTranslator(owner);
+    if (!translator->load(file, folder)) {
         delete translator;
         return false;
     }
-    return app.installTranslator(translator);
+    // Installing a catalogue without messages yet reports false; it is in.
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+} // namespace
+
+QString program::systemLanguage()
+{
+    return language::choose(QLocale::system().uiLanguages());
+}
+
+bool program::installTexts(const QString &language, QObject *owner)
+{
+    bool found = install(QStringLiteral("qtbase_") + language,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath), owner);
+    if (language != language::italian)
+        found = install(QStringLiteral("gli-insiemi_") + language, QStringLiteral(":/i18n"), owner)
+            && found;
+    return found;
+}
+
+QString program::installSystemLanguageTexts(QCoreApplication &app)
+{
+    const QString language = systemLanguage();
+    installTexts(language, &app);
+    return language;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QCoreApplication;
+class QObject;
 
 namespace program {
 
@@ -15,9 +16,20 @@ inline QString displayName()
     return QStringLiteral("Gli insiemi");
 }
 
-// The program speaks Italian whatever the system's language: Qt's own
-// dialogs and buttons (file dialog, "Sì"/"No") are given Italian too, where
-// Qt's translations are installed. Returns whether they were found.
-bool installItalianQtTexts(QCoreApplication &app);
+// The language the system asks for: its UI languages (from LANGUAGE, LC_ALL,
+// LC_MESSAGES and LANG) as language::choose() reads them.
+QString systemLanguage();
+
+// Installs the texts of `language` ("it", "de", "en"): the program's
+// catalogue (none for Italian, the language of the source texts) and Qt's
+// own, so that Qt's dialogs and buttons (file dialog, "Sì"/"No") speak the
+// same language. The translators are children of owner: deleting owner
+// takes them out again. Returns whether every catalogue was found (Qt's
+// come with Debian's qt6-translations-l10n).
+bool installTexts(const QString &language, QObject *owner);
+
+// Installs the texts of the system's language for the whole run and
+// returns that language.
+QString installSystemLanguageTexts(QCoreApplication &app);
 
 } // namespace program

@@ -15,12 +15,12 @@ float ratio(const std::optional<double> &value, double whole)
 void ProportionalLayout::capture(const QList<ElementBox> &elements, double clientWidth,
                                  double clientHeight)
 {
-    m_records = QList<PosizioneRelativa>(elements.size());
+    m_records = QList<RelativePlacement>(elements.size());
     m_kinds.clear();
     m_kinds.reserve(elements.size());
     for (qsizetype i = 0; i < elements.size(); ++i) {
         const ElementBox &e = elements.at(i);
-        PosizioneRelativa &r = m_records[i];
+        RelativePlacement &r = m_records[i];
         r.width = ratio(e.width, clientWidth);
         r.height = ratio(e.height, clientHeight);
         r.left = ratio(e.left, clientWidth);
@@ -60,7 +60,7 @@ void ProportionalLayout::apply(double clientWidth, double clientHeight,
     for (qsizetype i = 0; i < m_records.size(); ++i) {
         if (!isMovable(m_kinds.at(i)))
             continue;
-        const PosizioneRelativa &r = m_records.at(i);
+        const RelativePlacement &r = m_records.at(i);
         move(static_cast<int>(i), Placement{w * r.left, h * r.top, w * r.width, h * r.height});
     }
 }

@@ -33,8 +33,9 @@ struct ElementBox
     }
 };
 
-// Field order as the program declares it: width, height, top, left.
-struct PosizioneRelativa
+// One element's place as fractions of the client area (the design's
+// "PosizioneRelativa"), fields in the design's order: width, height, top, left.
+struct RelativePlacement
 {
     float width = 0.0f;
     float height = 0.0f;
@@ -72,10 +73,10 @@ public:
     static double pictureScale(double clientWidth, double clientHeight, double designWidth,
                                double designHeight);
 
-    const QList<PosizioneRelativa> &records() const { return m_records; }
+    const QList<RelativePlacement> &records() const { return m_records; }
     const QList<ElementKind> &kinds() const { return m_kinds; }
 
 private:
-    QList<PosizioneRelativa> m_records;
+    QList<RelativePlacement> m_records;
     QList<ElementKind> m_kinds;
 };

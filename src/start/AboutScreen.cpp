@@ -1,18 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/AboutScreen.h"
 
+#include "shell/DesignLayout.h"
 #include "shell/Elements.h"
 #include "shell/Palette.h"
 
 #include <QLabel>
 
-AboutScreen::AboutScreen()
-    : Screen(QStringLiteral("frmAutore"), QStringLiteral("Autore"), QSize(6975, 3510),
-             Opening::DesignSize)
+namespace {
+constexpr QSize designTwips(6975, 3510);
+constexpr double textPoints = 18;
+
+struct Row
 {
-    setMinMaxButtons(false);
-    setWindowIconShown(false);
-    setFixedSize(true);
+    const char *name;
+    const char *text; // the address itself where null
+    bool bold;
+    QRect twips;
+};
+
+const Row rows[] = {
+    {"Label1", QT_TRANSLATE_NOOP("AboutScreen", "Sito dell'autore:"), false, {200, 465, 4455, 435}},
+    {"Label2", nullptr, true, {165, 945, 6795, 510}},
+    {"Label3", QT_TRANSLATE_NOOP("AboutScreen", "Email:"), false, {225, 1860, 1350, 435}},
+    {"Label4", nullptr, true, {180, 2310, 5955, 510}},
+};
+} // namespace
+
+AboutScreen::AboutScreen()
+    : Screen(QStringLiteral("frmAutore"), tr("Autore"), designTwips, Opening::DesignSize,
+             Frame::FixedDialog)
+{
+    QWidget *area = client();
+    DesignLayout *layout = designLayout();
+    ui::fill(area, colours::paleCyan);
+
+    const QColor text = area->palette().color(QPalette::WindowText);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    const QString addresses[] = {QString(), siteAddress(), QString(), mailAddress()};
+    for (int i = 0; i < int(std::size(rows)); ++i) {
+        const Row &row = rows[i];
+        // The addresses in bold blue, what they are in the window's text.
+        QLabel *label = ui::label(area, QString::fromLatin1(row.name),
+                                  row.text ? tr(row.text) : addresses[i],
+                                  fonts::arial(textPoints, row.bold),
+                                  row.bold ? colours::darkBlue : text, QColor(), left);
+        label->setWordWrap(false);
+        layout->addFixed(label, row.twips);
+    }
+
+    auto *closeButton = new ColouredButton(area, QStringLiteral("Command1"), tr("C h i u d i"),
+                                           fonts::arial(12, false), colours::cyan);
+    layout->addFixed(closeButton, {1845, 2940, 2700, 345});
+    connect(closeButton, &QPushButton::clicked, this, &AboutScreen::close);
+    takeDesignSize();
 }
 
 QString AboutScreen::siteAddress()
@@ -23,44 +64,4 @@ QString AboutScreen::siteAddress()
 QString AboutScreen::mailAddress()
 {
     return QStringLiteral("autore@example.org");
-}
-
-void AboutScreen::createElements(QWidget *client)
-{
-    const TwipsScale s = scale();
-    ui::fill(client, colours::paleCyan);
-
-    const QFont regular = fonts::arial(18, false);
-    const QFont bold = fonts::arial(18);
-    const QColor text = client->palette().color(QPalette::WindowText);
-    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
-
-    struct Row
-    {
-        const char *name;
-        QString text;
-        QFont font;
-        QColor colour;
-        QRect twips;
-    };
-    const Row rows[] = {
-        {"Label1", QStringLiteral("Sito dell'autore:"), regular, text, {200, 465, 4455, 435}},
-        {"Label2", siteAddress(), bold, colours::darkBlue, {165, 945, 6795, 510}},
-        {"Label3", QStringLiteral("Email:"), regular, text, {225, 1860, 1350, 435}},
-        {"Label4", mailAddress(), bold, colours::darkBlue, {180, 2310, 5955, 510}},
-    };
-    for (const Row &row : rows) {
-        QLabel *l = ui::label(client, QString::fromLatin1(row.name), row.text, row.font,
-                              row.colour, QColor(), left);
-        l->setWordWrap(false);
-        l->setGeometry(s.rect(row.twips.x(), row.twips.y(), row.twips.width(),
-                              row.twips.height()));
-    }
-
-    auto *close = new ColouredButton(client, QStringLiteral("Command1"),
-                                     QStringLiteral("C h i u d i"),
-                                     fonts::arial(12, false),
-                                     colours::cyan);
-    close->setGeometry(s.rect(1845, 2940, 2700, 345));
-    connect(close, &QPushButton::clicked, this, &AboutScreen::unload);
 }

@@ -13,7 +13,4 @@ public:
 
     static QString siteAddress();
     static QString mailAddress();
-
-protected:
-    void createElements(QWidget *client) override;
 };

@@ -5,8 +5,6 @@
 #include "shell/OptionListRules.h"
 #include "shell/Screen.h"
 
-#include <QPointer>
-
 class OptionList;
 class ShrinkingPanel;
 class QLabel;
@@ -15,41 +13,43 @@ class QTimer;
 // The start screen: title, the option list "VAI" / "ESCI", the menu and the
 // two curtains. The window is a thin view: the curtain steps come from
 // Curtains, the option list's key and mouse rules from OptionListRules, the
-// scaling from the screen's ElementTable.
+// scaling from its DesignLayout. What it opens, the program opens.
 class StartScreen : public Screen
 {
     Q_OBJECT
 public:
+    // The options, by their place in the list.
+    enum Option { GoOption = 0, ExitOption = 1 };
+
     StartScreen();
 
     // Closes the curtains over the whole window and starts opening them.
     void startCurtains();
-    // Carries out option `index`: 0 opens the drill, 1 closes the program.
+    // Carries out option `index`: "VAI" asks for the drill, "ESCI" closes
+    // the screen (and with it the program).
     void choose(int index);
-    // Closes every loaded screen, this one last.
-    void closeAll();
 
     const Curtains &curtains() const { return m_curtains; }
     const OptionListRules &optionRules() const { return m_optionRules; }
     bool isCurtainTimerEnabled() const;
 
-protected:
-    void createElements(QWidget *client) override;
-    void loaded() override;
-    void resized() override;
-    void unloading() override;
+Q_SIGNALS:
+    void drillRequested();
+    void worksheetsRequested();
+    void aboutRequested();
 
 private:
     void openCurtainsStep();
-    void openWorksheets();
-    void openAbout();
+    void curtainsPlaced();
     void showCurtains();
 
-    OptionListRules m_optionRules{0, 2};
+    // "1" and "2" reach the two options.
+    static constexpr int digitTargets = 2;
+
+    OptionListRules m_optionRules{0, digitTargets};
     Curtains m_curtains;
-    QPointer<QTimer> m_timer;
-    QPointer<ShrinkingPanel> m_picture1;
-    QPointer<ShrinkingPanel> m_picture2;
-    QPointer<OptionList> m_options;
-    QPointer<QLabel> m_version;
+    QTimer *m_curtainTimer;
+    ShrinkingPanel *m_leftCurtain;
+    ShrinkingPanel *m_rightCurtain;
+    OptionList *m_options;
 };

@@ -29,9 +29,15 @@ public:
     // The file for Choice::Save.
     const QString &fileName() const { return m_fileName; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void choosePrint();
     void chooseSave();
+    // The actions are on only while the field shows a number in range.
+    void updateActions();
+    void setActionsEnabled(bool enabled);
 
     FileNameAsker m_askFileName;
     Choice m_choice = Choice::None;

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/PdfFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 QString pdffile::withPdfSuffix(const QString &name)
 {
@@ -27,31 +30,34 @@ QString pdffile::reason(int systemError)
 {
     switch (systemError) {
     case EISDIR:
-        return QStringLiteral("con questo nome c'è già una cartella");
+        return QCoreApplication::translate("PdfFile", "con questo nome c'è già una cartella");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("la cartella non esiste");
+        return QCoreApplication::translate("PdfFile", "la cartella non esiste");
     case EACCES:
     case EPERM:
-        return QStringLiteral("non c'è il permesso di scrivere in questa cartella");
+        return QCoreApplication::translate("PdfFile",
+                                           "non c'è il permesso di scrivere in questa cartella");
     case EROFS:
-        return QStringLiteral("il disco è protetto dalla scrittura");
+        return QCoreApplication::translate("PdfFile", "il disco è protetto dalla scrittura");
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return QStringLiteral("non c'è abbastanza spazio sul disco");
+        return QCoreApplication::translate("PdfFile", "non c'è abbastanza spazio sul disco");
     case ENAMETOOLONG:
-        return QStringLiteral("il nome è troppo lungo");
+        return QCoreApplication::translate("PdfFile", "il nome è troppo lungo");
     case EIO:
-        return QStringLiteral("errore del disco");
+        return QCoreApplication::translate("PdfFile", "errore del disco");
     default:
-        return QStringLiteral("errore del sistema numero %1").arg(systemError);
+        return QCoreApplication::translate("PdfFile", "errore del sistema numero %1")
+            .arg(systemError);
     }
 }
 
 QString pdffile::failureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Non è stato possibile salvare il file \"%1\": %2.")
+    return QCoreApplication::translate("PdfFile",
+                                       "Non è stato possibile salvare il file \"%1\": %2.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -72,16 +78,19 @@ int lastError(int fallback)
 pdffile::Saved pdffile::save(const QString &path, const QByteArray &document)
 {
     const QFileInfo target(path);
-    // What QSaveFile would refuse with words of its own, told in ours.
-    if (target.isDir())
+    // What QSaveFile would refuse with words of its own, told in ours, from
+    // the system's own answer: a folder that cannot be reached is not one
+    // that does not exist.
+    struct stat info{};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode))
         return failed(path, reason(EISDIR));
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.exists())
-        return failed(path, reason(ENOENT));
-    if (!folder.isDir())
+    if (::stat(QFile::encodeName(target.absolutePath()).constData(), &info) != 0)
+        return failed(path, reason(lastError(ENOENT)));
+    if (!S_ISDIR(info.st_mode))
         return failed(path, reason(ENOTDIR));
     if (target.exists() && !target.isWritable())
-        return failed(path, QStringLiteral("il file è protetto dalla scrittura"));
+        return failed(path,
+                      QCoreApplication::translate("PdfFile", "il file è protetto dalla scrittura"));
 
     QSaveFile file(path);
     // Unbuffered: a write fails at once, with its error number still there.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/Worksheet.h"
 
+#include "sets/Draws.h"
 #include "sets/RandomSource.h"
 
 Worksheet::Worksheet(RandomSource &random) : m_random(random)
@@ -78,20 +79,17 @@ void Worksheet::compose(int exercise)
     m_random.reseedFromClock();
     Composition c;
     c.exercise = exercise;
-    c.figure = m_random.draw(12, 1);
+    c.figure = m_random.draw(sets::figureCount, sets::firstFigure);
     c.leftSize = m_random.draw(maxSetSize, 1);
     c.leftSlots = drawDistinctSlots(c.leftSize, m_random);
     for (int s : c.leftSlots) {
-        Place &p = m_left[base + s - 1];
-        p.visible = true;
-        p.picture = c.figure;
+        m_left[base + s - 1].picture = c.figure;
     }
 
     do {
         c.rightSize = m_random.draw(maxSetSize, 1);
     } while (c.rightSize == c.leftSize);
     for (int i = base; i < base + c.rightSize; ++i) {
-        m_right[i].visible = true;
         m_right[i].picture = c.figure;
     }
     m_last = c;

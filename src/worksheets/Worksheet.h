@@ -26,7 +26,6 @@ public:
     struct Place
     {
         int picture = noPicture; // catalogue index, or noPicture
-        bool visible = true;
     };
 
     // What the last composition drew; overwritten by the next one.

@@ -3,21 +3,20 @@
 
 #include "printing/PageArea.h"
 #include "printing/PrintService.h"
-#include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
+#include "shell/DesignLayout.h"
 #include "shell/Elements.h"
 #include "shell/Palette.h"
 #include "shell/Program.h"
 #include "worksheets/ClassSet.h"
 #include "worksheets/ClassSetDialog.h"
 #include "worksheets/PdfFile.h"
-#include "worksheets/PdfSheetDevice.h"
-#include "worksheets/SheetPrint.h"
+#include "worksheets/SheetPage.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -29,13 +28,20 @@
 
 namespace {
 
-const QString secondPartCaption = QStringLiteral("Visualizza la seconda parte");
-const QString firstPartCaption = QStringLiteral("Visualiza la prima parte");
+constexpr QSize designTwips(11910, 8280);
 
-// Place positions inside a set frame, slot 1 top left, row by row. A place
-// is large enough for the tallest and the widest picture at design size.
-constexpr int placeLefts[5] = {120, 975, 1830, 2700, 3585};
-constexpr int placeTops[3] = {165, 1140, 2085};
+const char *const secondPartCaption = QT_TRANSLATE_NOOP("WorksheetScreen",
+                                                        "Visualizza la seconda parte");
+const char *const firstPartCaption = QT_TRANSLATE_NOOP("WorksheetScreen",
+                                                       "Visualiza la prima parte");
+
+// Top-left corners of slots 1 to 15 inside every set frame. A place is
+// large enough for the tallest and the widest picture at design size.
+constexpr std::array<QPoint, 15> previewSetSlots{{
+    {120, 165}, {975, 165}, {1830, 165}, {2700, 165}, {3585, 165},
+    {120, 1140}, {975, 1140}, {1830, 1140}, {2700, 1140}, {3585, 1140},
+    {120, 2085}, {975, 2085}, {1830, 2085}, {2700, 2085}, {3585, 2085},
+}};
 constexpr int placeWidth = 915;
 constexpr int placeHeight = 930;
 
@@ -47,57 +53,133 @@ struct SetFrame
     QRect twips; // inside its part frame
 };
 
-// On screen the right set stands on the left: the mirror of the paper.
+// Each set stands on the side of the screen where the paper prints it: the
+// left set ("S" frames, Image1) on the left, the right set ("D", Image2) on
+// the right. Each frame keeps its own size.
 const SetFrame firstPart[] = {
-    {"fraSfondo1D", 1, Worksheet::Side::Right, {72, 195, 4605, 3075}},
-    {"FraSfondo1S", 1, Worksheet::Side::Left, {4710, 195, 4605, 3075}},
-    {"fraSfondo2D", 2, Worksheet::Side::Right, {72, 3390, 4605, 3075}},
-    {"FraSfondo2S", 2, Worksheet::Side::Left, {4710, 3390, 4605, 3075}},
+    {"FraSfondo1S", 1, Worksheet::Side::Left, {72, 195, 4605, 3075}},
+    {"fraSfondo1D", 1, Worksheet::Side::Right, {4710, 195, 4605, 3075}},
+    {"FraSfondo2S", 2, Worksheet::Side::Left, {72, 3390, 4605, 3075}},
+    {"fraSfondo2D", 2, Worksheet::Side::Right, {4710, 3390, 4605, 3075}},
 };
 const SetFrame secondPart[] = {
-    {"fraSondo3D", 3, Worksheet::Side::Right, {75, 195, 4605, 3075}},
-    {"fraSfondo3S(2)", 3, Worksheet::Side::Left, {4725, 195, 4560, 3075}},
-    {"fraSfondo4D", 4, Worksheet::Side::Right, {75, 3375, 4605, 3075}},
-    {"fraSfondo3S(0)", 4, Worksheet::Side::Left, {4725, 3375, 4560, 3075}},
+    {"fraSfondo3S(2)", 3, Worksheet::Side::Left, {75, 195, 4560, 3075}},
+    {"fraSondo3D", 3, Worksheet::Side::Right, {4725, 195, 4605, 3075}},
+    {"fraSfondo3S(0)", 4, Worksheet::Side::Left, {75, 3375, 4560, 3075}},
+    {"fraSfondo4D", 4, Worksheet::Side::Right, {4725, 3375, 4605, 3075}},
 };
 
-// A white set frame with a thin outline, so that the two sets of an
-// exercise, nearly touching, still read as two.
+// A set frame: a white panel without an outline, as on the paper.
 QWidget *setFrame(QWidget *parent, const QString &name)
 {
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setLineWidth(1);
-    QPalette p = frame->palette();
-    p.setColor(QPalette::Window, colours::white);
-    p.setColor(QPalette::WindowText, colours::grey);
-    frame->setPalette(p);
-    frame->setAutoFillBackground(true);
-    return frame;
+    return ui::panel(parent, name, colours::white);
 }
 
 const QString sheetFileTitle = QStringLiteral("Scheda - Gli insiemi");
 const QString classSetTitle = QStringLiteral("Schede per la classe - Gli insiemi");
-const QString saveDialogTitle = QStringLiteral("Salva la scheda in PDF");
+const char *const saveDialogTitle
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva la scheda in PDF");
+const char *const classSetSaveDialogTitle
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva le schede in PDF");
 const QString sheetFileName = QStringLiteral("scheda.pdf");
 const QString classSetFileName = QStringLiteral("schede-classe.pdf");
 constexpr int progressDelayMs = 500;
 
 QString setName(Worksheet::Side side, int exercise)
 {
-    return QStringLiteral("insieme di %1, esercizio %2")
-        .arg(side == Worksheet::Side::Left ? QStringLiteral("sinistra") : QStringLiteral("destra"))
+    return WorksheetScreen::tr("insieme di %1, esercizio %2")
+        .arg(side == Worksheet::Side::Left ? WorksheetScreen::tr("sinistra")
+                                           : WorksheetScreen::tr("destra"))
         .arg(exercise);
 }
 } // namespace
 
-WorksheetScreen::WorksheetScreen()
-    : Screen(QStringLiteral("frmStampaSchede3"), QStringLiteral("VISUALIZZAZIONE SCHEDA         "),
-             QSize(11910, 8280), Opening::Maximized),
-      m_figures(FigureCatalogue::shared()), m_sheet(RandomSource::shared())
+WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
+                                 PrintService &printService, RandomSource &random)
+    : Screen(QStringLiteral("frmStampaSchede3"), tr("VISUALIZZAZIONE SCHEDA         "),
+             designTwips, Opening::Maximized, Frame::NoMinMax),
+      m_figures(figures),
+      m_sheet(sheet),
+      m_printService(printService),
+      m_random(random)
 {
-    setMinMaxButtons(false);
+    QWidget *area = client();
+    DesignLayout *layout = designLayout();
+    ui::fill(area, colours::windowPink);
+
+    const QFont buttonFont = fonts::arial(9.75);
+
+    // Made from the bottom of the stack up; each is registered with its
+    // design box as it is made.
+    auto makePart = [&](const char *name, const QRect &twips, const auto &frames) {
+        QWidget *part = ui::panel(area, QString::fromLatin1(name), colours::windowPink);
+        layout->addBox(part, twips);
+        for (const SetFrame &f : frames) {
+            QWidget *frame = setFrame(part, QString::fromLatin1(f.name));
+            frame->setAccessibleName(setName(f.side, f.exercise));
+            layout->addBox(frame, f.twips);
+            auto &places = f.side == Worksheet::Side::Left ? m_leftPlaces : m_rightPlaces;
+            const QString array = f.side == Worksheet::Side::Left ? QStringLiteral("Image1")
+                                                                 : QStringLiteral("Image2");
+            for (int slot = 1; slot <= Worksheet::slotCount; ++slot) {
+                const int index = Worksheet::placeIndex(f.exercise, slot);
+                auto *place = new PictureBox(frame, QStringLiteral("%1(%2)").arg(array).arg(index));
+                places[index] = place;
+                layout->addBox(place, {previewSetSlots[slot - 1], QSize(placeWidth, placeHeight)});
+            }
+        }
+        return part;
+    };
+    m_firstPart = makePart("Frame3", {90, 975, 9360, 6675}, firstPart);
+    m_secondPart = makePart("Frame4", {96, 972, 9360, 6672}, secondPart);
+
+    auto button = [&](const char *name, const QString &text, const QRect &twips) {
+        auto *b = new ColouredButton(area, QString::fromLatin1(name), text, buttonFont,
+                                     colours::focusPink);
+        layout->addBox(b, twips);
+        return b;
+    };
+    auto *exercise1 = button("CmdInsieme1", tr("VISUALIZZA 1° ESERCIZIO"),
+                             {9660, 1725, 2145, 645});
+    auto *exercise2 = button("cmdInsieme2", tr("VISUALIZZA 2° ESERCIZIO"),
+                             {9660, 2415, 2145, 645});
+    auto *exercise3 = button("cmdInsieme3", tr("VISUALIZZA 3° ESERCIZIO"),
+                             {9660, 3090, 2145, 645});
+    auto *exercise4 = button("cmdInsieme4", tr("VISUALIZZA 4° ESERCIZIO"),
+                             {9660, 3810, 2145, 645});
+    m_printButton = button("Command1", tr("STAMPA"), {9675, 5925, 2145, 645});
+    auto *exitButton = button("CmdFine", tr("ESCI"), {9660, 6660, 2145, 645});
+    m_partButton = button("Command2", tr("Visualizza la prima parte"), {165, 7710, 3390, 495});
+
+    QLabel *title = ui::label(area, QStringLiteral("Label1"),
+                              tr(" SCHEDA: mettere il segno di relazione"), fonts::arial(20.25),
+                              colours::darkRed, colours::windowPink, Qt::AlignLeft | Qt::AlignTop);
+    title->setWordWrap(false);
+    layout->addBox(title, {0, 0, 12000, 585});
+
+    QAction *printerMenu = menuBar()->addAction(tr("Seleziona stampante"));
+    printerMenu->setObjectName(QStringLiteral("mnuStampante"));
+    // The menu shows the plain texts, with a letter for Alt underlined.
+    m_savePdfItem = menuBar()->addAction(tr("&Salva PDF..."));
+    m_savePdfItem->setObjectName(QStringLiteral("mnuSalvaPdf"));
+    m_classSetItem = menuBar()->addAction(tr("Schede per la &classe..."));
+    m_classSetItem->setObjectName(QStringLiteral("mnuClasse"));
+
+    connect(exercise1, &QPushButton::clicked, this, &WorksheetScreen::startOver);
+    connect(exercise2, &QPushButton::clicked, this, [this] { composeExercise(2); });
+    connect(exercise3, &QPushButton::clicked, this, [this] { composeExercise(3); });
+    connect(exercise4, &QPushButton::clicked, this, [this] { composeExercise(4); });
+    connect(m_printButton, &QPushButton::clicked, this, &WorksheetScreen::printSheet);
+    connect(exitButton, &QPushButton::clicked, this, &WorksheetScreen::close);
+    connect(m_partButton, &QPushButton::clicked, this, &WorksheetScreen::togglePart);
+    connect(printerMenu, &QAction::triggered, this, &WorksheetScreen::printerChooserRequested);
+    connect(m_savePdfItem, &QAction::triggered, this, &WorksheetScreen::saveSheet);
+    connect(m_classSetItem, &QAction::triggered, this, &WorksheetScreen::openClassSet);
+    takeDesignSize();
+
+    // A new opening starts from exercise 1 alone.
+    m_sheet.reset();
+    startOver();
 }
 
 void WorksheetScreen::setMessageHandler(MessageHandler handler)
@@ -110,118 +192,22 @@ void WorksheetScreen::setFileNameProvider(FileNameProvider provider)
     m_fileNames = std::move(provider);
 }
 
-void WorksheetScreen::createElements(QWidget *client)
-{
-    ui::fill(client, colours::windowPink);
-
-    ElementTable &e = elements();
-    const QFont buttonFont = fonts::arial(9.75);
-
-    // Made from the bottom of the stack up; each is registered with its
-    // design box as it is made.
-    auto makePart = [&](const char *name, const QRect &twips, const auto &frames) {
-        QWidget *part = ui::panel(client, QString::fromLatin1(name), colours::windowPink);
-        e.add(part, twips);
-        for (const SetFrame &f : frames) {
-            QWidget *frame = setFrame(part, QString::fromLatin1(f.name));
-            frame->setAccessibleName(setName(f.side, f.exercise));
-            e.add(frame, f.twips);
-            auto &places = f.side == Worksheet::Side::Left ? m_image1 : m_image2;
-            const QString array = f.side == Worksheet::Side::Left ? QStringLiteral("Image1")
-                                                                 : QStringLiteral("Image2");
-            for (int slot = 1; slot <= Worksheet::slotCount; ++slot) {
-                const int index = Worksheet::placeIndex(f.exercise, slot);
-                auto *place = new PictureBox(frame, QStringLiteral("%1(%2)").arg(array).arg(index));
-                places[index] = place;
-                e.add(place, {placeLefts[(slot - 1) % 5], placeTops[(slot - 1) / 5], placeWidth,
-                              placeHeight});
-            }
-        }
-        return part;
-    };
-    m_frame3 = makePart("Frame3", {90, 975, 9360, 6675}, firstPart);
-    m_frame4 = makePart("Frame4", {96, 972, 9360, 6672}, secondPart);
-
-    auto button = [&](const char *name, const QString &text, const QRect &twips) {
-        auto *b = new ColouredButton(client, QString::fromLatin1(name), text, buttonFont,
-                                     colours::focusPink);
-        e.add(b, twips);
-        return b;
-    };
-    auto *exercise1 = button("CmdInsieme1", QStringLiteral("VISUALIZZA 1° ESERCIZIO"),
-                             {9660, 1725, 2145, 645});
-    auto *exercise2 = button("cmdInsieme2", QStringLiteral("VISUALIZZA 2° ESERCIZIO"),
-                             {9660, 2415, 2145, 645});
-    auto *exercise3 = button("cmdInsieme3", QStringLiteral("VISUALIZZA 3° ESERCIZIO"),
-                             {9660, 3090, 2145, 645});
-    auto *exercise4 = button("cmdInsieme4", QStringLiteral("VISUALIZZA 4° ESERCIZIO"),
-                             {9660, 3810, 2145, 645});
-    auto *print = button("Command1", QStringLiteral("STAMPA"), {9675, 5925, 2145, 645});
-    auto *exit = button("CmdFine", QStringLiteral("ESCI"), {9660, 6660, 2145, 645});
-    m_command2 = button("Command2", QStringLiteral("Visualizza la prima parte"),
-                        {165, 7710, 3390, 495});
-
-    QLabel *title = ui::label(client, QStringLiteral("Label1"),
-                              QStringLiteral(" SCHEDA: mettere il segno di relazione"),
-                              fonts::arial(20.25), colours::darkRed,
-                              colours::windowPink, Qt::AlignLeft | Qt::AlignTop);
-    title->setWordWrap(false);
-    e.add(title, {0, 0, 12000, 585});
-
-    QAction *printer = window()->menuBar()->addAction(QStringLiteral("Seleziona stampante"));
-    printer->setObjectName(QStringLiteral("mnuStampante"));
-    e.addUnplaced(printer, ElementKind::MenuItem);
-    // The menu shows the plain texts, with a letter for Alt underlined.
-    QAction *savePdf = window()->menuBar()->addAction(QStringLiteral("&Salva PDF..."));
-    savePdf->setObjectName(QStringLiteral("mnuSalvaPdf"));
-    e.addUnplaced(savePdf, ElementKind::MenuItem);
-    QAction *classSet = window()->menuBar()->addAction(QStringLiteral("Schede per la &classe..."));
-    classSet->setObjectName(QStringLiteral("mnuClasse"));
-    e.addUnplaced(classSet, ElementKind::MenuItem);
-
-    connect(exercise1, &QPushButton::clicked, this, &WorksheetScreen::startOver);
-    connect(exercise2, &QPushButton::clicked, this, [this] { composeExercise(2); });
-    connect(exercise3, &QPushButton::clicked, this, [this] { composeExercise(3); });
-    connect(exercise4, &QPushButton::clicked, this, [this] { composeExercise(4); });
-    connect(print, &QPushButton::clicked, this, &WorksheetScreen::printSheet);
-    connect(exit, &QPushButton::clicked, this, &WorksheetScreen::unload);
-    connect(m_command2, &QPushButton::clicked, this, &WorksheetScreen::togglePart);
-    connect(printer, &QAction::triggered, this, &WorksheetScreen::choosePrinter);
-    connect(savePdf, &QAction::triggered, this, &WorksheetScreen::saveSheet);
-    connect(classSet, &QAction::triggered, this, &WorksheetScreen::openClassSet);
-
-    placeAtDesign();
-}
-
-void WorksheetScreen::loaded()
-{
-    captureLayout();
-    // A new opening starts from exercise 1 alone.
-    m_sheet.reset();
-    startOver();
-}
-
-void WorksheetScreen::resized()
-{
-    applyLayout();
-}
-
 void WorksheetScreen::showPart(Part part)
 {
     m_part = part;
     const bool first = part == Part::First;
-    m_frame3->setVisible(first);
-    m_frame4->setVisible(!first);
-    m_command2->setText(first ? secondPartCaption : firstPartCaption);
+    m_firstPart->setVisible(first);
+    m_secondPart->setVisible(!first);
+    m_partButton->setText(tr(first ? secondPartCaption : firstPartCaption));
 }
 
 void WorksheetScreen::showExercise(int exercise)
 {
-    const qreal ratio = window()->devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF();
     for (int slot = 1; slot <= Worksheet::slotCount; ++slot) {
         const int index = Worksheet::placeIndex(exercise, slot);
         for (auto side : {Worksheet::Side::Left, Worksheet::Side::Right}) {
-            PictureBox *box = (side == Worksheet::Side::Left ? m_image1 : m_image2)[index];
+            PictureBox *box = (side == Worksheet::Side::Left ? m_leftPlaces : m_rightPlaces)[index];
             const Worksheet::Place &place = m_sheet.place(side, index);
             if (place.picture == Worksheet::noPicture) {
                 box->setPicture(QPixmap());
@@ -230,7 +216,6 @@ void WorksheetScreen::showExercise(int exercise)
                 box->setPicture(m_figures.picture(place.picture, ratio));
                 box->setAccessibleName(FigureCatalogue::pictureName(place.picture));
             }
-            box->setVisible(place.visible);
         }
     }
 }
@@ -253,20 +238,50 @@ void WorksheetScreen::togglePart()
     showPart(m_part == Part::First ? Part::Second : Part::First);
 }
 
-void WorksheetScreen::choosePrinter()
+class WorksheetScreen::OutputRun
 {
-    Screen::the<PrinterChooser>().showModal(*this);
+public:
+    explicit OutputRun(WorksheetScreen &screen) : m_screen(screen)
+    {
+        ++m_screen.m_outputRuns;
+        m_screen.setOutputEnabled(false);
+    }
+    ~OutputRun()
+    {
+        // The presses that waited for the run are delivered first, to
+        // controls still off; they come back once no run is left waiting.
+        QMetaObject::invokeMethod(
+            &m_screen,
+            [screen = &m_screen] {
+                QCoreApplication::processEvents();
+                if (--screen->m_outputRuns == 0)
+                    screen->setOutputEnabled(true);
+            },
+            Qt::QueuedConnection);
+    }
+    OutputRun(const OutputRun &) = delete;
+    OutputRun &operator=(const OutputRun &) = delete;
+
+private:
+    WorksheetScreen &m_screen;
+};
+
+void WorksheetScreen::setOutputEnabled(bool enabled)
+{
+    m_printButton->setEnabled(enabled);
+    m_savePdfItem->setEnabled(enabled);
+    m_classSetItem->setEnabled(enabled);
 }
 
 void WorksheetScreen::printSheet()
 {
+    const OutputRun run(*this);
     const QString title = QStringLiteral("GLI INSIEMI - scheda");
     // One print, one connection: the printer's page is asked for once.
-    PrintSession printer(PrintService::shared());
-    PdfSheetDevice device(m_figures, printer.printableArea(), title,
-                          [&](const QByteArray &pdf) { return printer.submitPdf(pdf, title).ok; });
-    sheet::print(m_sheet, device, &FigureCatalogue::pictureSize,
-                 [this](const QString &text) { showMessage(text); });
+    PrintSession printer(m_printService);
+    const QByteArray pdf = sheet::sheetPdf(m_sheet, m_figures, printer.printableArea(), title);
+    if (pdf.isEmpty() || !printer.submitPdf(pdf, title).ok)
+        showMessage(sheet::problemMessage());
 }
 
 void WorksheetScreen::showMessage(const QString &text)
@@ -275,23 +290,27 @@ void WorksheetScreen::showMessage(const QString &text)
         m_messageHandler(text);
         return;
     }
-    QMessageBox::warning(window(), program::displayName(), text,
+    QMessageBox::warning(this, program::displayName(), text,
                          QMessageBox::Ok);
 }
 
-QString WorksheetScreen::askFileName(QWidget *parent, const QString &proposedName) const
+QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
+                                     const QString &proposedName) const
 {
     if (m_fileNames)
         return pdffile::withPdfSuffix(m_fileNames(parent, proposedName));
 
     // Qt's own dialog: the same on every desktop, and it asks before it lets
-    // an existing file be replaced.
-    QFileDialog dialog(parent, saveDialogTitle, pdffile::defaultFolder());
+    // an existing file be replaced. It opens where the last save went.
+    const QString folder = !m_saveFolder.isEmpty() && QFileInfo(m_saveFolder).isDir()
+                               ? m_saveFolder
+                               : pdffile::defaultFolder();
+    QFileDialog dialog(parent, title, folder);
     dialog.setObjectName(QStringLiteral("dlgSalvaPdf"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setNameFilter(tr("Documenti PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf")); // for a name without any suffix
     dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -300,8 +319,8 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &proposedNam
     const QString file = pdffile::withPdfSuffix(typed);
     // The dialog asked about the name as typed; the file written is this one.
     if (file != typed && QFileInfo::exists(file)
-        && QMessageBox::question(parent, saveDialogTitle,
-                                 QStringLiteral("Il file \"%1\" esiste già. Sostituirlo?")
+        && QMessageBox::question(parent, title,
+                                 tr("Il file \"%1\" esiste già. Sostituirlo?")
                                      .arg(QFileInfo(file).fileName()),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                != QMessageBox::Yes)
@@ -313,26 +332,23 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &proposedNam
 // the file does not depend on the printer of the moment, nor needs one.
 void WorksheetScreen::saveSheet()
 {
-    const QString file = askFileName(window(), sheetFileName);
+    const OutputRun run(*this);
+    const QString file = askFileName(this, tr(saveDialogTitle), sheetFileName);
     if (file.isEmpty())
         return;
-    pdffile::Saved saved;
-    PdfSheetDevice device(m_figures, PageArea::fallback(), sheetFileTitle,
-                          [&](const QByteArray &pdf) {
-                              saved = pdffile::save(file, pdf);
-                              return saved.ok;
-                          });
-    const sheet::Outcome page = sheet::drawPage(m_sheet, device, &FigureCatalogue::pictureSize);
-    // A page that could not be drawn is not written: the device discards it.
-    if (page.headerFailed || page.bodyFailed) {
-        showMessage(
-            pdffile::failureMessage(file, QStringLiteral("la pagina non si è potuta disegnare")));
+    const QByteArray pdf =
+        sheet::sheetPdf(m_sheet, m_figures, PageArea::fallback(), sheetFileTitle);
+    if (pdf.isEmpty()) {
+        showMessage(pdffile::failureMessage(
+            file, QCoreApplication::translate("Sheet", "la pagina non si è potuta disegnare")));
         return;
     }
-    if (!device.endDocument())
-        showMessage(saved.message.isEmpty() ? pdffile::failureMessage(
-                        file, QStringLiteral("il documento non si è potuto chiudere"))
-                                            : saved.message);
+    const pdffile::Saved saved = pdffile::save(file, pdf);
+    if (!saved.ok) {
+        showMessage(saved.message);
+        return;
+    }
+    m_saveFolder = QFileInfo(file).absolutePath();
 }
 
 void WorksheetScreen::openClassSet()
@@ -341,8 +357,8 @@ void WorksheetScreen::openClassSet()
         m_classSet->raise();
         return;
     }
-    m_classSet = new ClassSetDialog(window(), [this](QWidget *parent) {
-        return askFileName(parent, classSetFileName);
+    m_classSet = new ClassSetDialog(this, [this](QWidget *parent) {
+        return askFileName(parent, tr(classSetSaveDialogTitle), classSetFileName);
     });
     connect(m_classSet, &QDialog::finished, m_classSet, &QObject::deleteLater);
     connect(m_classSet, &QDialog::accepted, this, &WorksheetScreen::classSetChosen);
@@ -356,6 +372,8 @@ ClassSetDialog *WorksheetScreen::classSetDialog() const
 
 void WorksheetScreen::classSetChosen()
 {
+    if (!m_classSet)
+        return;
     // Read before the set is made: the dialog goes at the next turn of the
     // event loop, which the progress dialog may run.
     const ClassSetDialog::Choice choice = m_classSet->choice();
@@ -382,40 +400,30 @@ bool WorksheetScreen::saveClassSet(const QString &file, int count, bool withSolu
 bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count,
                                    bool withSolutions)
 {
-    if (m_makingClassSet || !isLoaded())
+    if (m_makingClassSet)
         return false;
     const QScopedValueRollback busy(m_makingClassSet, true);
-    const PrintService &printer = PrintService::shared();
+    const OutputRun run(*this);
+    PrintService &printer = m_printService;
     // A printer that is gone is told before forty pages are drawn for it.
     if (target == Target::Printer && !printer.checkCurrentPrinter().ok) {
-        showMessage(sheet::problemMessage);
+        showMessage(sheet::problemMessage());
         return false;
     }
 
     for (int e : m_sheet.composeMissing())
         showExercise(e);
-    const ClassSet set(m_sheet, count, RandomSource::shared());
+    const ClassSet set(m_sheet, count, m_random);
 
-    pdffile::Saved saved;
     std::optional<PrintSession> session;
     if (target == Target::Printer)
         session.emplace(printer);
     const QRectF area = session ? session->printableArea() : PageArea::fallback();
-    PdfSheetDevice device(
-        m_figures, area, classSetTitle,
-        [&](const QByteArray &pdf) {
-            if (target == Target::File) {
-                saved = pdffile::save(file, pdf);
-                return saved.ok;
-            }
-            return session->submitPdf(pdf, classSetTitle).ok;
-        },
-        QSize(sheet::width, sheet::classSetHeight));
 
     // Shown only when the set takes longer than half a second; modal, so
     // the screen waits as it does for "STAMPA".
     const int total = sheet::classSetSteps(set.count(), withSolutions);
-    m_progress = new QProgressDialog(QString(), QStringLiteral("Annulla"), 0, total, window());
+    m_progress = new QProgressDialog(QString(), QStringLiteral("Annulla"), 0, total, this);
     m_progress->setObjectName(QStringLiteral("prgSchedeClasse"));
     m_progress->setWindowTitle(QStringLiteral("Schede per la classe"));
     m_progress->setWindowModality(Qt::ApplicationModal);
@@ -439,17 +447,32 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
         m_progress->setValue(done);
         return !m_progress->wasCanceled();
     };
-    const sheet::DocumentResult result = sheet::printClassSet(
-        set, withSolutions, device, &FigureCatalogue::pictureSize, device.areaHeight(), progress);
+    const sheet::ClassSetPdf made =
+        sheet::classSetPdf(set, withSolutions, m_figures, area, classSetTitle, progress);
+
+    // Handed on while the progress dialog still says so; a stopped set
+    // hands nothing on.
+    QString problem;
+    if (made.result == sheet::DocumentResult::Ready) {
+        if (target == Target::File) {
+            const pdffile::Saved saved = pdffile::save(file, made.pdf);
+            problem = saved.message;
+        } else if (!session->submitPdf(made.pdf, classSetTitle).ok) {
+            problem = sheet::problemMessage();
+        }
+    } else if (made.result == sheet::DocumentResult::Failed) {
+        problem = target == Target::Printer
+                      ? sheet::problemMessage()
+                      : pdffile::failureMessage(
+                            file, QCoreApplication::translate(
+                                      "Sheet", "le pagine non si sono potute disegnare"));
+    }
     delete m_progress;
 
-    if (result == sheet::DocumentResult::Failed) {
-        if (target == Target::Printer)
-            showMessage(sheet::problemMessage);
-        else
-            showMessage(saved.message.isEmpty() ? pdffile::failureMessage(
-                            file, QStringLiteral("le pagine non si sono potute disegnare"))
-                                                : saved.message);
-    }
-    return result == sheet::DocumentResult::Delivered;
+    if (!problem.isEmpty())
+        showMessage(problem);
+    const bool handedOn = made.result == sheet::DocumentResult::Ready && problem.isEmpty();
+    if (handedOn && target == Target::File)
+        m_saveFolder = QFileInfo(file).absolutePath();
+    return handedOn;
 }

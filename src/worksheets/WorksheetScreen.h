@@ -10,13 +10,16 @@
 
 class ClassSetDialog;
 class FigureCatalogue;
+class QAction;
 class PictureBox;
+class PrintService;
 class QProgressDialog;
 class QPushButton;
+class RandomSource;
 
-// The worksheet preview screen. The screen object keeps the Worksheet (the
+// The worksheet preview screen. The program keeps the Worksheet (the
 // pictures of the 120 places); the window shows its exercises two at a time,
-// forwards the buttons to it and prints it through sheet::print on the
+// forwards the buttons to it and prints it, painted by sheet::paintSheet, on the
 // program's current printer. From its menu the sheet is saved as a PDF file,
 // and a class set of different sheets is printed or saved as one document.
 class WorksheetScreen : public Screen
@@ -28,7 +31,8 @@ public:
     // empty one; parent is the window asking.
     using FileNameProvider = std::function<QString(QWidget *parent, const QString &proposedName)>;
 
-    WorksheetScreen();
+    WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet, PrintService &printService,
+                    RandomSource &random);
 
     const Worksheet &worksheet() const { return m_sheet; }
 
@@ -37,8 +41,10 @@ public:
     // restores it.
     void setMessageHandler(MessageHandler handler);
     // Where the names of PDF files come from; by default Qt's own save
-    // dialog "Salva la scheda in PDF" in the documents folder, which asks
-    // before replacing a file. An empty provider restores it.
+    // dialog ("Salva la scheda in PDF", or "Salva le schede in PDF" for a
+    // class set), which opens in the folder of the last save of the run, the
+    // documents folder at first, and asks before replacing a file. An empty
+    // provider restores it.
     void setFileNameProvider(FileNameProvider provider);
 
     // The part of the sheet in view: exercises 1 and 2, or 3 and 4.
@@ -61,37 +67,48 @@ public:
     bool printClassSet(int count, bool withSolutions);
     bool saveClassSet(const QString &file, int count, bool withSolutions);
 
-protected:
-    void createElements(QWidget *client) override;
-    void loaded() override;
-    void resized() override;
+Q_SIGNALS:
+    // "Seleziona stampante": the teacher asks for the printer chooser.
+    void printerChooserRequested();
 
 private:
     void startOver();
     void composeExercise(int exercise);
     void togglePart();
-    void choosePrinter();
     void classSetChosen();
 
     enum class Target { Printer, File };
     bool makeClassSet(Target target, const QString &file, int count, bool withSolutions);
-    QString askFileName(QWidget *parent, const QString &proposedName) const;
+    QString askFileName(QWidget *parent, const QString &title, const QString &proposedName) const;
+
+    // While a print or a save runs its controls are off: a press made
+    // meanwhile is dropped instead of running it again afterwards.
+    class OutputRun;
+    void setOutputEnabled(bool enabled);
 
     void showPart(Part part);
     void showExercise(int exercise);
     void showMessage(const QString &text);
 
     FigureCatalogue &m_figures;
-    Worksheet m_sheet;
+    Worksheet &m_sheet;
+    PrintService &m_printService;
+    RandomSource &m_random;
     Part m_part = Part::First;
     MessageHandler m_messageHandler;
     FileNameProvider m_fileNames;
     bool m_makingClassSet = false;
-    std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image1;
-    std::array<QPointer<PictureBox>, Worksheet::placeCount> m_image2;
-    QPointer<QWidget> m_frame3;
-    QPointer<QWidget> m_frame4;
-    QPointer<QPushButton> m_command2;
+    int m_outputRuns = 0; // ended or not, until the presses made meanwhile are in
+    // The places of the left sets ("Image1") and of the right sets ("Image2").
+    std::array<PictureBox *, Worksheet::placeCount> m_leftPlaces{};
+    std::array<PictureBox *, Worksheet::placeCount> m_rightPlaces{};
+    QWidget *m_firstPart = nullptr;
+    QWidget *m_secondPart = nullptr;
+    QPushButton *m_partButton = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QAction *m_savePdfItem = nullptr;
+    QAction *m_classSetItem = nullptr;
+    QString m_saveFolder; // of the last save, for the next save dialog
     QPointer<ClassSetDialog> m_classSet;
     QPointer<QProgressDialog> m_progress;
 };

@@ -1,29 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The drill screen as its tests reach it: the one screen object, its options
-// and labels found by their design names.
+// The drill screen as its tests reach it: the program each test makes, the
+// open drill, its options and labels found by their design names.
 #include "drill/DrillScreen.h"
 #include "shell/Elements.h"
+#include "start/Program.h"
 
 #include <QLabel>
 #include <QMainWindow>
 
+#include <memory>
+
 namespace drilltest {
+
+// Made by each test function, so that none depends on another.
+inline std::unique_ptr<Program> program;
 
 inline DrillScreen &screen()
 {
-    return Screen::the<DrillScreen>();
+    return *program->drillScreen();
 }
 
 inline OptionButton *option(int i)
 {
-    return screen().window()->findChild<OptionButton *>(QStringLiteral("Option1(%1)").arg(i));
+    return screen().findChild<OptionButton *>(QStringLiteral("Option1(%1)").arg(i));
 }
 
 inline QLabel *label(const char *name)
 {
-    return screen().window()->findChild<QLabel *>(QString::fromLatin1(name));
+    return screen().findChild<QLabel *>(QString::fromLatin1(name));
 }
 
 inline QString text(const char *name)
@@ -37,7 +43,7 @@ inline int shownPictures(const char *array)
     int count = 0;
     for (int k = 1; k <= DrillScreen::slotCount; ++k) {
         const QString name = QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(k);
-        count += screen().window()->findChild<QWidget *>(name)->isVisible();
+        count += screen().findChild<QWidget *>(name)->isVisible();
     }
     return count;
 }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -38,7 +39,6 @@ private:
     const quint64 m_seed = testseed::fromEnvironment(fixedSeed);
     // The input's generator takes 32 bits of the seed, the drill's all 64.
     QRandomGenerator m_random{static_cast<quint32>(m_seed)};
-    RandomSource m_source{m_seed};
     // What the run has seen so far.
     qint64 m_exercise = 0, m_right = 0, m_wrong = 0, m_total = 0, m_started = 0;
     bool m_rightShown = false, m_wrongShown = false, m_totalShown = false;
@@ -56,7 +56,7 @@ void TestDrillRandomRun::act()
     const Qt::Key k = keys[m_random.bounded(int(std::size(keys)))];
     const auto modifiers = m_random.bounded(4) ? Qt::NoModifier : Qt::KeypadModifier;
     QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget()
-                                                 : screen().window();
+                                                 : &screen();
     OptionButton *target = option(m_random.bounded(RelationDrill::optionCount));
     const Qt::MouseButton button = buttons[m_random.bounded(3)];
     if (kind < 45)
@@ -72,9 +72,9 @@ void TestDrillRandomRun::act()
     else if (kind < 98)
         QTest::mouseRelease(target, button);
     else if (kind < 99)
-        screen().window()->close(); // the window's own close button
+        screen().close(); // the window's own close button
     else
-        screen().window()->resize(300 + m_random.bounded(1200), 300 + m_random.bounded(800));
+        screen().resize(300 + m_random.bounded(1200), 300 + m_random.bounded(800));
 }
 
 void TestDrillRandomRun::check(const char *at)
@@ -103,7 +103,7 @@ void TestDrillRandomRun::check(const char *at)
                  at);
         const char *correction = left > right ? ">" : left < right ? "<" : "=";
         QVERIFY2(text("lblCorrezione") == (correct ? "" : correction), at);
-        QVERIFY2(screen().window()->findChild<QWidget *>(QStringLiteral("Line1"))->isVisible()
+        QVERIFY2(screen().findChild<QWidget *>(QStringLiteral("Line1"))->isVisible()
                      == !correct,
                  at);
         (correct ? m_right : m_wrong) += 1;
@@ -116,7 +116,7 @@ void TestDrillRandomRun::check(const char *at)
     QVERIFY2(verdict == m_verdict, at);
 
     // right + wrong = verdicts given, in the drill and on screen.
-    const ScoreTiming &score = screen().drill().score();
+    const ScoreTiming &score = program->drillState().drill.score();
     QVERIFY2(score.right() == m_right && score.wrong() == m_wrong, at);
     QVERIFY2(text("lblRisEsatte") == (m_rightShown ? QString::number(m_right) : QString()), at);
     QVERIFY2(text("lblRisErrate") == (m_wrongShown ? QString::number(m_wrong) : QString()), at);
@@ -144,16 +144,22 @@ void TestDrillRandomRun::randomEvents()
     qInfo("seed %llu (replay with GLI_TEST_SEED=%llu), %d events",
           static_cast<unsigned long long>(m_seed), static_cast<unsigned long long>(m_seed),
           eventCount);
-    screen().drill().setRandomSource(m_source);
-    screen().drill().setClock([] { return fakeNow; });
+    program = std::make_unique<Program>();
+    const auto end = qScopeGuard([] {
+        program->closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        program.reset();
+    });
+    program->random().seed(m_seed);
+    program->drillState().drill.setClock([] { return fakeNow; });
     int openings = 0, verdicts = 0;
     for (int step = 0; step <= eventCount; ++step) {
         if (step > 0)
             act();
-        if (!screen().isLoaded()) {
+        if (!program->drillScreen()) {
             QTest::qWait(0);
-            screen().show();
-            QVERIFY(QTest::qWaitForWindowActive(screen().window()));
+            program->openDrill();
+            QVERIFY(QTest::qWaitForWindowActive(&screen()));
             ++openings;
             // A new opening shows no counts and no total until a verdict.
             m_rightShown = m_wrongShown = m_totalShown = false;

@@ -4,6 +4,7 @@
 #include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
 #include "shell/Elements.h"
+#include "start/Program.h"
 #include "start/StartScreen.h"
 #include "shell/OptionList.h"
 #include "shell/LayoutKeys.h"
@@ -21,17 +22,16 @@ using Phase = RelationDrill::Phase;
 using namespace drilltest;
 
 namespace {
-RandomSource seeded(31337);
 
 const RelationDrill &rules()
 {
-    return screen().drill();
+    return program->drillState().drill;
 }
 
 bool crossShown()
 {
-    return screen().window()->findChild<QWidget *>(QStringLiteral("Line1"))->isVisible()
-        && screen().window()->findChild<QWidget *>(QStringLiteral("Line2"))->isVisible();
+    return screen().findChild<QWidget *>(QStringLiteral("Line1"))->isVisible()
+        && screen().findChild<QWidget *>(QStringLiteral("Line2"))->isVisible();
 }
 
 int focused()
@@ -99,7 +99,7 @@ void answer(bool right)
 // maximizes it.
 void sizeWindow(const QSize &client)
 {
-    QMainWindow *w = screen().window();
+    QMainWindow *w = &screen();
     if (client.isEmpty()) {
         // No window manager here to give the maximized window its size.
         const QRect available = w->screen()->availableGeometry();
@@ -172,8 +172,8 @@ int redPixelsAcrossSignBox()
 void reopen()
 {
     QTest::qWait(0);
-    screen().show();
-    QVERIFY(QTest::qWaitForWindowActive(screen().window()));
+    program->openDrill();
+    QVERIFY(QTest::qWaitForWindowActive(&screen()));
 }
 } // namespace
 
@@ -183,6 +183,8 @@ class TestDrillScreen : public QObject
 
 private Q_SLOTS:
     void initTestCase();
+    void init();
+    void cleanup();
     void firstOpening();
     void crossOverTheSignBox_data();
     void crossOverTheSignBox();
@@ -198,15 +200,28 @@ private Q_SLOTS:
 void TestDrillScreen::initTestCase()
 {
     qApp->setQuitOnLastWindowClosed(false);
-    screen().drill().setRandomSource(seeded);
-    screen().drill().setClock([] { return qint64(0); });
+}
+
+void TestDrillScreen::init()
+{
+    program = std::make_unique<Program>();
+    program->random().seed(31337);
+    program->drillState().drill.setClock([] { return qint64(0); });
     reopen();
+    QTest::keyRelease(option(0), Qt::Key_2);
+}
+
+void TestDrillScreen::cleanup()
+{
+    program->closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    program.reset();
 }
 
 void TestDrillScreen::firstOpening()
 {
-    QVERIFY(screen().window()->isMaximized());
-    QVERIFY(!screen().window()->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(screen().isMaximized());
+    QVERIFY(!screen().windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QCOMPARE(text("LblOperazione"), QStringLiteral("1"));
     for (const char *empty : {"lblRisEsatte", "lblRisErrate", "LblTempoParziale",
                               "LblTempoTotale", "LblEsito", "LblRelazione", "lblCorrezione"})
@@ -224,13 +239,12 @@ void TestDrillScreen::firstOpening()
     QCOMPARE(shownPictures("Image1"), rules().rightSize());
     const qint64 figureKey
         = screen()
-              .window()
-              ->findChild<PictureBox *>(QStringLiteral("Image2(%1)").arg(rules().leftSlots()[0]))
+              .findChild<PictureBox *>(QStringLiteral("Image2(%1)").arg(rules().leftSlots()[0]))
               ->picture()
               .cacheKey();
     auto check = [&](const QString &array, const QList<int> &slots) {
         for (int s : slots) {
-            auto *p = screen().window()->findChild<PictureBox *>(
+            auto *p = screen().findChild<PictureBox *>(
                 QStringLiteral("%1(%2)").arg(array).arg(s));
             QCOMPARE(p->picture().cacheKey(), figureKey);
             QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(p);
@@ -241,7 +255,7 @@ void TestDrillScreen::firstOpening()
     };
     check(QStringLiteral("Image2"), rules().leftSlots());
     check(QStringLiteral("Image1"), rules().rightSlots());
-    auto *set = screen().window()->findChild<QWidget *>(QStringLiteral("FraSfondoD"));
+    auto *set = screen().findChild<QWidget *>(QStringLiteral("FraSfondoD"));
     QCOMPARE(QAccessible::queryAccessibleInterface(set)->text(QAccessible::Name),
              QStringLiteral("insieme di destra"));
 }
@@ -323,14 +337,13 @@ void TestDrillScreen::wholePictures()
                                    qreal(now.height()) / design.height()});
     const QSizeF whole = QSizeF(FigureCatalogue::pictureSize(figure)) * shrink;
     auto check = [&](const char *frameName, const char *array, const QList<int> &slots) {
-        auto *frame = screen().window()->findChild<QWidget *>(QString::fromLatin1(frameName));
+        auto *frame = screen().findChild<QWidget *>(QString::fromLatin1(frameName));
         const QImage image = rendered(frame);
         const qreal ratio = image.devicePixelRatio();
         for (int s : slots) {
             const QRect box
                 = screen()
-                      .window()
-                      ->findChild<PictureBox *>(QStringLiteral("%1(%2)").arg(array).arg(s))
+                      .findChild<PictureBox *>(QStringLiteral("%1(%2)").arg(array).arg(s))
                       ->geometry();
             const QByteArray where = QByteArray(array) + '(' + QByteArray::number(s) + ')';
             QVERIFY2(frame->rect().contains(box), where.constData());
@@ -450,7 +463,7 @@ void TestDrillScreen::closingAndReopening()
     QCOMPARE(focused(), 5);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     QApplication::sendEvent(option(5), &enter);
-    QVERIFY(!screen().isLoaded());
+    QVERIFY(!program->drillScreen());
     reopen();
 
     QCOMPARE(text("LblOperazione"), QString::number(number + 1));
@@ -473,20 +486,18 @@ void TestDrillScreen::closingAndReopening()
 
     // The close button, with a sign chosen: closes the drill only, and the
     // unjudged exercise counts neither way.
-    StartScreen &start = Screen::the<StartScreen>();
-    start.show();
-    screen().show();
+    StartScreen &start = *program->openStart();
+    program->openDrill();
     click(4);
     click(2);
     const qint64 answered = rules().score().right() + rules().score().wrong();
-    QVERIFY(screen().window()->close());
-    QVERIFY(!screen().isLoaded());
-    QVERIFY(start.isLoaded());
+    QVERIFY(screen().close());
+    QVERIFY(!program->drillScreen());
+    QVERIFY(program->startScreen());
     QTest::qWait(0);
     start.choose(0); // "VAI"
     QCOMPARE(text("LblOperazione"), QString::number(number + 3));
     QCOMPARE(rules().score().right() + rules().score().wrong(), answered);
-    start.closeAll();
 }
 
 QTEST_MAIN(TestDrillScreen)

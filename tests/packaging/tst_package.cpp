@@ -65,6 +65,8 @@ private Q_SLOTS:
     void icons();
     void desktopEntryMatchesInstalledFiles();
     void metainfoMatchesInstalledFiles();
+    void entriesSpeakTheLanguages_data();
+    void entriesSpeakTheLanguages();
     void binaryFindsItsLibraries();
     void installedProgramStaysUp();
 
@@ -244,6 +246,49 @@ void TestPackage::metainfoMatchesInstalledFiles()
     QVERIFY(text.startsWith(
         "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
     QVERIFY(text.contains("\nLicense: GPL-3.0-or-later\n"));
+}
+
+// German and English beside the Italian; the program's name stays the same.
+void TestPackage::entriesSpeakTheLanguages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("de") << "de";
+    QTest::newRow("en") << "en";
+}
+
+void TestPackage::entriesSpeakTheLanguages()
+{
+    QFETCH(QString, language);
+    const auto entry = desktopEntry(root(QStringLiteral("share/applications/gli-insiemi.desktop")));
+    const QString suffix = QLatin1Char('[') + language + QLatin1Char(']');
+    QCOMPARE(entry.value(QStringLiteral("Name") + suffix), entry.value(QStringLiteral("Name")));
+    for (const QString &key : {QStringLiteral("GenericName"), QStringLiteral("Comment"),
+                               QStringLiteral("Keywords")}) {
+        const QString text = entry.value(key + suffix);
+        QVERIFY2(!text.isEmpty() && text != entry.value(key), qPrintable(key + suffix));
+    }
+
+    // Every Italian summary, paragraph and caption of the metainfo has one in
+    // the language.
+    QFile file(root(QStringLiteral("share/metainfo/org.example.GliInsiemi.metainfo.xml")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QMap<QString, int> italian, translated;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString name = xml.name().toString();
+        if (name != QLatin1String("summary") && name != QLatin1String("p")
+            && name != QLatin1String("caption"))
+            continue;
+        const auto lang = xml.attributes().value(QStringLiteral("xml:lang"));
+        if (lang.isEmpty())
+            ++italian[name];
+        else if (lang == language)
+            ++translated[name];
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(translated, italian);
 }
 
 void TestPackage::binaryFindsItsLibraries()

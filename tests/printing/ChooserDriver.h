@@ -2,28 +2,54 @@
 #pragma once
 
 #include "printing/PrinterChooser.h"
+#include "start/Program.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTest>
+
+#include <memory>
 
 // Drives the printer chooser as the teacher does.
 namespace chooserdriver {
 
+// Made by each test function, so that none depends on another.
+inline std::unique_ptr<Program> program;
+
+inline void makeProgram()
+{
+    program = std::make_unique<Program>();
+}
+
+inline void endProgram()
+{
+    program->closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    program.reset();
+}
+
+// The open chooser.
 inline PrinterChooser &chooser()
 {
-    return Screen::the<PrinterChooser>();
+    return *program->printerChooser();
+}
+
+inline void closeChooser()
+{
+    if (PrinterChooser *open = program->printerChooser())
+        open->close();
 }
 
 inline QComboBox *combo()
 {
-    return chooser().window()->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    return chooser().findChild<QComboBox *>(QStringLiteral("Combo1"));
 }
 
 inline QString labelText(const char *name)
 {
-    QLabel *label = chooser().window()->findChild<QLabel *>(QString::fromLatin1(name));
+    QLabel *label = chooser().findChild<QLabel *>(QString::fromLatin1(name));
     return label ? label->text() : QStringLiteral("<missing>");
 }
 

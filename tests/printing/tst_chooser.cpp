@@ -28,26 +28,25 @@ class ChooserTest : public QObject
 private Q_SLOTS:
     void init()
     {
+        makeProgram();
         m_installed = aule;
-        chooser().setPrinterSource([this] { return m_installed; });
-        PrintService::shared().setCurrentPrinter(QStringLiteral("Segreteria"));
+        program->setPrinterSource([this] { return m_installed; });
+        program->printService().setCurrentPrinter(QStringLiteral("Segreteria"));
     }
 
     void cleanup()
     {
-        chooser().unload();
-        Screen::the<WorksheetScreen>().unload();
-        QTest::qWait(1);
+        endProgram();
     }
 
     void firstOpeningSelectsTheFirstEntryAndChangesNothing()
     {
-        chooser().showModal();
-        QVERIFY(chooser().isLoaded());
-        QCOMPARE(chooser().window()->windowTitle(), QStringLiteral("Form1"));
+        program->openPrinterChooser();
+        QVERIFY(program->printerChooser());
+        QCOMPARE(chooser().windowTitle(), QStringLiteral("Form1"));
         QCOMPARE(entries(), aule);
         QCOMPARE(combo()->currentIndex(), 0);
-        QCOMPARE(PrintService::shared().currentPrinter(), QStringLiteral("Segreteria"));
+        QCOMPARE(program->printService().currentPrinter(), QStringLiteral("Segreteria"));
         QCOMPARE(labelText("Label1"), QStringLiteral("La stampante predefinita è \r\nSegreteria"));
         QCOMPARE(labelText("Label2"), QString());
         QVERIFY(chooser().choice().isArmed());
@@ -55,15 +54,15 @@ private Q_SLOTS:
 
     void controlsKeepTheirPlacesWhenTheWindowGrows()
     {
-        chooser().showModal();
+        program->openPrinterChooser();
         const QRect comboBefore = combo()->geometry();
         const QRect closeBefore
-            = chooser().window()->findChild<QPushButton *>(QStringLiteral("Command2"))->geometry();
-        chooser().window()->resize(chooser().window()->size() * 2);
+            = chooser().findChild<QPushButton *>(QStringLiteral("Command2"))->geometry();
+        chooser().resize(chooser().size() * 2);
         QTest::qWait(1);
         QCOMPARE(combo()->geometry(), comboBefore);
         QCOMPARE(
-            chooser().window()->findChild<QPushButton *>(QStringLiteral("Command2"))->geometry(),
+            chooser().findChild<QPushButton *>(QStringLiteral("Command2"))->geometry(),
             closeBefore);
     }
 
@@ -93,96 +92,95 @@ private Q_SLOTS:
         QFETCH(QStringList, installed);
         QFETCH(int, index);
         m_installed = installed;
-        chooser().showModal();
+        program->openPrinterChooser();
         QVERIFY(pick(index));
         QCOMPARE(combo()->currentIndex(), index);
-        QCOMPARE(PrintService::shared().currentPrinter(), installed.at(index));
+        QCOMPARE(program->printService().currentPrinter(), installed.at(index));
         QCOMPARE(labelText("Label2"),
                  QStringLiteral("La stampante scelta è \r\n") + installed.at(index));
         // What the system calls a printer is shown as it is, never as markup.
         for (const char *name : {"Label1", "Label2"})
             QCOMPARE(
-                chooser().window()->findChild<QLabel *>(QString::fromLatin1(name))->textFormat(),
+                chooser().findChild<QLabel *>(QString::fromLatin1(name))->textFormat(),
                 Qt::PlainText);
     }
 
     void aPrinterGoneSinceListingKeepsTheCurrentOne()
     {
-        chooser().showModal();
+        program->openPrinterChooser();
         m_installed = QStringList{QStringLiteral("Aula 1"), QStringLiteral("Segreteria")};
         QVERIFY(pick(1)); // "Aula 2", no longer installed
-        QCOMPARE(PrintService::shared().currentPrinter(), QStringLiteral("Segreteria"));
+        QCOMPARE(program->printService().currentPrinter(), QStringLiteral("Segreteria"));
         QCOMPARE(labelText("Label2"), QStringLiteral("La stampante scelta è \r\nSegreteria"));
     }
 
     void closeButtonHidesAndReopeningShowsTheSameState()
     {
-        chooser().showModal();
+        program->openPrinterChooser();
         QVERIFY(pick(1));
         const QString label1 = labelText("Label1");
         const QString label2 = labelText("Label2");
-        QTest::mouseClick(chooser().window()->findChild<QPushButton *>(QStringLiteral("Command2")),
+        QTest::mouseClick(chooser().findChild<QPushButton *>(QStringLiteral("Command2")),
                           Qt::LeftButton);
-        QVERIFY(chooser().isLoaded());
-        QVERIFY(!chooser().window()->isVisible());
-        QCOMPARE(PrintService::shared().currentPrinter(), QStringLiteral("Aula 2"));
+        QVERIFY(program->printerChooser());
+        QVERIFY(!chooser().isVisible());
+        QCOMPARE(program->printService().currentPrinter(), QStringLiteral("Aula 2"));
 
         // Printers installed meanwhile do not appear: the list is not rebuilt.
         m_installed.append(QStringLiteral("Nuova"));
-        chooser().showModal();
+        program->openPrinterChooser();
         QCOMPARE(entries(), aule);
         QCOMPARE(combo()->currentIndex(), 1);
         QCOMPARE(labelText("Label1"), label1);
         QCOMPARE(labelText("Label2"), label2);
         // Still armed: the next pick counts.
         QVERIFY(pick(2));
-        QCOMPARE(PrintService::shared().currentPrinter(), QStringLiteral("Segreteria"));
+        QCOMPARE(program->printService().currentPrinter(), QStringLiteral("Segreteria"));
     }
 
     void frameCloseUnloadsAndReopeningRebuilds()
     {
-        chooser().showModal();
+        program->openPrinterChooser();
         QVERIFY(pick(1));
-        chooser().window()->close();
-        QVERIFY(!chooser().isLoaded());
+        chooser().close();
+        QVERIFY(!program->printerChooser());
 
         m_installed = QStringList{QStringLiteral("Aula 2"), QStringLiteral("Nuova")};
-        chooser().showModal();
+        program->openPrinterChooser();
         QCOMPARE(entries(), m_installed);
         QCOMPARE(combo()->currentIndex(), 0);
         // The current printer is the one chosen before, not the default.
-        QCOMPARE(PrintService::shared().currentPrinter(), QStringLiteral("Aula 2"));
+        QCOMPARE(program->printService().currentPrinter(), QStringLiteral("Aula 2"));
         QCOMPARE(labelText("Label1"), QStringLiteral("La stampante predefinita è \r\nAula 2"));
         QCOMPARE(labelText("Label2"), QString());
         // The automatic selection of this loading did not count; a pick does.
         QVERIFY(pick(1));
-        QCOMPARE(PrintService::shared().currentPrinter(), QStringLiteral("Nuova"));
+        QCOMPARE(program->printService().currentPrinter(), QStringLiteral("Nuova"));
     }
 
     void noPrinterInstalled()
     {
         m_installed.clear();
-        chooser().showModal();
+        program->openPrinterChooser();
         QCOMPARE(combo()->count(), 0);
-        QCOMPARE(PrintService::shared().currentPrinter(), QStringLiteral("Segreteria"));
+        QCOMPARE(program->printService().currentPrinter(), QStringLiteral("Segreteria"));
         QCOMPARE(labelText("Label1"), QStringLiteral("La stampante predefinita è \r\nSegreteria"));
         QCOMPARE(labelText("Label2"), QString());
     }
 
     void modalOverTheWorksheetScreen()
     {
-        Screen &sheet = Screen::the<WorksheetScreen>();
-        sheet.show();
-        QVERIFY(QTest::qWaitForWindowExposed(sheet.window()));
-        chooser().showModal();
-        QVERIFY(QTest::qWaitForWindowExposed(chooser().window()));
-        QCOMPARE(chooser().window()->windowModality(), Qt::ApplicationModal);
-        QCOMPARE(QApplication::activeModalWidget(), chooser().window());
+        Screen *sheet = program->openWorksheets();
+        QVERIFY(QTest::qWaitForWindowExposed(sheet));
+        program->openPrinterChooser();
+        QVERIFY(QTest::qWaitForWindowExposed(&chooser()));
+        QCOMPARE(chooser().windowModality(), Qt::ApplicationModal);
+        QCOMPARE(QApplication::activeModalWidget(), &chooser());
 
-        QTest::mouseClick(chooser().window()->findChild<QPushButton *>(QStringLiteral("Command2")),
+        QTest::mouseClick(chooser().findChild<QPushButton *>(QStringLiteral("Command2")),
                           Qt::LeftButton);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        QVERIFY(sheet.window()->isVisible());
+        QVERIFY(sheet->isVisible());
     }
 
 private:

@@ -37,13 +37,15 @@ private Q_SLOTS:
         m_mappedAtStart = libraryMapped();
 
         // Nothing here needs the print system.
-        PrintService &service = PrintService::shared();
+        PrintService &service = m_service;
         service.setCurrentPrinter(QStringLiteral("Aula 2"));
         m_namedPrinter = service.currentPrinter();
         m_mappedWithoutNeed = libraryMapped();
 
         // No server there: the call comes back at once, yet it needed the library.
-        qputenv("CUPS_SERVER", m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit());
+        const QTemporaryDir dir(QStringLiteral("/tmp/gli-cupslibrary-XXXXXX"));
+        QVERIFY(dir.isValid());
+        qputenv("CUPS_SERVER", dir.filePath(QStringLiteral("none.sock")).toLocal8Bit());
         m_listedWithoutServer = service.printers();
         m_mappedOnNeed = libraryMapped();
     }
@@ -55,13 +57,15 @@ private Q_SLOTS:
         QVERIFY2(!m_mappedWithoutNeed, "the print service opened its library too early");
         QVERIFY(m_listedWithoutServer.isEmpty());
         QVERIFY(m_mappedOnNeed);
-        QVERIFY(CupsLibrary::shared());
-        QCOMPARE(CupsLibrary::sharedError(), QString());
+        QVERIFY(m_service.isLibraryLoaded());
+        QVERIFY(m_service.library());
+        QCOMPARE(m_service.libraryError(), QString());
     }
 
     void everyFunctionIsTheOneNamed()
     {
-        const CupsLibrary *cups = CupsLibrary::shared();
+        PrintService service;
+        const CupsLibrary *cups = service.library();
         QVERIFY(cups);
         int count = 0;
         CupsLibrary::forEachFunction(*cups, [&](const char *name, auto function) {
@@ -103,12 +107,15 @@ private Q_SLOTS:
         const std::unique_ptr<CupsLibrary> table = CupsLibrary::open("libcups.so.2", &error);
         QVERIFY(table);
         QCOMPARE(error, QString());
-        QVERIFY(table->ippDelete == CupsLibrary::shared()->ippDelete);
-        QVERIFY(table->cupsLastErrorString == CupsLibrary::shared()->cupsLastErrorString);
+        PrintService service;
+        QVERIFY(service.library());
+        QVERIFY(table->ippDelete == service.library()->ippDelete);
+        QVERIFY(table->cupsLastErrorString == service.library()->cupsLastErrorString);
     }
 
 private:
-    QTemporaryDir m_dir{QStringLiteral("/tmp/gli-cupslibrary-XXXXXX")};
+    // The service whose first needs are watched, for the whole run.
+    PrintService m_service;
     bool m_mappedAtStart = true;
     bool m_mappedWithoutNeed = true;
     bool m_mappedOnNeed = false;

@@ -2,6 +2,7 @@
 // The print service when no print system answers: nothing listens, a server
 // that never answers, a server that hangs up at once. Every call comes back,
 // with an empty list or a failure, and never takes the program down.
+#include "ChooserDriver.h"
 #include "printing/BrokenPipe.h"
 #include "printing/PrintService.h"
 #include "printing/PageArea.h"
@@ -17,6 +18,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -85,6 +87,8 @@ private:
 
 // Generous: only a call that never comes back fails it.
 constexpr qint64 noHang = 30000;
+// The silent server's requests give up after this instead of the real 5 s.
+constexpr const char *shortTimeoutMs = "250";
 
 QByteArray someDocument()
 {
@@ -103,10 +107,26 @@ private Q_SLOTS:
         // As the program does at start: a server that hangs up in the middle
         // of a request must not end the process.
         ignoreBrokenPipe();
-        QVERIFY(m_dir.isValid());
+        // Made here, not with the object: "-functions" ends the program
+        // without destroying it.
+        m_dir.emplace(QStringLiteral("/tmp/gli-noserver-XXXXXX"));
+        QVERIFY(m_dir->isValid());
+        qputenv("GLI_PRINT_TIMEOUT_MS", shortTimeoutMs);
     }
 
-    void cleanup() { cupsSetServer(nullptr); }
+    void cleanupTestCase()
+    {
+        qunsetenv("GLI_PRINT_TIMEOUT_MS");
+        m_dir.reset();
+    }
+
+    void init() { chooserdriver::makeProgram(); }
+
+    void cleanup()
+    {
+        chooserdriver::endProgram();
+        cupsSetServer(nullptr);
+    }
 
     void everyCallComesBackEmptyOrFailed_data()
     {
@@ -119,14 +139,14 @@ private Q_SLOTS:
     void everyCallComesBackEmptyOrFailed()
     {
         QFETCH(int, manner);
-        const QString path = m_dir.filePath(QStringLiteral("cups-%1.sock").arg(manner + 1));
+        const QString path = m_dir->filePath(QStringLiteral("cups-%1.sock").arg(manner + 1));
         std::unique_ptr<FakeServer> server;
         if (manner >= 0) {
             server = std::make_unique<FakeServer>(path, FakeServer::Manner(manner));
             QVERIFY(server->isListening());
         }
         cupsSetServer(path.toLocal8Bit().constData());
-        PrintService &service = PrintService::shared();
+        PrintService &service = chooserdriver::program->printService();
 
         const std::vector<std::pair<const char *, std::function<void()>>> calls{
             {"answers", [&] { QVERIFY(!service.printSystemAnswers()); }},
@@ -169,34 +189,31 @@ private Q_SLOTS:
         // Nothing is known yet: the current printer stays unnamed and is
         // asked for again later rather than fixed to nothing (the private
         // print system's test shows it taking the default once one answers).
-        cupsSetServer(m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
-        PrintService::shared().setCurrentPrinter(QString());
-        QCOMPARE(PrintService::shared().currentPrinter(), QString());
-        const PrintService::Result r = PrintService::shared().submitPdf(someDocument(),
+        cupsSetServer(m_dir->filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
+        chooserdriver::program->printService().setCurrentPrinter(QString());
+        QCOMPARE(chooserdriver::program->printService().currentPrinter(), QString());
+        const PrintService::Result r = chooserdriver::program->printService().submitPdf(someDocument(),
                                                                         QStringLiteral("Scheda"));
         QVERIFY(!r.ok);
         QVERIFY(!r.error.isEmpty());
-        QCOMPARE(PrintService::shared().currentPrinter(), QString());
+        QCOMPARE(chooserdriver::program->printService().currentPrinter(), QString());
     }
 
     void chooserWithoutPrintSystemIsEmpty()
     {
-        cupsSetServer(m_dir.filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
-        PrintService::shared().setCurrentPrinter(QString());
-        PrinterChooser &chooser = Screen::the<PrinterChooser>();
-        chooser.showModal();
-        QVERIFY(chooser.isLoaded());
-        auto *combo = chooser.window()->findChild<QComboBox *>(QStringLiteral("Combo1"));
+        cupsSetServer(m_dir->filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
+        chooserdriver::program->printService().setCurrentPrinter(QString());
+        PrinterChooser *chooser = chooserdriver::program->openPrinterChooser();
+        QVERIFY(chooser);
+        auto *combo = chooser->findChild<QComboBox *>(QStringLiteral("Combo1"));
         QCOMPARE(combo->count(), 0);
-        QCOMPARE(chooser.window()->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+        QCOMPARE(chooser->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
                  QStringLiteral("La stampante predefinita è \r\n"));
-        QCOMPARE(chooser.window()->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
-                 QString());
-        chooser.unload();
+        QCOMPARE(chooser->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QString());
     }
 
 private:
-    QTemporaryDir m_dir{QStringLiteral("/tmp/gli-noserver-XXXXXX")};
+    std::optional<QTemporaryDir> m_dir;
 };
 
 QTEST_MAIN(NoServerTest)

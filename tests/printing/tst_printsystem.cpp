@@ -32,7 +32,7 @@ namespace {
 
 PrintService &service()
 {
-    return PrintService::shared();
+    return program->printService();
 }
 
 QByteArray onePagePdf(const QString &words)
@@ -89,14 +89,13 @@ private Q_SLOTS:
             QCOMPARE(queueCommand("cupsaccept", queue), 0);
         }
         QVERIFY(printtest::waitForEveryJobToEnd());
-        service().setCurrentPrinter(QString());
-        chooser().setPrinterSource({});
+        makeProgram();
     }
 
     void cleanup()
     {
-        chooser().unload();
-        QTest::qWait(1);
+        if (program)
+            endProgram();
     }
 
     void currentPrinterIsTheDefaultUntilChosen()
@@ -213,7 +212,7 @@ private Q_SLOTS:
         if (added)
             QVERIFY(printtest::addQueue(queue));
 
-        chooser().showModal();
+        program->openPrinterChooser();
         QCOMPARE(entries(), service().printers());
         // The list opens on its first entry; the system's default is not it.
         QCOMPARE(combo()->currentIndex(), 0);
@@ -282,7 +281,7 @@ private Q_SLOTS:
         const QString doomed = QStringLiteral("gli-test-doomed");
         const auto restore = qScopeGuard([doomed] { printtest::removeQueue(doomed); });
         QVERIFY(printtest::addQueue(doomed));
-        chooser().showModal();
+        program->openPrinterChooser();
         QVERIFY(pick(doomed));
         QCOMPARE(service().currentPrinter(), doomed);
         chooser().hide();
@@ -338,10 +337,10 @@ private Q_SLOTS:
         QVERIFY(!result.ok);
         QVERIFY(!result.error.isEmpty());
 
-        chooser().showModal();
+        program->openPrinterChooser();
         QCOMPARE(combo()->count(), 0);
         QCOMPARE(labelText("Label1"), PrinterChoice::defaultText(defaultQueue));
-        chooser().unload();
+        closeChooser();
 
         QCOMPARE(printtest::script(QStringLiteral("resume")), 0);
         QVERIFY(service().printers().contains(defaultQueue));
@@ -363,8 +362,8 @@ private Q_SLOTS:
     void namesNoQueueCanHaveAreShownAndPrintNowhere()
     {
         QFETCH(QString, name);
-        chooser().setPrinterSource([name] { return QStringList{otherQueue, name}; });
-        chooser().showModal();
+        program->setPrinterSource([name] { return QStringList{otherQueue, name}; });
+        program->openPrinterChooser();
         QCOMPARE(entries(), (QStringList{otherQueue, name}));
         QVERIFY(pick(1));
         QCOMPARE(service().currentPrinter(), name);

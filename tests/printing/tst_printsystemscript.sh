@@ -5,7 +5,8 @@
 # folder's socket and on no network port, prints a document unchanged into
 # the queue's folder, refuses folders that are not its own, and once stopped
 # leaves no process and no folder behind, and the machine's /etc/cups as it
-# was. Writes QtTest-like lines to LOG (scripts/test.sh counts the skips).
+# was; and that its check of /etc/cups sees a change of a file it may not
+# read. Writes QtTest-like lines to LOG (scripts/test.sh counts the skips).
 #
 # usage: tst_printsystemscript.sh PRINT_SYSTEM_SCRIPT LOG
 set -uo pipefail
@@ -22,15 +23,85 @@ check() { # check FUNCTION MESSAGE COMMAND...
   local function=$1 message=$2
   shift 2
   checks=$((checks + 1))
+  # A function with a data row is named "function(row)", as QtTest does.
+  [[ $function == *\) ]] || function+="()"
   if "$@"; then
-    say "PASS   : $name::$function()"
+    say "PASS   : $name::$function"
   else
-    say "FAIL!  : $name::$function() $message"
+    say "FAIL!  : $name::$function $message"
     failures=$((failures + 1))
   fi
 }
 
 unset CUPS_SERVER CUPS_SERVERROOT GLI_PRINT_SYSTEM PRINTER LPDEST
+
+# machine-state on a folder of its own, holding a file and a folder that
+# whoever runs the check may not read (root's only on a machine with a
+# printer): both are still compared by their entries, and a change of the
+# file's size or time is seen. Root may read anything, so as root the check
+# runs as nobody.
+state_dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-state.XXXXXXXX")
+trap 'chmod -R u+rwX "$state_dir"; rm -rf "$state_dir"' EXIT
+folder=$state_dir/cups
+hidden=$folder/printers.conf
+mkdir "$folder" "$folder/ssl"
+echo 'Printer Aula' >"$hidden"
+echo 'LogLevel warn' >"$folder/cupsd.conf"
+chmod 0200 "$hidden"
+chmod 0300 "$folder/ssl"
+install -m 0755 "$script" "$state_dir/print-system.sh"
+chmod 0755 "$state_dir"
+as_checker=()
+if (($(id -u) == 0)); then
+  if runuser -u nobody -- true 2>/dev/null; then
+    as_checker=(runuser -u nobody --)
+  elif setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups true 2>/dev/null; then
+    as_checker=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
+  fi
+else
+  as_checker=(env)
+fi
+state() { "${as_checker[@]}" "$state_dir/print-system.sh" machine-state "$folder"; }
+why_not=""
+if ((${#as_checker[@]} == 0)); then
+  why_not="running as root, and neither runuser nor setpriv can run the check as nobody"
+elif ! "${as_checker[@]}" test -x "$state_dir/print-system.sh"; then
+  why_not="the checker ($(${as_checker[*]} id -un)) cannot reach $state_dir"
+elif "${as_checker[@]}" cat "$hidden" >/dev/null 2>&1; then
+  why_not="the checker ($(${as_checker[*]} id -un)) may read a file of mode 0200"
+fi
+if [[ -n $why_not ]]; then
+  say "SKIP   : $name::machineStateComparesWhatItMayNotRead() $why_not"
+else
+  compares_what_it_may_not_read() {
+    local seen
+    seen=$(state) || return 1
+    grep -q "^$hidden f 13 200 " <<<"$seen" &&
+      grep -qx "$hidden not readable: compared by its entry" <<<"$seen" &&
+      grep -qx "$folder/ssl not listed: compared by its entry" <<<"$seen" &&
+      grep -q "^$folder/cupsd.conf sha256 [0-9a-f]\{64\}$" <<<"$seen"
+  }
+  check machineStateComparesWhatItMayNotRead "$(state 2>&1 | tr '\n' ';')" compares_what_it_may_not_read
+
+  # Each change alone: the other of size and time is put back.
+  sees_change() { # sees_change size|time
+    local before after
+    before=$(state)
+    touch -r "$hidden" "$state_dir/time"
+    case $1 in
+      size) echo 'Info Aula 2' >>"$hidden"; touch -r "$state_dir/time" "$hidden" ;;
+      time) touch -m -d '2001-02-03 04:05:06' "$hidden" ;;
+    esac
+    after=$(state)
+    # Seen in the file's own entry.
+    [[ $(grep "^$hidden f " <<<"$before") != "$(grep "^$hidden f " <<<"$after")" ]]
+  }
+  for change in size time; do
+    check "machineStateSeesAChangeOfAFileItMayNotRead($change)" \
+      "a change of its $change was not seen" sees_change "$change"
+  done
+fi
+
 if [[ -z $(command -v cupsd) && ! -x /usr/sbin/cupsd ]]; then
   say "SKIP   : $name::initTestCase() cupsd is not installed (Debian package cups-daemon)"
   exit 0
@@ -46,6 +117,8 @@ machine_before=$("$script" machine-state)
 dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-print.XXXXXXXX")
 foreign=$(mktemp -d "${TMPDIR:-/tmp}/gli-foreign.XXXXXXXX")
 cleanup() {
+  chmod -R u+rwX "$state_dir"
+  rm -rf "$state_dir"
   [[ -f $dir/.gli-print-system ]] && "$script" stop "$dir" >/dev/null 2>&1
   rm -rf "$foreign"
   [[ -d $dir ]] && rmdir "$dir" 2>/dev/null

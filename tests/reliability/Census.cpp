@@ -2,41 +2,37 @@
 #include "Census.h"
 
 #include "shell/Screen.h"
+#include "start/AboutScreen.h"
+#include "start/Program.h"
+#include "start/StartScreen.h"
+#include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QSet>
 
-QString census::check()
+#include <iterator>
+
+QString census::check(const Program &program)
 {
-    const QList<Screen *> &screens = Screen::screens();
-    QSet<Screen *> objects;
+    QWidget *const screens[] = {program.startScreen(), program.drillScreen(),
+                                program.worksheetScreen(), program.aboutScreen(),
+                                program.printerChooser()};
+    const QSet<QWidget *> open(std::begin(screens), std::end(screens));
+    // Once deferred deletions have run, a screen's window that is not the
+    // open one is a screen closed but left standing, or a second copy of one.
     QSet<QByteArray> classes;
-    QSet<QWidget *> windows;
-    for (Screen *screen : screens) {
-        const QByteArray name = screen->metaObject()->className();
-        if (objects.contains(screen))
-            return QStringLiteral("screen object %1 listed twice").arg(QString::fromLatin1(name));
-        if (classes.contains(name))
-            return QStringLiteral("two objects of screen %1").arg(QString::fromLatin1(name));
-        objects.insert(screen);
-        classes.insert(name);
-        if (!screen->isLoaded())
-            continue;
-        if (!screen->window())
-            return QStringLiteral("%1 is loaded without a window").arg(QString::fromLatin1(name));
-        if (windows.contains(screen->window()))
-            return QStringLiteral("%1 shares its window").arg(QString::fromLatin1(name));
-        windows.insert(screen->window());
-    }
-    // Once deferred deletions have run, a main window that no loaded screen
-    // owns is a screen closed but left standing, or a second copy of one.
     for (QWidget *top : QApplication::topLevelWidgets()) {
-        auto *main = qobject_cast<QMainWindow *>(top);
-        if (main && !windows.contains(main))
-            return QStringLiteral("window \"%1\" belongs to no loaded screen%2")
-                .arg(main->windowTitle(),
-                     main->isVisible() ? QStringLiteral(" and is shown") : QString());
+        auto *screen = qobject_cast<Screen *>(top);
+        if (!screen)
+            continue;
+        const QByteArray name = screen->metaObject()->className();
+        if (!open.contains(screen))
+            return QStringLiteral("window \"%1\" belongs to no open screen%2")
+                .arg(screen->windowTitle(),
+                     screen->isVisible() ? QStringLiteral(" and is shown") : QString());
+        if (classes.contains(name))
+            return QStringLiteral("two windows of screen %1").arg(QString::fromLatin1(name));
+        classes.insert(name);
     }
     return {};
 }

@@ -3,12 +3,14 @@
 
 #include <QString>
 
-// The program's screens as they stand: every screen object exists once, each
-// loaded screen has exactly one window, and no window is left over from a
-// screen that was closed. Returns what is wrong, or an empty text.
+class Program;
+
+// The program's screens as they stand: each screen has at most one window,
+// and no window is left over from a screen that was closed. Returns what is
+// wrong, or an empty text.
 namespace census {
 
-QString check();
+QString check(const Program &program);
 
 // Top-level widgets and all widgets alive now, after deferred deletions.
 int topLevelWidgets();

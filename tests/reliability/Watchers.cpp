@@ -5,6 +5,7 @@
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
 #include "shell/Elements.h"
+#include "start/Program.h"
 #include "start/StartScreen.h"
 #include "worksheets/WorksheetScreen.h"
 
@@ -23,7 +24,7 @@ QString number(qint64 value)
 
 QString labelText(const Screen &screen, const QString &name, bool *missing)
 {
-    auto *label = screen.window()->findChild<QLabel *>(name);
+    auto *label = screen.findChild<QLabel *>(name);
     if (!label) {
         *missing = true;
         return {};
@@ -82,7 +83,7 @@ QString checkSet(const Screen &screen, const QString &array, int size, const QLi
     if (slots.size() != size || distinct.size() != size)
         return QStringLiteral("%1: %2 elements on %3 slots").arg(array).arg(size).arg(slots.size());
     for (int slot = 1; slot <= DrillScreen::slotCount; ++slot) {
-        auto *image = screen.window()->findChild<PictureBox *>(
+        auto *image = screen.findChild<PictureBox *>(
             QStringLiteral("%1(%2)").arg(array).arg(slot));
         if (!image)
             return QStringLiteral("%1(%2) is missing").arg(array).arg(slot);
@@ -103,7 +104,7 @@ QString checkSet(const Screen &screen, const QString &array, int size, const QLi
 
 void DrillWatch::take()
 {
-    const ScoreTiming &score = Screen::the<DrillScreen>().drill().score();
+    const ScoreTiming &score = m_program.drillState().drill.score();
     m_exercise = score.exercise();
     m_right = score.right();
     m_wrong = score.wrong();
@@ -111,8 +112,7 @@ void DrillWatch::take()
 
 QString DrillWatch::checkStep() const
 {
-    DrillScreen &screen = Screen::the<DrillScreen>();
-    const RelationDrill &drill = screen.drill();
+    const RelationDrill &drill = m_program.drillState().drill;
     const ScoreTiming &score = drill.score();
     const qint64 exercises = score.exercise() - m_exercise;
     const qint64 rights = score.right() - m_right;
@@ -144,11 +144,12 @@ QString DrillWatch::checkStep() const
     return {};
 }
 
-QString DrillWatch::checkView()
+QString DrillWatch::checkView() const
 {
-    DrillScreen &screen = Screen::the<DrillScreen>();
-    if (!screen.isLoaded())
+    DrillScreen *open = m_program.drillScreen();
+    if (!open)
         return {};
+    DrillScreen &screen = *open;
     const RelationDrill &drill = screen.drill();
     const RelationDrill::Phase phase = drill.phase();
     if (phase == RelationDrill::Phase::NotStarted)
@@ -156,7 +157,7 @@ QString DrillWatch::checkView()
 
     for (int option = 0; option < RelationDrill::optionCount; ++option) {
         auto *button
-            = screen.window()->findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(option));
+            = screen.findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(option));
         if (!button)
             return QStringLiteral("Option1(%1) is missing").arg(option);
         if (button->isEnabled() != enabledInPhase(phase, option))
@@ -175,8 +176,8 @@ QString DrillWatch::checkView()
     const QString exercise = labelText(screen, QStringLiteral("LblOperazione"), &missing);
     const QString rights = labelText(screen, QStringLiteral("lblRisEsatte"), &missing);
     const QString wrongs = labelText(screen, QStringLiteral("lblRisErrate"), &missing);
-    auto *line1 = screen.window()->findChild<QWidget *>(QStringLiteral("Line1"));
-    auto *line2 = screen.window()->findChild<QWidget *>(QStringLiteral("Line2"));
+    auto *line1 = screen.findChild<QWidget *>(QStringLiteral("Line1"));
+    auto *line2 = screen.findChild<QWidget *>(QStringLiteral("Line2"));
     if (missing || !line1 || !line2)
         return QStringLiteral("a label or line of the drill is missing");
 
@@ -251,12 +252,11 @@ void WorksheetWatch::follow(QWidget *window)
 
 void WorksheetWatch::take()
 {
-    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
-    m_window = screen.isLoaded() ? screen.window() : nullptr;
+    m_window = m_program.worksheetScreen();
     if (m_window && m_followed != m_window)
         follow(m_window);
     m_clicksBefore = m_clicks;
-    const Worksheet &sheet = screen.worksheet();
+    const Worksheet &sheet = m_program.worksheet();
     for (int e = 1; e <= 4; ++e) {
         for (int slot = 1; slot <= Worksheet::slotCount; ++slot) {
             const int index = Worksheet::placeIndex(e, slot);
@@ -268,11 +268,11 @@ void WorksheetWatch::take()
 
 QString WorksheetWatch::checkStep() const
 {
-    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
-    if (!screen.isLoaded())
+    QWidget *screen = m_program.worksheetScreen();
+    if (!screen)
         return {};
-    const Worksheet &sheet = screen.worksheet();
-    if (screen.window() != m_window) {
+    const Worksheet &sheet = m_program.worksheet();
+    if (screen != m_window) {
         // Opened afresh: exercise 1 alone.
         for (int e = 1; e <= 4; ++e) {
             if (sheet.isComposed(e) != (e == 1))
@@ -300,13 +300,14 @@ QString WorksheetWatch::checkStep() const
     return {};
 }
 
-QString WorksheetWatch::checkView()
+QString WorksheetWatch::checkView() const
 {
-    WorksheetScreen &screen = Screen::the<WorksheetScreen>();
-    if (!screen.isLoaded())
+    WorksheetScreen *open = m_program.worksheetScreen();
+    if (!open)
         return {};
+    WorksheetScreen &screen = *open;
     const Worksheet &sheet = screen.worksheet();
-    const qreal ratio = screen.window()->devicePixelRatioF();
+    const qreal ratio = screen.devicePixelRatioF();
     for (int e = 1; e <= 4; ++e) {
         int left = 0;
         int right = 0;
@@ -321,7 +322,7 @@ QString WorksheetWatch::checkView()
                     QStringLiteral("%1(%2)")
                         .arg(isLeft ? QStringLiteral("Image1") : QStringLiteral("Image2"))
                         .arg(index);
-                auto *box = screen.window()->findChild<PictureBox *>(name);
+                auto *box = screen.findChild<PictureBox *>(name);
                 if (!box)
                     return QStringLiteral("%1 is missing").arg(name);
                 if (box->picture().isNull() != (picture == Worksheet::noPicture))
@@ -336,7 +337,7 @@ QString WorksheetWatch::checkView()
                 if (picture == Worksheet::noPicture)
                     return QStringLiteral("%1 of a composed exercise holds no picture").arg(name);
                 if (box->picture().size()
-                    != FigureCatalogue::shared().picture(picture, ratio).size())
+                    != m_program.figures().picture(picture, ratio).size())
                     return QStringLiteral("%1 shows a picture of the wrong size").arg(name);
                 if (picture == Worksheet::blankPicture) {
                     if (!isLeft)
@@ -369,9 +370,9 @@ QString WorksheetWatch::checkView()
     if (!sheet.isComposed(1))
         return QStringLiteral("the worksheet is open without exercise 1");
 
-    auto *frame3 = screen.window()->findChild<QWidget *>(QStringLiteral("Frame3"));
-    auto *frame4 = screen.window()->findChild<QWidget *>(QStringLiteral("Frame4"));
-    auto *toggle = screen.window()->findChild<QAbstractButton *>(QStringLiteral("Command2"));
+    auto *frame3 = screen.findChild<QWidget *>(QStringLiteral("Frame3"));
+    auto *frame4 = screen.findChild<QWidget *>(QStringLiteral("Frame4"));
+    auto *toggle = screen.findChild<QAbstractButton *>(QStringLiteral("Command2"));
     if (!frame3 || !frame4 || !toggle)
         return QStringLiteral("a part frame or the part toggle is missing");
     const bool first = toggle->text() == QStringLiteral("Visualizza la seconda parte");
@@ -382,29 +383,30 @@ QString WorksheetWatch::checkView()
     return {};
 }
 
-QString smallScreens::checkStart()
+QString smallScreens::checkStart(const Program &program)
 {
-    StartScreen &start = Screen::the<StartScreen>();
-    if (!start.isLoaded() || start.window()->isMinimized())
+    const StartScreen *start = program.startScreen();
+    if (!start || start->isMinimized())
         return {};
-    if (!start.isCurtainTimerEnabled() && !start.curtains().isOpen())
+    if (!start->isCurtainTimerEnabled() && !start->curtains().isOpen())
         return QStringLiteral("the curtains stopped with the start screen covered");
     return {};
 }
 
-QString smallScreens::checkChooser(const QStringList &printers)
+QString smallScreens::checkChooser(const Program &program, const QStringList &printers)
 {
-    PrinterChooser &chooser = Screen::the<PrinterChooser>();
-    if (!chooser.isLoaded())
+    const PrinterChooser *open = program.printerChooser();
+    if (!open)
         return {};
+    const PrinterChooser &chooser = *open;
     for (const char *name : {"Label1", "Label2"}) {
-        auto *label = chooser.window()->findChild<QLabel *>(QString::fromLatin1(name));
+        auto *label = chooser.findChild<QLabel *>(QString::fromLatin1(name));
         if (!label)
             return QStringLiteral("%1 of the chooser is missing").arg(QString::fromLatin1(name));
         if (label->textFormat() != Qt::PlainText)
             return QStringLiteral("%1 of the chooser reads markup").arg(QString::fromLatin1(name));
     }
-    auto *combo = chooser.window()->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    auto *combo = chooser.findChild<QComboBox *>(QStringLiteral("Combo1"));
     if (!combo)
         return QStringLiteral("Combo1 is missing");
     QStringList listed;

@@ -8,6 +8,7 @@
 #include <QVector>
 #include <array>
 
+class Program;
 class QWidget;
 
 // What the drill shows follows from the drill's state, and its counts move
@@ -16,14 +17,17 @@ class QWidget;
 class DrillWatch
 {
 public:
+    explicit DrillWatch(Program &program) : m_program(program) {}
+
     // Takes the numbers before an event.
     void take();
     // The change from the numbers taken to the state now.
     QString checkStep() const;
-    // The loaded window against the drill's state and the state table.
-    static QString checkView();
+    // The open window against the drill's state and the state table.
+    QString checkView() const;
 
 private:
+    Program &m_program;
     qint64 m_exercise = 0;
     qint64 m_right = 0;
     qint64 m_wrong = 0;
@@ -35,11 +39,14 @@ private:
 class WorksheetWatch
 {
 public:
+    explicit WorksheetWatch(Program &program) : m_program(program) {}
+
     void take();
     QString checkStep() const;
-    static QString checkView();
+    QString checkView() const;
 
 private:
+    Program &m_program;
     using Pictures = std::array<int, 30>; // left places, then right places
     void follow(QWidget *window);
 
@@ -53,6 +60,6 @@ private:
 // Start screen and printer chooser: the screen is never left covered, and
 // printer names are shown as plain text.
 namespace smallScreens {
-QString checkStart();
-QString checkChooser(const QStringList &printers);
+QString checkStart(const Program &program);
+QString checkChooser(const Program &program, const QStringList &printers);
 } // namespace smallScreens

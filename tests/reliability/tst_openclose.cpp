@@ -12,6 +12,7 @@
 #include "printing/PrintService.h"
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
+#include "start/Program.h"
 #include "start/StartScreen.h"
 #include "start/AboutScreen.h"
 #include "worksheets/WorksheetScreen.h"
@@ -23,6 +24,7 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer runtime's own count; GCC ships no header for it.
@@ -47,7 +49,7 @@ qint64 heapInUse()
 
 void clickElement(Screen &screen, const char *name, Qt::MouseButton button = Qt::LeftButton)
 {
-    auto *target = screen.window()->findChild<QWidget *>(QString::fromLatin1(name));
+    auto *target = screen.findChild<QWidget *>(QString::fromLatin1(name));
     QVERIFY2(target, name);
     input::click(target, button, target->rect().center());
     input::settle();
@@ -55,21 +57,23 @@ void clickElement(Screen &screen, const char *name, Qt::MouseButton button = Qt:
 
 void clickMenu(Screen &screen, int item)
 {
-    QMenuBar *bar = screen.window()->menuBar();
+    QMenuBar *bar = screen.menuBar();
     const QList<QAction *> items = bar->actions();
     QVERIFY(item < items.size());
     input::click(bar, Qt::LeftButton, bar->actionGeometry(items.at(item)).center());
     input::settle();
 }
 
+// Made for each row, so that none depends on another.
+std::unique_ptr<Program> program;
+
 StartScreen &start()
 {
-    StartScreen &screen = Screen::the<StartScreen>();
-    if (!screen.isLoaded()) {
-        screen.show();
+    if (!program->startScreen()) {
+        program->openStart();
         input::settle();
     }
-    return screen;
+    return *program->startScreen();
 }
 
 // Until the curtains have opened, a click on the start screen lands on them.
@@ -118,6 +122,8 @@ class tst_OpenClose : public QObject
 
 private Q_SLOTS:
     void initTestCase();
+    void init();
+    void cleanup();
     void cycles_data();
     void cycles();
 };
@@ -126,17 +132,23 @@ void tst_OpenClose::initTestCase()
 {
     input::quietPlatformNotices();
     QApplication::setQuitOnLastWindowClosed(false);
-    Screen::the<PrinterChooser>().setPrinterSource([] {
+}
+
+void tst_OpenClose::init()
+{
+    program = std::make_unique<Program>();
+    program->setPrinterSource([] {
         return QStringList{QStringLiteral("gli-cycle-a"), QStringLiteral("gli-cycle-b")};
     });
-    PrintService::shared().setCurrentPrinter(QStringLiteral("gli-cycle-a"));
-    // Every screen object exists from here on, so that each round can be
-    // watched from its first opening.
-    Screen::the<DrillScreen>();
-    Screen::the<WorksheetScreen>();
-    Screen::the<AboutScreen>();
-    FigureCatalogue::shared();
+    program->printService().setCurrentPrinter(QStringLiteral("gli-cycle-a"));
     start();
+}
+
+void tst_OpenClose::cleanup()
+{
+    program->closeAll();
+    input::settle();
+    program.reset();
 }
 
 void tst_OpenClose::cycles_data()
@@ -144,62 +156,60 @@ void tst_OpenClose::cycles_data()
     QTest::addColumn<Cycle>("cycle");
 
     QTest::newRow("start screen, closed by its close box") << Cycle([] {
-        input::closeBox(start().window());
+        input::closeBox(&start());
         input::settle();
-        QVERIFY(!Screen::the<StartScreen>().isLoaded());
+        QVERIFY(!program->startScreen());
         start();
     });
     QTest::newRow("drill, one answer, ESCI") << Cycle([] {
         clickElement(uncoveredStart(), "Option1(0)"); // VAI
-        DrillScreen &drill = Screen::the<DrillScreen>();
-        QVERIFY(drill.isLoaded());
+        QVERIFY(program->drillScreen());
+        DrillScreen &drill = *program->drillScreen();
         clickElement(drill, "Option1(0)"); // <
         clickElement(drill, "Option1(3)"); // VERIFICA
         clickElement(drill, "Option1(5)"); // ESCI
-        QVERIFY(!drill.isLoaded());
+        QVERIFY(!program->drillScreen());
     });
     QTest::newRow("drill, closed by its close box") << Cycle([] {
         clickElement(uncoveredStart(), "Option1(0)", Qt::RightButton);
-        DrillScreen &drill = Screen::the<DrillScreen>();
-        QVERIFY(drill.isLoaded());
-        input::closeBox(drill.window());
+        QVERIFY(program->drillScreen());
+        input::closeBox(program->drillScreen());
         input::settle();
-        QVERIFY(!drill.isLoaded());
+        QVERIFY(!program->drillScreen());
     });
     QTest::newRow("worksheet, every exercise, ESCI") << Cycle([] {
         clickMenu(start(), 0); // Stampa schede
-        WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
-        QVERIFY(sheet.isLoaded());
+        QVERIFY(program->worksheetScreen());
+        WorksheetScreen &sheet = *program->worksheetScreen();
         clickElement(sheet, "cmdInsieme2");
         clickElement(sheet, "Command2"); // second part
         clickElement(sheet, "cmdInsieme3");
         clickElement(sheet, "cmdInsieme4");
         clickElement(sheet, "CmdFine");
-        QVERIFY(!sheet.isLoaded());
+        QVERIFY(!program->worksheetScreen());
     });
     QTest::newRow("printer chooser, hidden and closed") << Cycle([] {
         clickMenu(start(), 0);
-        WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
-        QVERIFY(sheet.isLoaded());
+        QVERIFY(program->worksheetScreen());
+        WorksheetScreen &sheet = *program->worksheetScreen();
         clickMenu(sheet, 0); // Seleziona stampante
-        PrinterChooser &chooser = Screen::the<PrinterChooser>();
-        QVERIFY(chooser.isLoaded());
+        QVERIFY(program->printerChooser());
+        PrinterChooser &chooser = *program->printerChooser();
         clickElement(chooser, "Command2"); // C H I U D I hides it
-        QVERIFY(chooser.isLoaded());
+        QCOMPARE(program->printerChooser(), &chooser);
         clickMenu(sheet, 0);
-        input::closeBox(chooser.window());
+        input::closeBox(&chooser);
         input::settle();
-        QVERIFY(!chooser.isLoaded());
-        input::closeBox(sheet.window());
+        QVERIFY(!program->printerChooser());
+        input::closeBox(&sheet);
         input::settle();
-        QVERIFY(!sheet.isLoaded());
+        QVERIFY(!program->worksheetScreen());
     });
     QTest::newRow("about screen") << Cycle([] {
         clickMenu(start(), 1); // About
-        AboutScreen &about = Screen::the<AboutScreen>();
-        QVERIFY(about.isLoaded());
-        clickElement(about, "Command1");
-        QVERIFY(!about.isLoaded());
+        QVERIFY(program->aboutScreen());
+        clickElement(*program->aboutScreen(), "Command1");
+        QVERIFY(!program->aboutScreen());
     });
 }
 
@@ -237,7 +247,7 @@ void tst_OpenClose::cycles()
         cycle();
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(census::check(), QString());
+        QCOMPARE(census::check(*program), QString());
     }
     QPixmapCache::clear();
     const qint64 growth = heapInUse() - heap;

@@ -18,6 +18,7 @@
 #include "printing/PrintService.h"
 #include "printing/PrinterChooser.h"
 #include "sets/RandomSource.h"
+#include "start/Program.h"
 #include "start/StartScreen.h"
 #include "start/AboutScreen.h"
 #include "worksheets/WorksheetScreen.h"
@@ -163,8 +164,9 @@ private:
         Qt::KeyboardModifiers modifiers;
     };
 
+    // The program under test, for the whole run.
+    Program m_program;
     std::mt19937_64 m_random;
-    RandomSource m_drillRandom;
     HeldButton m_heldButton;
     HeldKey m_heldKey;
     QMap<QString, int> m_openings;
@@ -174,8 +176,8 @@ private:
     int m_escapes = 0;
     QTimer m_escape;
     quint64 m_seed = 0;
-    DrillWatch m_drill;
-    WorksheetWatch m_worksheet;
+    DrillWatch m_drill{m_program};
+    WorksheetWatch m_worksheet{m_program};
     QStringList m_messages;
     QStringList m_log;
     QTemporaryDir m_files;
@@ -189,14 +191,11 @@ void tst_RandomRun::initTestCase()
     qInfo("seed %llu (replay with GLI_TEST_SEED=%llu, a fresh one with GLI_TEST_SEED=random)",
           static_cast<unsigned long long>(m_seed), static_cast<unsigned long long>(m_seed));
 
-    // The drill draws from a source seeded with the run's seed and reads a
-    // clock that moves on by a fixed step at every reading, so that a replay
-    // sees the same sets. (The worksheet's draws stay free: nothing that the
-    // input chooses depends on them.)
-    m_drillRandom.seed(m_seed);
-    DrillScreen &drill = Screen::the<DrillScreen>();
-    drill.drill().setRandomSource(m_drillRandom);
-    drill.drill().setClock([reading = qint64(0)]() mutable {
+    // The program draws from a source seeded with the run's seed, and the
+    // drill reads a clock that moves on by a fixed step at every reading, so
+    // that a replay sees the same sets.
+    m_program.random().seed(m_seed);
+    m_program.drillState().drill.setClock([reading = qint64(0)]() mutable {
         reading += 370'000'000; // 0.37 s
         return reading;
     });
@@ -206,30 +205,28 @@ void tst_RandomRun::initTestCase()
     QApplication::setQuitOnLastWindowClosed(false);
     // Prints go nowhere and report their failure instead of blocking on a
     // message box; the chooser lists names that no print system holds.
-    PrintService::shared().setCurrentPrinter(chooserPrinters.first());
-    Screen::the<PrinterChooser>().setPrinterSource([] { return chooserPrinters; });
-    Screen::the<WorksheetScreen>().setMessageHandler(
-        [this](const QString &text) { m_messages << text; });
+    m_program.printService().setCurrentPrinter(chooserPrinters.first());
+    m_program.setPrinterSource([] { return chooserPrinters; });
     // Saved sheets and class sets go into a folder of the run's own, named
     // at once instead of through a file dialog.
     QVERIFY(m_files.isValid());
-    Screen::the<WorksheetScreen>().setFileNameProvider(
-        [this](QWidget *, const QString &proposed) { return m_files.filePath(proposed); });
-    // Every screen object from the start, so that each opening is counted.
-    const QList<Screen *> screens = { &Screen::the<StartScreen>(), &Screen::the<DrillScreen>(),
-                                      &Screen::the<WorksheetScreen>(),
-                                      &Screen::the<PrinterChooser>(), &Screen::the<AboutScreen>() };
-    for (Screen *screen : screens) {
-        const QString name = QString::fromLatin1(screen->metaObject()->className());
-        m_openings[name] = 0;
-        connect(screen, &Screen::loadedChanged, this, [this, name](bool loaded) {
-            if (loaded)
-                ++m_openings[name];
-        });
-    }
+    // Every screen counted from the start, each opening as it happens.
+    for (const QMetaObject *screen :
+         {&StartScreen::staticMetaObject, &DrillScreen::staticMetaObject,
+          &WorksheetScreen::staticMetaObject, &PrinterChooser::staticMetaObject,
+          &AboutScreen::staticMetaObject})
+        m_openings[QString::fromLatin1(screen->className())] = 0;
+    connect(&m_program, &Program::screenOpened, this, [this](Screen *screen) {
+        ++m_openings[QString::fromLatin1(screen->metaObject()->className())];
+        if (auto *sheet = qobject_cast<WorksheetScreen *>(screen)) {
+            sheet->setMessageHandler([this](const QString &text) { m_messages << text; });
+            sheet->setFileNameProvider(
+                [this](QWidget *, const QString &proposed) { return m_files.filePath(proposed); });
+        }
+    });
     m_escape.setInterval(40);
     connect(&m_escape, &QTimer::timeout, this, &tst_RandomRun::leaveNestedLoop);
-    Screen::the<StartScreen>().show();
+    m_program.openStart();
     input::settle();
 }
 
@@ -251,14 +248,12 @@ void tst_RandomRun::leaveNestedLoop()
 
 void tst_RandomRun::cleanupTestCase()
 {
-    Screen::the<DrillScreen>().drill().setRandomSource(RandomSource::shared());
-    Screen::the<DrillScreen>().drill().setClock(ScoreTiming::steadyClock());
-    Screen::the<WorksheetScreen>().setFileNameProvider({});
-    Screen::the<StartScreen>().closeAll();
+    m_program.closeAll();
     input::settle();
-    QCOMPARE(census::check(), QString());
-    for (const Screen *screen : Screen::screens())
-        QVERIFY2(!screen->isLoaded(), screen->metaObject()->className());
+    QCOMPARE(census::check(m_program), QString());
+    QVERIFY(!m_program.startScreen() && !m_program.drillScreen()
+            && !m_program.worksheetScreen() && !m_program.aboutScreen()
+            && !m_program.printerChooser());
 }
 
 Action tst_RandomRun::pickAction()
@@ -284,10 +279,12 @@ Qt::MouseButton tst_RandomRun::pickButton()
 QList<QWidget *> tst_RandomRun::shownWindows(bool withMinimized) const
 {
     QList<QWidget *> windows;
-    for (const Screen *screen : Screen::screens()) {
-        if (screen->isLoaded() && screen->window()->isVisible()
-            && (withMinimized || !screen->window()->isMinimized()))
-            windows << screen->window();
+    const QList<QWidget *> open{m_program.startScreen(), m_program.drillScreen(),
+                                m_program.worksheetScreen(), m_program.printerChooser(),
+                                m_program.aboutScreen()};
+    for (QWidget *screen : open) {
+        if (screen && screen->isVisible() && (withMinimized || !screen->isMinimized()))
+            windows << screen;
     }
     return windows;
 }
@@ -514,7 +511,7 @@ QString tst_RandomRun::close()
 {
     QWidget *window = pickWindow(true);
     // Closing the start screen ends everything: less often than the others.
-    if (!window || (window == Screen::the<StartScreen>().window() && chance(70)))
+    if (!window || (window == m_program.startScreen() && chance(70)))
         return wait();
     const QString title = window->windowTitle().trimmed();
     input::closeBox(window);
@@ -523,16 +520,17 @@ QString tst_RandomRun::close()
 
 QString tst_RandomRun::open()
 {
-    StartScreen &start = Screen::the<StartScreen>();
-    QMainWindow *startWindow = start.window();
+    StartScreen *startWindow = m_program.startScreen();
+    if (!startWindow)
+        return wait();
     // VAI, "Stampa schede", "About", "Seleziona stampante"; the modal about
     // screen least often, as it holds up everything else.
     const int roll = below(100);
     const int pick = roll < 50 ? 0 : roll < 75 ? 1 : roll < 85 ? 2 : 3;
     if (pick == 3) {
-        WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
-        if (sheet.isLoaded() && sheet.window()->isVisible()) {
-            QMenuBar *bar = sheet.window()->menuBar();
+        WorksheetScreen *sheet = m_program.worksheetScreen();
+        if (sheet && sheet->isVisible()) {
+            QMenuBar *bar = sheet->menuBar();
             const QList<QAction *> items = bar->actions();
             if (!items.isEmpty()) {
                 input::click(bar, Qt::LeftButton, bar->actionGeometry(items.first()).center());
@@ -541,7 +539,7 @@ QString tst_RandomRun::open()
         }
     }
     if (pick == 0 || pick == 3) {
-        auto *vai = start.window()->findChild<QWidget *>(QStringLiteral("Option1(0)"));
+        auto *vai = startWindow->findChild<QWidget *>(QStringLiteral("Option1(0)"));
         if (!vai)
             return wait();
         input::click(vai, pickButton(), vai->rect().center());
@@ -573,12 +571,10 @@ QString tst_RandomRun::activate()
 // be covered or blocked by another.
 QString tst_RandomRun::choose()
 {
-    DrillScreen &drill = Screen::the<DrillScreen>();
-    WorksheetScreen &sheet = Screen::the<WorksheetScreen>();
-    const bool drillShown =
-        drill.isLoaded() && drill.window()->isVisible() && !drill.window()->isMinimized();
-    const bool sheetShown =
-        sheet.isLoaded() && sheet.window()->isVisible() && !sheet.window()->isMinimized();
+    DrillScreen *drill = m_program.drillScreen();
+    WorksheetScreen *sheet = m_program.worksheetScreen();
+    const bool drillShown = drill && drill->isVisible() && !drill->isMinimized();
+    const bool sheetShown = sheet && sheet->isVisible() && !sheet->isMinimized();
     if (!drillShown && !sheetShown)
         return open();
     if (QApplication::activeModalWidget() && chance(70))
@@ -588,14 +584,14 @@ QString tst_RandomRun::choose()
         // Signs and VERIFICA most, so that answers get judged.
         const int roll = below(100);
         const int option = roll < 45 ? below(3) : roll < 75 ? 3 : 4 + below(2);
-        target = drill.window()->findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(option));
+        target = drill->findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(option));
     } else {
         const char *names[] = {"CmdInsieme1", "cmdInsieme2", "cmdInsieme3", "cmdInsieme4",
                                "Command1",    "Command2",    "CmdFine"};
         // STAMPA and ESCI less than the others.
         const int roll = below(100);
         const int pick = roll < 80 ? (roll < 67 ? below(4) : 5) : roll < 90 ? 4 : 6;
-        target = sheet.window()->findChild<QWidget *>(QString::fromLatin1(names[pick]));
+        target = sheet->findChild<QWidget *>(QString::fromLatin1(names[pick]));
     }
     if (!target || !target->isVisible())
         return wait();
@@ -616,9 +612,9 @@ QString tst_RandomRun::wait()
 QString tst_RandomRun::check()
 {
     for (const QString &problem :
-         {census::check(), m_drill.checkStep(), DrillWatch::checkView(), m_worksheet.checkStep(),
-          WorksheetWatch::checkView(), smallScreens::checkStart(),
-          smallScreens::checkChooser(chooserPrinters)}) {
+         {census::check(m_program), m_drill.checkStep(), m_drill.checkView(),
+          m_worksheet.checkStep(), m_worksheet.checkView(), smallScreens::checkStart(m_program),
+          smallScreens::checkChooser(m_program, chooserPrinters)}) {
         if (!problem.isEmpty())
             return problem;
     }
@@ -637,15 +633,14 @@ void tst_RandomRun::randomInput()
     std::array<int, std::size(actions)> done{};
     int event = 0;
     for (; event < events; ++event) {
-        StartScreen &start = Screen::the<StartScreen>();
-        if (!start.isLoaded()) {
-            start.show();
+        if (!m_program.startScreen()) {
+            m_program.openStart();
             input::settle();
             m_log << QStringLiteral("start screen opened again");
         }
         m_drill.take();
         m_worksheet.take();
-        const ScoreTiming &score = Screen::the<DrillScreen>().drill().score();
+        const ScoreTiming &score = m_program.drillState().drill.score();
         const qint64 judged = score.right() + score.wrong();
         const Action action = pickAction();
         if (QApplication::activeModalWidget())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing elements: labels keep their laid-out text between repaints and
-// must still follow every change; rounded boxes repaint strips exactly.
+// must still follow every change; rounded boxes repaint strips exactly; the
+// design layout places each kind of element at every size.
+#include "shell/DesignLayout.h"
 #include "shell/Elements.h"
 #include "shell/Program.h"
 
@@ -40,7 +42,10 @@ private Q_SLOTS:
     void labelBreaksLinesAndFollowsChanges();
     void roundedBoxStripMatchesWholePaint();
     void shrinkingPanelShowsItsColourWherever();
-    void qtOwnButtonsSpeakItalian();
+    void designLayoutPlacesEachKind_data();
+    void designLayoutPlacesEachKind();
+    void qtOwnButtonsSpeakTheLanguage_data();
+    void qtOwnButtonsSpeakTheLanguage();
 };
 
 void TestElements::labelBreaksLinesAndFollowsChanges()
@@ -131,17 +136,91 @@ void TestElements::shrinkingPanelShowsItsColourWherever()
     QCOMPARE(render(&window).pixelColor(10, 10), curtain);
 }
 
-// Qt's own dialogs (the file dialog, the overwrite question) speak the
-// program's language whatever the system's.
-void TestElements::qtOwnButtonsSpeakItalian()
+void TestElements::designLayoutPlacesEachKind_data()
 {
-    QVERIFY(program::installItalianQtTexts(*qApp));
-    QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel
-                             | QDialogButtonBox::Yes);
-    QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Salva"));
-    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
-    QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text().remove(QLatin1Char('&')),
-             QStringLiteral("Sì"));
+    QTest::addColumn<QSize>("area");
+    QTest::newRow("design size") << QSize(300, 200);
+    QTest::newRow("larger") << QSize(600, 500);
+    QTest::newRow("smaller") << QSize(150, 100);
+}
+
+void TestElements::designLayoutPlacesEachKind()
+{
+    QFETCH(QSize, area);
+    // 4500 x 3000 twips are 300 x 200 pixels at 96 dpi.
+    QWidget client;
+    client.resize(300, 200);
+    auto *layout = new DesignLayout(&client, QSize(4500, 3000), TwipsScale(96.0));
+    auto *frame = new QWidget(&client);
+    auto *inner = new QWidget(frame);
+    auto *dock = new QWidget(&client);
+    auto *fixed = new QWidget(&client);
+    auto *picture = new PictureBox(&client, QStringLiteral("p"));
+    QPixmap pixels(40, 20);
+    pixels.fill(Qt::red);
+    picture->setPicture(pixels);
+    layout->addBox(frame, {450, 300, 2250, 1500});
+    // Inside a frame, still in fractions of the whole client area.
+    layout->addBox(inner, {150, 150, 1500, 750});
+    layout->addDocked(dock, {4200, 0, 300, 3000}, DesignLayout::Dock::Right);
+    layout->addFixed(fixed, {150, 150, 750, 300});
+    layout->addPicture(picture, {3000, 1500, 1500, 1500});
+    client.resize(area);
+    layout->setGeometry(client.rect());
+
+    const double kx = area.width() / 300.0, ky = area.height() / 200.0;
+    const auto scaled = [&](int x, int y, int w, int h) {
+        return QRect(qRound(x * kx), qRound(y * ky), qRound(w * kx), qRound(h * ky));
+    };
+    QCOMPARE(frame->parentWidget(), &client);
+    QCOMPARE(inner->parentWidget(), frame);
+    QCOMPARE(frame->geometry(), scaled(30, 20, 150, 100));
+    QCOMPARE(inner->geometry(), scaled(10, 10, 100, 50));
+    QCOMPARE(dock->geometry(),
+             QRect(area.width() - qRound(20 * kx), 0, qRound(20 * kx), area.height()));
+    QCOMPARE(fixed->geometry(), QRect(10, 10, 50, 20));
+    // A picture shows whole from its place's corner, shrunk only below the
+    // design size.
+    QCOMPARE(picture->pos(), scaled(200, 100, 0, 0).topLeft());
+    QCOMPARE(picture->pictureScale(), std::min({1.0, kx, ky}));
+
+    // Asked again for the same area, nothing is put back: what the screen
+    // moves itself between resizes (the curtains) stays where it is.
+    dock->setGeometry(0, 0, 1, 1);
+    layout->setGeometry(client.rect());
+    QCOMPARE(dock->geometry(), QRect(0, 0, 1, 1));
+}
+
+// Qt's own dialogs (the file dialog, the overwrite question) speak the
+// program's language whatever the system's; the texts leave with their owner.
+void TestElements::qtOwnButtonsSpeakTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("saveCancelYes");
+    QTest::newRow("it") << "it" << QStringList{"Salva", "Annulla", "Sì"};
+    QTest::newRow("de") << "de" << QStringList{"Speichern", "Abbrechen", "Ja"};
+    QTest::newRow("en") << "en" << QStringList{"Save", "Cancel", "Yes"};
+}
+
+void TestElements::qtOwnButtonsSpeakTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, saveCancelYes);
+    const auto texts = [] {
+        QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel
+                                 | QDialogButtonBox::Yes);
+        QStringList shown;
+        for (auto which : {QDialogButtonBox::Save, QDialogButtonBox::Cancel, QDialogButtonBox::Yes})
+            shown << buttons.button(which)->text().remove(QLatin1Char('&'));
+        return shown;
+    };
+    const QStringList before = texts();
+    {
+        QObject owner;
+        QVERIFY(program::installTexts(language, &owner));
+        QCOMPARE(texts(), saveCancelYes);
+    }
+    QCOMPARE(texts(), before);
 }
 
 QTEST_MAIN(TestElements)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Rules of the shell that need no window: the proportional layout, the
-// option-list keys and latches, the curtain steps.
+// option-list keys and latches, the curtain steps, the choice of language.
 #include "shell/Curtains.h"
+#include "shell/Language.h"
 #include "shell/OptionListRules.h"
 #include "shell/ProportionalLayout.h"
 #include "shell/Twips.h"
@@ -43,6 +44,9 @@ private Q_SLOTS:
     void curtainNeverKeepsTickingOnASliver();
 
     void twipsToPixels();
+
+    void languageFromUiLanguages_data();
+    void languageFromUiLanguages();
 };
 
 void TestShellRules::layoutRoundTrip_data()
@@ -392,6 +396,39 @@ void TestShellRules::twipsToPixels()
     QCOMPARE(TwipsScale(120).pixels(11910), 993);
     QCOMPARE(TwipsScale(96).rect(15, 30, 150, 300), QRect(1, 2, 10, 20));
     QCOMPARE(TwipsScale(144).twips(144), 1440.0);
+}
+
+// The lists as QLocale::uiLanguages() gives them for LANGUAGE, LC_ALL,
+// LC_MESSAGES and LANG.
+void TestShellRules::languageFromUiLanguages_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("LANGUAGE=de") << QStringList{"de", "de-Latn-DE", "de-DE"} << "de";
+    QTest::newRow("de-DE") << QStringList{"de-DE"} << "de";
+    QTest::newRow("de_AT") << QStringList{"de_AT"} << "de";
+    QTest::newRow("en-GB") << QStringList{"en-GB", "en-Latn-GB", "en"} << "en";
+    QTest::newRow("EN-us upper case") << QStringList{"EN-us"} << "en";
+    QTest::newRow("it-IT") << QStringList{"it-IT"} << "it";
+    QTest::newRow("it-CH") << QStringList{"it-CH"} << "it";
+    QTest::newRow("fr-FR") << QStringList{"fr-FR", "fr-Latn-FR", "fr"} << "it";
+    QTest::newRow("C") << QStringList{"C"} << "it";
+    QTest::newRow("POSIX") << QStringList{"POSIX"} << "it";
+    QTest::newRow("sl-SI") << QStringList{"sl-SI", "sl-Latn-SI", "sl"} << "it";
+    QTest::newRow("empty") << QStringList{} << "it";
+    QTest::newRow("French then German") << QStringList{"fr", "fr-FR", "de", "de-DE"} << "de";
+    QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << "en";
+    QTest::newRow("German before Italian") << QStringList{"sl-SI", "de-AT", "it-IT"} << "de";
+    QTest::newRow("Italian before English") << QStringList{"it", "en-US"} << "it";
+    // "des" (Desano) and "ent" are not German and English.
+    QTest::newRow("longer codes") << QStringList{"des", "ent-US"} << "it";
+}
+
+void TestShellRules::languageFromUiLanguages()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, expected);
+    QCOMPARE(language::choose(uiLanguages), expected);
 }
 
 QTEST_APPLESS_MAIN(TestShellRules)

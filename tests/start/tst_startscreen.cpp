@@ -4,8 +4,9 @@
 #include "drill/DrillScreen.h"
 #include "shell/Elements.h"
 #include "shell/LayoutKeys.h"
-#include "start/StartScreen.h"
 #include "start/AboutScreen.h"
+#include "start/Program.h"
+#include "start/StartScreen.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
@@ -19,15 +20,19 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <memory>
+
 namespace {
+std::unique_ptr<Program> program;
+
 StartScreen &start()
 {
-    return Screen::the<StartScreen>();
+    return *program->startScreen();
 }
 
 QPushButton *option(Screen &screen, int i)
 {
-    return screen.window()->findChild<QPushButton *>(QStringLiteral("Option1(%1)").arg(i));
+    return screen.findChild<QPushButton *>(QStringLiteral("Option1(%1)").arg(i));
 }
 
 void sendKey(QWidget *w, QEvent::Type type, Qt::Key key, const QString &text, bool repeat = false)
@@ -39,6 +44,23 @@ void sendKey(QWidget *w, QEvent::Type type, Qt::Key key, const QString &text, bo
 bool waitForCurtains()
 {
     return QTest::qWaitFor([] { return !start().isCurtainTimerEnabled(); }, 10000);
+}
+
+QWidget *topLevel(const QString &name)
+{
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const auto found = std::find_if(all.cbegin(), all.cend(),
+                                    [&](QWidget *w) { return w->objectName() == name; });
+    return found == all.cend() ? nullptr : *found;
+}
+
+// Shows the drill or the worksheet screen as the child and the teacher do.
+void openFromStart(const QString &name)
+{
+    if (name == QStringLiteral("frmOperativo3"))
+        QTest::mouseClick(option(start(), 0), Qt::LeftButton);
+    else
+        start().window()->findChild<QAction *>("mnuStampaSchede")->trigger();
 }
 } // namespace
 
@@ -54,6 +76,9 @@ private Q_SLOTS:
     void opensMaximizedWithItsTexts();
     void curtainsOpenAndCloseAgainOnResize();
     void minimizeAndRestore();
+    void restoredScreensTakeTheirDesignSize_data();
+    void restoredScreensTakeTheirDesignSize();
+    void restoredAfterAReshowTakesTheDesignSize();
     void optionFocusColours();
     void mouseButtonsAllChoose_data();
     void mouseButtonsAllChoose();
@@ -75,47 +100,48 @@ void TestStartScreen::initTestCase()
 
 void TestStartScreen::init()
 {
-    start().show();
-    QVERIFY(QTest::qWaitForWindowExposed(start().window()));
+    program = std::make_unique<Program>();
+    QVERIFY(QTest::qWaitForWindowExposed(program->openStart()));
 }
 
 void TestStartScreen::cleanup()
 {
-    start().closeAll();
+    program->closeAll();
     QTest::qWait(0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    program.reset();
 }
 
 void TestStartScreen::opensMaximizedWithItsTexts()
 {
-    QMainWindow *w = start().window();
+    QMainWindow *w = &start();
     QCOMPARE(w->windowTitle(), QStringLiteral("GLI INSIEMI"));
     QVERIFY(w->isMaximized());
     const QRect available = w->screen()->availableGeometry();
     QCOMPARE(w->frameGeometry().size(), available.size());
 
-    QCOMPARE(start().window()->findChild<QLabel *>("lblVersione")->text(),
+    QCOMPARE(start().findChild<QLabel *>("lblVersione")->text(),
              QStringLiteral("Vers.  1.0.0"));
-    QCOMPARE(start().window()->findChild<QLabel *>("Label4")->text(), QStringLiteral("VELMORA"));
-    QCOMPARE(start().window()->findChild<QLabel *>("Label3")->text(),
+    QCOMPARE(start().findChild<QLabel *>("Label4")->text(), QStringLiteral("VELMORA"));
+    QCOMPARE(start().findChild<QLabel *>("Label3")->text(),
              QStringLiteral("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"));
     QCOMPARE(option(start(), 0)->text(), QStringLiteral("VAI"));
     QCOMPARE(option(start(), 1)->text(), QStringLiteral("ESCI"));
-    QVERIFY(start().window()->findChild<QAction *>("mnuStampaSchede"));
-    QVERIFY(start().window()->findChild<QAction *>("mnuInfo"));
+    QVERIFY(start().findChild<QAction *>("mnuStampaSchede"));
+    QVERIFY(start().findChild<QAction *>("mnuInfo"));
 
     // Every element scaled to the maximized client area.
     QWidget *client = start().client();
     const double sx = client->width() / (11910 * 96.0 / 1440.0);
-    QWidget *frame = start().window()->findChild<QWidget *>("Frame1");
+    QWidget *frame = start().findChild<QWidget *>("Frame1");
     QVERIFY(qAbs(frame->x() - 6270 / 15.0 * sx) <= 1.0);
     QVERIFY(qAbs(frame->width() - 5385 / 15.0 * sx) <= 1.0);
 }
 
 void TestStartScreen::curtainsOpenAndCloseAgainOnResize()
 {
-    QWidget *left = start().window()->findChild<QWidget *>("Picture1");
-    QWidget *right = start().window()->findChild<QWidget *>("Picture2");
+    QWidget *left = start().findChild<QWidget *>("Picture1");
+    QWidget *right = start().findChild<QWidget *>("Picture2");
     QWidget *client = start().client();
     // Closed at first: together they cover the client area.
     QVERIFY(start().isCurtainTimerEnabled());
@@ -126,14 +152,14 @@ void TestStartScreen::curtainsOpenAndCloseAgainOnResize()
     QCOMPARE(right->geometry().right() + 1, client->width());
 
     // A resize closes them again; they open again rather than stay shut.
-    start().window()->showNormal();
+    start().showNormal();
     // Restored, it takes its design client size, centred.
     QTRY_COMPARE(client->size(), QSize(794, 552));
-    QCOMPARE(start().window()->geometry().center(),
-             start().window()->screen()->availableGeometry().center());
+    QCOMPARE(start().geometry().center(),
+             start().screen()->availableGeometry().center());
     QVERIFY(left->width() >= client->width() / 2 - 2);
     QVERIFY(waitForCurtains());
-    start().window()->resize(900, 700);
+    start().resize(900, 700);
     QTRY_VERIFY(client->width() < 1000);
     QVERIFY(left->width() >= client->width() / 2 - 2);
     QCOMPARE(left->height(), client->height());
@@ -145,14 +171,79 @@ void TestStartScreen::curtainsOpenAndCloseAgainOnResize()
 void TestStartScreen::minimizeAndRestore()
 {
     QVERIFY(waitForCurtains());
-    QWidget *frame = start().window()->findChild<QWidget *>("Frame1");
+    QWidget *frame = start().findChild<QWidget *>("Frame1");
     const QRect before = frame->geometry();
-    start().window()->showMinimized();
+    start().showMinimized();
     QTRY_COMPARE(frame->size(), QSize(0, 0));
-    start().window()->showMaximized();
+    start().showMaximized();
     QTRY_COMPARE(frame->geometry(), before);
-    QVERIFY(start().window()->findChild<QWidget *>("Picture1")->width() > 100);
+    QVERIFY(start().findChild<QWidget *>("Picture1")->width() > 100);
     QVERIFY(waitForCurtains());
+}
+
+void TestStartScreen::restoredScreensTakeTheirDesignSize_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("client"); // the design client area at 96 dpi
+    QTest::addColumn<bool>("minimizedFirst"); // and shown again from the start screen
+    QTest::addColumn<bool>("byWindowManager"); // or by the program
+    const QList<QPair<const char *, QSize>> screens{{"frmOperativo3", {792, 570}},
+                                                    {"frmStampaSchede3", {794, 552}}};
+    for (const auto &[name, client] : screens)
+        for (bool minimizedFirst : {false, true})
+            for (bool byWindowManager : {false, true})
+                QTest::addRow("%s%s, by the %s", name, minimizedFirst ? ", minimized first" : "",
+                              byWindowManager ? "window manager" : "program")
+                    << name << client << minimizedFirst << byWindowManager;
+}
+
+// Restored, a maximized screen comes back at its design size, centred,
+// with its title bar on the screen.
+void TestStartScreen::restoredScreensTakeTheirDesignSize()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, client);
+    QFETCH(bool, minimizedFirst);
+    QFETCH(bool, byWindowManager);
+    openFromStart(name);
+    auto *w = qobject_cast<QMainWindow *>(topLevel(name));
+    QVERIFY(w && QTest::qWaitForWindowExposed(w));
+    QTRY_VERIFY(w->isMaximized());
+    // The window manager's buttons reach the native window's states.
+    const auto setStates = [&](Qt::WindowStates states) {
+        if (byWindowManager)
+            w->windowHandle()->setWindowStates(states);
+        else if (states.testFlag(Qt::WindowMinimized))
+            w->showMinimized();
+        else
+            w->showNormal();
+    };
+    if (minimizedFirst) {
+        setStates(Qt::WindowMinimized);
+        QTRY_VERIFY(w->isMinimized());
+        openFromStart(name);
+        QTRY_VERIFY(!w->isMinimized());
+        QVERIFY(w->isMaximized());
+    }
+    setStates(Qt::WindowNoState);
+    QTRY_VERIFY(!w->isMaximized());
+    QTRY_COMPARE(w->centralWidget()->size(), client);
+    const QRect available = w->screen()->availableGeometry();
+    QVERIFY(available.contains(w->frameGeometry()));
+    QVERIFY((w->frameGeometry().center() - available.center()).manhattanLength() <= 4);
+}
+
+// Minimized, shown again from the program and then restored by the window
+// manager, which leaves the window active: the design size, centred.
+void TestStartScreen::restoredAfterAReshowTakesTheDesignSize()
+{
+    start().showMinimized();
+    QTRY_VERIFY(start().isMinimized());
+    QCOMPARE(program->openStart(), &start());
+    QVERIFY(!start().isMinimized());
+    start().setWindowState(Qt::WindowActive);
+    QTRY_COMPARE(start().client()->size(), QSize(794, 552));
+    QCOMPARE(start().geometry().center(), start().screen()->availableGeometry().center());
 }
 
 void TestStartScreen::optionFocusColours()
@@ -183,30 +274,29 @@ void TestStartScreen::mouseButtonsAllChoose_data()
 void TestStartScreen::mouseButtonsAllChoose()
 {
     QFETCH(Qt::MouseButton, button);
-    auto &drill = Screen::the<DrillScreen>();
-    QVERIFY(!drill.isLoaded());
+        QVERIFY(!program->drillScreen());
     // It acts on the press, before any release.
     QTest::mousePress(option(start(), 0), button);
-    QVERIFY(drill.isLoaded());
-    QVERIFY(drill.window()->isVisible());
+    QVERIFY(program->drillScreen());
+    QVERIFY(program->drillScreen()->isVisible());
     QTest::mouseRelease(option(start(), 0), button);
-    QVERIFY(start().isLoaded());
+    QVERIFY(program->startScreen());
 }
 
 void TestStartScreen::heldEnterOpensTheDrillOnce()
 {
-    auto &drill = Screen::the<DrillScreen>();
-    QSignalSpy loads(&drill, &Screen::loadedChanged);
+    QSignalSpy opened(program.get(), &Program::screenOpened);
     QPushButton *vai = option(start(), 0);
     sendKey(vai, QEvent::KeyPress, Qt::Key_Return, QStringLiteral("\r"));
-    drill.unload(); // whatever opens, a repeat must not open it again
+    QVERIFY(program->drillScreen());
+    program->drillScreen()->close(); // whatever opens, a repeat must not open it again
     for (int i = 0; i < 10; ++i) {
         sendKey(vai, QEvent::KeyRelease, Qt::Key_Return, QStringLiteral("\r"), true);
         sendKey(vai, QEvent::KeyPress, Qt::Key_Return, QStringLiteral("\r"), true);
     }
-    QVERIFY(!drill.isLoaded());
+    QVERIFY(!program->drillScreen());
     sendKey(vai, QEvent::KeyRelease, Qt::Key_Return, QStringLiteral("\r"));
-    QCOMPARE(loads.count(), 2); // loaded once, closed once
+    QCOMPARE(opened.count(), 1);
     QVERIFY(!start().optionRules().keyDownLatch());
 }
 
@@ -215,10 +305,10 @@ void TestStartScreen::latchStaysSetWhenEnterOpensAnotherScreen()
     QPushButton *vai = option(start(), 0);
     QPushButton *esci = option(start(), 1);
     sendKey(vai, QEvent::KeyPress, Qt::Key_Return, QStringLiteral("\r"));
-    QVERIFY(Screen::the<DrillScreen>().isLoaded());
+    QVERIFY(program->drillScreen());
     // The release went to the drill: the start screen still holds its latch.
     QVERIFY(start().optionRules().keyDownLatch());
-    Screen::the<DrillScreen>().unload();
+    program->drillScreen()->close();
     vai->setFocus();
     QTest::keyPress(vai, Qt::Key_2);
     QVERIFY(vai->hasFocus()); // did nothing
@@ -245,10 +335,10 @@ void TestStartScreen::keysThatOnlyMoveOrAreSwallowed()
     }
     QTest::keyClick(vai, Qt::Key_2, Qt::KeypadModifier);
     QVERIFY(esci->hasFocus());
-    QVERIFY(start().isLoaded()); // "2" never closes anything
+    QVERIFY(program->startScreen()); // "2" never closes anything
     QTest::keyClick(esci, Qt::Key_1);
     QVERIFY(vai->hasFocus());
-    QVERIFY(!Screen::the<DrillScreen>().isLoaded());
+    QVERIFY(!program->drillScreen());
 }
 
 void TestStartScreen::digitKeysByTheirPlace_data()
@@ -266,109 +356,110 @@ void TestStartScreen::digitKeysByTheirPlace()
     option(start(), from)->setFocus();
     sendLayoutKey(option(start(), from), k);
     QVERIFY(option(start(), to)->hasFocus());
-    QVERIFY(!Screen::the<DrillScreen>().isLoaded());
-    QVERIFY(start().isLoaded());
+    QVERIFY(!program->drillScreen());
+    QVERIFY(program->startScreen());
 }
 
 void TestStartScreen::vaiTwiceGivesOneDrill()
 {
-    auto &drill = Screen::the<DrillScreen>();
-    QSignalSpy loads(&drill, &Screen::loadedChanged);
+    QSignalSpy opened(program.get(), &Program::screenOpened);
     start().choose(0);
-    QMainWindow *first = drill.window();
-    start().window()->activateWindow();
+    QMainWindow *first = program->drillScreen();
+    start().activateWindow();
     start().choose(0);
-    QCOMPARE(drill.window(), first);
-    QCOMPARE(loads.count(), 1);
-    QCOMPARE(drill.window()->windowTitle(),
+    QCOMPARE(program->drillScreen(), first);
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(program->drillScreen()->windowTitle(),
              QStringLiteral("STABILIRE UNA RELAZIONE TRA DUE INSIEMI"));
-    QVERIFY(drill.window()->isMaximized());
+    QVERIFY(program->drillScreen()->isMaximized());
     const QWidgetList all = QApplication::topLevelWidgets();
     const int windows = int(std::count_if(all.cbegin(), all.cend(), [](QWidget *w) {
         return w->isVisible() && w->windowTitle().startsWith(QStringLiteral("STABILIRE"));
     }));
     QCOMPARE(windows, 1);
     start().choose(7); // any other index does nothing
-    QVERIFY(start().isLoaded());
+    QVERIFY(program->startScreen());
 }
 
 void TestStartScreen::aboutIsModalAndFreshEachTime()
 {
     // The start screen restored and moved off the screen's centre.
-    start().window()->showNormal();
-    start().window()->move(0, 0);
-    QTRY_COMPARE(start().window()->pos(), QPoint(0, 0));
-    QAction *info = start().window()->findChild<QAction *>("mnuInfo");
+    start().showNormal();
+    start().move(0, 0);
+    QTRY_COMPARE(start().pos(), QPoint(0, 0));
+    QAction *info = start().findChild<QAction *>("mnuInfo");
     info->trigger();
-    auto &about = Screen::the<AboutScreen>();
-    QVERIFY(about.isLoaded());
-    QVERIFY(QTest::qWaitForWindowExposed(about.window()));
-    QCOMPARE(about.window()->windowTitle(), QStringLiteral("Autore"));
-    QCOMPARE(QApplication::activeModalWidget(), about.window());
+    AboutScreen *about = program->aboutScreen();
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QCOMPARE(about->windowTitle(), QStringLiteral("Autore"));
+    QCOMPARE(QApplication::activeModalWidget(), about);
     // Window managers keep it in front of the start screen, centred on it.
-    QCOMPARE(about.window()->windowHandle()->transientParent(), start().window()->windowHandle());
+    QCOMPARE(about->windowHandle()->transientParent(), start().windowHandle());
     const QPoint offCentre =
-        about.window()->geometry().center() - start().window()->geometry().center();
+        about->geometry().center() - start().geometry().center();
     QVERIFY(offCentre.manhattanLength() <= 4);
-    QCOMPARE(about.window()->findChild<QLabel *>("Label1")->text(),
+    QCOMPARE(about->findChild<QLabel *>("Label1")->text(),
              QStringLiteral("Sito dell'autore:"));
-    QCOMPARE(about.window()->findChild<QLabel *>("Label3")->text(), QStringLiteral("Email:"));
-    QCOMPARE(about.window()->findChild<QLabel *>("Label2")->text(), AboutScreen::siteAddress());
-    QCOMPARE(about.window()->findChild<QLabel *>("Label4")->text(), AboutScreen::mailAddress());
+    QCOMPARE(about->findChild<QLabel *>("Label3")->text(), QStringLiteral("Email:"));
+    QCOMPARE(about->findChild<QLabel *>("Label2")->text(), AboutScreen::siteAddress());
+    QCOMPARE(about->findChild<QLabel *>("Label4")->text(), AboutScreen::mailAddress());
     QVERIFY(AboutScreen::mailAddress().endsWith(QStringLiteral("example.org")));
 
     // Input through the window system does not reach the start screen.
-    QWindow *startWindow = start().window()->windowHandle();
+    QWindow *startWindow = start().windowHandle();
     QTest::keyClick(startWindow, Qt::Key_Return);
     QTest::mouseClick(startWindow, Qt::LeftButton, {},
-                      option(start(), 0)->mapTo(start().window(), QPoint(10, 10)));
-    QVERIFY(!Screen::the<DrillScreen>().isLoaded());
+                      option(start(), 0)->mapTo(&start(), QPoint(10, 10)));
+    QVERIFY(!program->drillScreen());
 
-    auto *close = about.window()->findChild<QPushButton *>("Command1");
+    auto *close = about->findChild<QPushButton *>("Command1");
     QCOMPARE(close->text(), QStringLiteral("C h i u d i"));
     QTest::mouseClick(close, Qt::LeftButton);
-    QVERIFY(!about.isLoaded());
+    QVERIFY(!program->aboutScreen());
     QTRY_VERIFY(!QApplication::activeModalWidget());
 
     info->trigger();
-    QVERIFY(about.isLoaded());
-    QCOMPARE(about.window()->findChild<QLabel *>("Label2")->text(), AboutScreen::siteAddress());
-    about.window()->close();
-    QVERIFY(!about.isLoaded());
+    QVERIFY(program->aboutScreen() && program->aboutScreen() != about);
+    about = program->aboutScreen();
+    QCOMPARE(about->findChild<QLabel *>("Label2")->text(), AboutScreen::siteAddress());
+    about->close();
+    QVERIFY(!program->aboutScreen());
 }
 
 void TestStartScreen::menuOpensTheWorksheetScreenOnce()
 {
-    QAction *print = start().window()->findChild<QAction *>("mnuStampaSchede");
-    auto &sheets = Screen::the<WorksheetScreen>();
-    QSignalSpy loads(&sheets, &Screen::loadedChanged);
+    QAction *print = start().findChild<QAction *>("mnuStampaSchede");
+    QSignalSpy opened(program.get(), &Program::screenOpened);
     print->trigger();
     print->trigger();
-    QCOMPARE(loads.count(), 1);
-    QVERIFY(sheets.window()->isVisible());
-    QCOMPARE(sheets.window()->windowTitle(), QStringLiteral("VISUALIZZAZIONE SCHEDA         "));
+    QCOMPARE(opened.count(), 1);
+    WorksheetScreen *sheets = program->worksheetScreen();
+    QVERIFY(sheets && sheets->isVisible());
+    QCOMPARE(sheets->windowTitle(), QStringLiteral("VISUALIZZAZIONE SCHEDA         "));
 }
 
 void TestStartScreen::closingStartClosesEverything()
 {
+    const auto noneOpen = [] {
+        return !program->startScreen() && !program->drillScreen() && !program->worksheetScreen()
+               && !program->aboutScreen() && !program->printerChooser();
+    };
     start().choose(0);
-    start().window()->findChild<QAction *>("mnuStampaSchede")->trigger();
-    QVERIFY(Screen::the<DrillScreen>().isLoaded());
-    QVERIFY(Screen::the<WorksheetScreen>().isLoaded());
-    start().window()->close();
-    for (Screen *s : Screen::screens())
-        QVERIFY2(!s->isLoaded(), qPrintable(s->metaObject()->className()));
+    start().findChild<QAction *>("mnuStampaSchede")->trigger();
+    QVERIFY(program->drillScreen());
+    QVERIFY(program->worksheetScreen());
+    start().close();
+    QVERIFY(noneOpen());
     // No window is left, so the program ends.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const QWidgetList all = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(all.cbegin(), all.cend(), [](QWidget *w) { return w->isVisible(); }));
+    QCOMPARE(QApplication::topLevelWidgets().size(), 0);
 
     // "ESCI" does the same through the option list.
-    start().show();
+    program->openStart();
     start().choose(0);
     QTest::mousePress(option(start(), 1), Qt::LeftButton);
-    for (Screen *s : Screen::screens())
-        QVERIFY(!s->isLoaded());
+    QVERIFY(noneOpen());
 }
 
 QTEST_MAIN(TestStartScreen)

@@ -6,11 +6,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 QByteArray contents(const QString &path)
@@ -47,6 +51,28 @@ public:
 private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
+};
+
+// While it lives the permission bits bind this thread even when it runs as
+// root, as they bind a plain user: root's overrides are set aside.
+class PermissionsBind
+{
+public:
+    PermissionsBind()
+    {
+        syscall(SYS_capget, &m_header, m_saved);
+        __user_cap_data_struct bound[2] = {m_saved[0], m_saved[1]};
+        for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH})
+            bound[cap / 32].effective &= ~(1U << (cap % 32));
+        syscall(SYS_capset, &m_header, bound);
+    }
+    ~PermissionsBind() { syscall(SYS_capset, &m_header, m_saved); }
+    PermissionsBind(const PermissionsBind &) = delete;
+    PermissionsBind &operator=(const PermissionsBind &) = delete;
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2]{};
 };
 } // namespace
 
@@ -135,6 +161,11 @@ void TestPdfFile::save_data()
                                       << "con questo nome c'è già una cartella";
     QTest::newRow("folder missing") << "manca/scheda.pdf" << "" << "la cartella non esiste";
     QTest::newRow("folder is a file") << "file/scheda.pdf" << "file" << "la cartella non esiste";
+    QTest::newRow("folder not writable") << "chiusa/scheda.pdf" << "locked 0555"
+                                         << "non c'è il permesso di scrivere in questa cartella";
+    // It exists, but cannot even be looked into.
+    QTest::newRow("folder out of reach") << "chiusa/dentro/scheda.pdf" << "locked 0600"
+                                         << "non c'è il permesso di scrivere in questa cartella";
     QTest::newRow("disk full, old file kept") << "scheda.pdf" << "old file, full disk"
                                               << "non c'è abbastanza spazio sul disco";
     QTest::newRow("disk full, nothing left") << "scheda.pdf" << "full disk"
@@ -157,6 +188,17 @@ void TestPdfFile::save()
     }
     if (setUp == QStringLiteral("file"))
         QVERIFY(write(dir.filePath(QStringLiteral("file")), old));
+    const QString locked = dir.filePath(QStringLiteral("chiusa"));
+    const auto unlock = qScopeGuard([&] {
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    if (setUp.startsWith(QStringLiteral("locked"))) {
+        QVERIFY(QDir(locked).mkpath(QStringLiteral("dentro")));
+        QVERIFY(QFile::setPermissions(
+            locked, setUp.endsWith(QStringLiteral("0555"))
+                        ? QFile::ReadOwner | QFile::ExeOwner
+                        : QFile::ReadOwner | QFile::WriteOwner));
+    }
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     QByteArray document("%PDF-1.4\n");
@@ -166,6 +208,7 @@ void TestPdfFile::save()
         std::optional<FileSizeLimit> full;
         if (setUp.contains(QStringLiteral("full disk")))
             full.emplace(4096);
+        const PermissionsBind asAPlainUser;
         saved = pdffile::save(path, document);
     }
 

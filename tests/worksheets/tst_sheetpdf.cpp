@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sheet drawn into a PDF and read back with poppler: one A4 page, the
+// The sheet painted into a PDF and read back with poppler: one A4 page, the
 // header as text, ink in exactly the cells that hold a figure, the sheet
-// scaled to fit a small printable area, and a refused document reported;
-// a class set as pages with footers and a solutions page that agrees with
-// the figures on the pages.
+// scaled to fit a small printable area; a class set as pages with footers
+// and a solutions page that agrees with the figures on the pages, and a
+// stopped class set that gives no document.
 #include "PaperCells.h"
 #include "PdfTools.h"
 
@@ -11,11 +11,12 @@
 #include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
 #include "worksheets/ClassSet.h"
-#include "worksheets/PdfSheetDevice.h"
-#include "worksheets/SheetPrint.h"
+#include "worksheets/SheetPage.h"
+#include "worksheets/SheetPdfWriter.h"
 #include "worksheets/Worksheet.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,29 +25,25 @@ namespace {
 using Side = Worksheet::Side;
 const QRectF wholePage(0, 0, 595.276, 841.89);
 
-struct Printed
+bool write(const QString &file, const QByteArray &pdf)
 {
-    sheet::Outcome outcome;
-    QStringList messages;
-    double scale = 0;
-};
-
-Printed print(const Worksheet &w, const QRectF &area, const PdfSheetDevice::Delivery &deliver)
-{
-    Printed p;
-    PdfSheetDevice device(FigureCatalogue::shared(), area, QStringLiteral("prova"), deliver);
-    p.scale = device.sheetScale();
-    p.outcome = sheet::print(w, device, &FigureCatalogue::pictureSize,
-                             [&](const QString &m) { p.messages.append(m); });
-    return p;
+    QFile out(file);
+    return !pdf.isEmpty() && out.open(QIODevice::WriteOnly) && out.write(pdf) == pdf.size();
 }
 
-PdfSheetDevice::Delivery toFile(const QString &file)
+// The sheet's page painted for area into file; the scale it was drawn at.
+double print(const Worksheet &w, const QRectF &area, const QString &file,
+             FigureCatalogue &figures)
 {
-    return [file](const QByteArray &pdf) {
-        QFile out(file);
-        return out.open(QIODevice::WriteOnly) && out.write(pdf) == pdf.size();
-    };
+    SheetPdfWriter writer(area, QStringLiteral("prova"));
+    sheet::paintSheet(writer.painter(), w, figures);
+    return write(file, writer.finish()) ? writer.scale() : 0;
+}
+
+double classSetScale(const QRectF &area)
+{
+    return std::min({1.0, area.width() * 20 / sheet::width,
+                     area.height() * 20 / sheet::classSetHeight});
 }
 
 // Twips of the sheet as pixels of the page rendered at 72 dpi.
@@ -65,12 +62,14 @@ private Q_SLOTS:
     void onePageWithTheHeaderAndInkWhereTheFiguresAre();
     void sheetFitsThePrintableArea_data();
     void sheetFitsThePrintableArea();
-    void refusedDocumentIsReportedOnce();
     void classSetReadsBack_data();
     void classSetReadsBack();
+    void stoppedClassSetGivesNoDocument_data();
+    void stoppedClassSetGivesNoDocument();
 
 private:
     QTemporaryDir m_dir;
+    FigureCatalogue m_figures;
     RandomSource m_random{17};
 };
 
@@ -88,8 +87,7 @@ void TestSheetPdf::onePageWithTheHeaderAndInkWhereTheFiguresAre()
     for (int e = 1; e <= 3; ++e)
         w.compose(e);
     const QString file = m_dir.filePath(QStringLiteral("cells.pdf"));
-    const Printed p = print(w, wholePage, toFile(file));
-    QVERIFY(p.messages.isEmpty());
+    QVERIFY(write(file, sheet::sheetPdf(w, m_figures, wholePage, QStringLiteral("prova"))));
 
     const QString info = pdftools::info(file);
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
@@ -141,8 +139,8 @@ void TestSheetPdf::sheetFitsThePrintableArea()
     for (int e = 1; e <= 4; ++e)
         w.compose(e);
     const QString file = m_dir.filePath(QStringLiteral("fit.pdf"));
-    const Printed p = print(w, area, toFile(file));
-    QVERIFY(qAbs(p.scale - scale) < 1e-6);
+    const double drawnAt = print(w, area, file, m_figures);
+    QVERIFY(qAbs(drawnAt - scale) < 1e-6);
 
     const QImage page = pdftools::page(file, 72);
     const QPointF origin = area.isEmpty() ? QPointF() : area.topLeft();
@@ -150,37 +148,13 @@ void TestSheetPdf::sheetFitsThePrintableArea()
     // where the origin and the scale put them...
     for (const QPointF corner : {QPointF(500, 2000), QPointF(11000, 15600)}) {
         const QRect around
-            = onPage(QRectF(corner - QPointF(40, 40), QSizeF(80, 80)), origin, p.scale);
+            = onPage(QRectF(corner - QPointF(40, 40), QSizeF(80, 80)), origin, drawnAt);
         QVERIFY(pdftools::ink(page, around.adjusted(-1, -1, 1, 1), 250) > 0);
     }
     // ...and nothing is drawn outside the printable area.
     const QRect inside =
         (area.isEmpty() ? QRectF(page.rect()) : area).toAlignedRect().adjusted(-1, -1, 1, 1);
     QCOMPARE(pdftools::ink(page, page.rect(), 250) - pdftools::ink(page, inside, 250), 0);
-}
-
-void TestSheetPdf::refusedDocumentIsReportedOnce()
-{
-    Worksheet w(m_random);
-    w.compose(2);
-    QList<QByteArray> sent;
-    PdfSheetDevice device(FigureCatalogue::shared(), wholePage, QStringLiteral("rifiutato"),
-                          [&](const QByteArray &pdf) {
-                              sent.append(pdf);
-                              return false;
-                          });
-    QStringList messages;
-    const sheet::Outcome o = sheet::print(w, device, &FigureCatalogue::pictureSize,
-                                          [&](const QString &m) { messages.append(m); });
-    QVERIFY(o.endFailed && !o.headerFailed && !o.bodyFailed);
-    QCOMPARE(messages,
-             QStringList { QStringLiteral("Problema di stampa nella stampante utilizzata.") });
-    QCOMPARE(sent.size(), 1);
-    QVERIFY(sent.first().startsWith("%PDF"));
-    // The document is over: nothing more is drawn or sent.
-    QVERIFY(!device.drawLine({0, 0}, {10, 10}, 0));
-    QVERIFY(!device.endDocument());
-    QCOMPARE(sent.size(), 1);
 }
 
 void TestSheetPdf::classSetReadsBack_data()
@@ -199,17 +173,20 @@ void TestSheetPdf::classSetReadsBack()
     const ClassSet set(first, count, m_random);
     const QString file = m_dir.filePath(QStringLiteral("classe.pdf"));
     QFile::remove(file);
-    PdfSheetDevice device(FigureCatalogue::shared(), area, QStringLiteral("classe"), toFile(file),
-                          QSize(sheet::width, sheet::classSetHeight));
-    QCOMPARE(sheet::printClassSet(set, true, device, &FigureCatalogue::pictureSize,
-                                  device.areaHeight(), {}),
-             sheet::DocumentResult::Delivered);
+    QList<int> steps;
+    const sheet::ClassSetPdf made = sheet::classSetPdf(
+        set, true, m_figures, area, QStringLiteral("classe"), [&](int done, int total) {
+            steps << done;
+            return total == count + 2;
+        });
+    QCOMPARE(made.result, sheet::DocumentResult::Ready);
+    QCOMPARE(steps, (QList<int>{0, 1, 2, 3, 4}));
+    QVERIFY(write(file, made.pdf));
     QCOMPARE(pdftools::pageCount(file), count + 1);
 
     // What each page shows: its footer, and a figure in exactly the cells of
     // its sheet's figures; from the figures, the signs a pupil writes.
-    const double scale = device.sheetScale();
-    QVERIFY(scale <= 1);
+    const double scale = classSetScale(area);
     QList<QStringList> shownSigns;
     for (int n = 1; n <= count; ++n) {
         const QString text = pdftools::text(file, n);
@@ -256,6 +233,36 @@ void TestSheetPdf::classSetReadsBack()
                                 match.captured(5) };
     }
     QCOMPARE(listed, shownSigns);
+}
+
+void TestSheetPdf::stoppedClassSetGivesNoDocument_data()
+{
+    QTest::addColumn<bool>("withSolutions");
+    QTest::addColumn<int>("stopAt");
+    QTest::newRow("before the first sheet") << true << 0;
+    QTest::newRow("before the second sheet") << false << 1;
+    QTest::newRow("before the solutions") << true << 3;
+    QTest::newRow("before the hand-off") << true << 4;
+}
+
+// The set goes whole or not at all: a stop is the last step asked.
+void TestSheetPdf::stoppedClassSetGivesNoDocument()
+{
+    QFETCH(bool, withSolutions);
+    QFETCH(int, stopAt);
+    Worksheet first(m_random);
+    first.composeMissing();
+    const ClassSet set(first, 3, m_random);
+    int asked = 0;
+    const sheet::ClassSetPdf made = sheet::classSetPdf(
+        set, withSolutions, m_figures, PageArea::fallback(), QStringLiteral("classe"),
+        [&](int done, int) {
+            ++asked;
+            return done != stopAt;
+        });
+    QCOMPARE(made.result, sheet::DocumentResult::Stopped);
+    QVERIFY(made.pdf.isEmpty());
+    QCOMPARE(asked, stopAt + 1);
 }
 
 QTEST_MAIN(TestSheetPdf)

@@ -3,16 +3,19 @@
 // scripts/print-system.sh: the sheet arrives as one PDF page on the current
 // printer's queue and matches the screen, and the sheet saved as a PDF file
 // is the same page; a class set arrives as one job; one print is one
-// connection that asks for the printer's page once; a printer that is gone
-// or a refused job is reported once and nothing is printed elsewhere.
+// connection that asks for the printer's page once; a double click prints
+// once; a printer that is gone or a refused job is reported once and nothing
+// is printed elsewhere.
 #include "PaperCells.h"
 #include "PdfTools.h"
 #include "PrintTestSystem.h"
+#include "QueuedClick.h"
 
 #include "printing/PageArea.h"
 #include "printing/PrintService.h"
 #include "worksheets/ClassSetDialog.h"
 #include "worksheets/SheetPrint.h"
+#include "start/Program.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QAction>
@@ -25,19 +28,24 @@
 
 #include <cups/cups.h>
 
+#include <memory>
+
 namespace {
 using Side = Worksheet::Side;
 using printtest::defaultQueue;
 using printtest::otherQueue;
 
+// Made by each test function, so that none depends on another.
+std::unique_ptr<Program> program;
+
 WorksheetScreen &screen()
 {
-    return Screen::the<WorksheetScreen>();
+    return *program->worksheetScreen();
 }
 
 void click(const char *name)
 {
-    QTest::mouseClick(screen().window()->findChild<QPushButton *>(QString::fromLatin1(name)),
+    QTest::mouseClick(screen().findChild<QPushButton *>(QString::fromLatin1(name)),
                       Qt::LeftButton);
 }
 
@@ -62,14 +70,18 @@ QString printedJob(const QList<int> &before, const QString &queue = defaultQueue
     return printtest::printed(queue, made.first());
 }
 
-void startClassSet(int count)
+// "Stampa" of "Schede per la classe", clicked once or double-clicked.
+void startClassSet(int count, bool doubleClick = false)
 {
-    screen().window()->findChild<QAction *>(QStringLiteral("mnuClasse"))->trigger();
+    screen().findChild<QAction *>(QStringLiteral("mnuClasse"))->trigger();
     ClassSetDialog *dialog = screen().classSetDialog();
     QVERIFY(dialog);
     dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(count);
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdStampa")),
-                      Qt::LeftButton);
+    auto *print = dialog->findChild<QPushButton *>(QStringLiteral("cmdStampa"));
+    if (doubleClick)
+        doubleClickQueued(print, print->rect().center());
+    else
+        QTest::mouseClick(print, Qt::LeftButton);
 }
 
 // For every place, whether it holds a figure (on screen) or shows ink in the
@@ -85,8 +97,8 @@ QList<bool> onScreen()
     return cells;
 }
 
-QList<bool> onPaper(const QString &pdf, const QRectF &area = PrintService::shared().printableArea(),
-                    int page = 1, int extentHeight = 15600)
+QList<bool> onPaper(const QString &pdf, const QRectF &area, int page = 1,
+                    int extentHeight = 15600)
 {
     const double scale =
         std::min({1.0, area.width() * 20 / 11000, area.height() * 20 / extentHeight});
@@ -107,6 +119,8 @@ private Q_SLOTS:
     void savedFileIsThePrintedPage();
     void classSetArrivesAsOneJob();
     void onePrintAsksForThePageOnceOverOneConnection();
+    void aDoubleClickPrintsOnce_data();
+    void aDoubleClickPrintsOnce();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere_data();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere();
 
@@ -129,17 +143,20 @@ void TestWorksheetPrint::init()
 {
     // No job of an earlier function may still be printing.
     QVERIFY(printtest::waitForEveryJobToEnd());
-    PrintService::shared().setCurrentPrinter(defaultQueue);
+    program = std::make_unique<Program>();
+    program->printService().setCurrentPrinter(defaultQueue);
+    program->openWorksheets();
     screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
-    screen().show();
     m_messages.clear();
 }
 
 void TestWorksheetPrint::cleanup()
 {
-    screen().unload();
-    screen().setMessageHandler({});
-    PrintService::shared().setCurrentPrinter(defaultQueue);
+    if (!program)
+        return;
+    program->closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    program.reset();
 }
 
 void TestWorksheetPrint::printsOnePageThatMatchesTheScreen()
@@ -164,7 +181,7 @@ void TestWorksheetPrint::printsOnePageThatMatchesTheScreen()
              qPrintable(text));
     // As many figures as the composed sets hold, each in its own cell, the
     // left set on the left.
-    QCOMPARE(onPaper(pdf), onScreen());
+    QCOMPARE(onPaper(pdf, program->printService().printableArea()), onScreen());
 }
 
 // Text and figure cells of the page printed by "STAMPA" and of the page
@@ -179,7 +196,9 @@ void TestWorksheetPrint::savedFileIsThePrintedPage()
 
     const QString saved = m_dir.filePath(QStringLiteral("scheda.pdf"));
     screen().setFileNameProvider([&](QWidget *, const QString &) { return saved; });
-    screen().window()->findChild<QAction *>(QStringLiteral("mnuSalvaPdf"))->trigger();
+    auto *save = screen().findChild<QAction *>(QStringLiteral("mnuSalvaPdf"));
+    QTRY_VERIFY(save->isEnabled()); // once the print's queued presses are in
+    save->trigger();
     screen().setFileNameProvider({});
     QCOMPARE(m_messages, QStringList());
     QCOMPARE(pdftools::pageCount(saved), 1);
@@ -188,7 +207,8 @@ void TestWorksheetPrint::savedFileIsThePrintedPage()
         return text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     };
     QCOMPARE(words(pdftools::text(saved)), words(pdftools::text(printed)));
-    QCOMPARE(onPaper(saved, PageArea::fallback()), onPaper(printed));
+    QCOMPARE(onPaper(saved, PageArea::fallback()),
+             onPaper(printed, program->printService().printableArea()));
     QCOMPARE(onPaper(saved, PageArea::fallback()), onScreen());
 }
 
@@ -209,7 +229,7 @@ void TestWorksheetPrint::classSetArrivesAsOneJob()
         QVERIFY(
             pdftools::text(pdf, n).contains(QStringLiteral("Scheda %1 di %2").arg(n).arg(count)));
     QVERIFY(pdftools::text(pdf, count + 1).contains(QStringLiteral("Soluzioni")));
-    QCOMPARE(onPaper(pdf, PrintService::shared().printableArea(), 1, sheet::classSetHeight),
+    QCOMPARE(onPaper(pdf, program->printService().printableArea(), 1, sheet::classSetHeight),
              onScreen());
     // One job, one document: nothing else arrived, here or elsewhere.
     QStringList expected = printed;
@@ -222,7 +242,7 @@ void TestWorksheetPrint::onePrintAsksForThePageOnceOverOneConnection()
 {
     // What asking for the printer's page alone costs, in requests.
     const printtest::LogMark alone = printtest::logMark();
-    (void)PrintService::shared().printableArea();
+    (void)program->printService().printableArea();
     const int pageQuestions
         = printtest::requestsSince(alone, QStringLiteral("Get-Printer-Attributes"));
     QVERIFY(pageQuestions > 0);
@@ -235,6 +255,36 @@ void TestWorksheetPrint::onePrintAsksForThePageOnceOverOneConnection()
              pageQuestions);
     QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Create-Job")), 1);
     QCOMPARE(printtest::requestsSince(mark, QStringLiteral("Send-Document")), 1);
+}
+
+void TestWorksheetPrint::aDoubleClickPrintsOnce_data()
+{
+    QTest::addColumn<bool>("classSet");
+    QTest::newRow("STAMPA") << false;
+    QTest::newRow("Stampa of a class set") << true;
+}
+
+// The second click of a double click arrives while the first one prints and
+// is dropped; a click once the print is over prints again.
+void TestWorksheetPrint::aDoubleClickPrintsOnce()
+{
+    QFETCH(bool, classSet);
+    auto *print = screen().findChild<QPushButton *>(QStringLiteral("Command1"));
+    const auto press = [&](bool twice) {
+        if (classSet)
+            startClassSet(1, twice);
+        else if (twice)
+            doubleClickQueued(print, print->rect().center());
+        else
+            QTest::mouseClick(print, Qt::LeftButton);
+    };
+    const QList<int> before = printtest::jobs();
+    press(true);
+    QCOMPARE(newJobs(before).size(), 1);
+    QTRY_VERIFY(print->isEnabled());
+    press(false);
+    QCOMPARE(newJobs(before).size(), 2);
+    QCOMPARE(m_messages, QStringList());
 }
 
 void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere_data()
@@ -256,7 +306,7 @@ void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere()
     });
     if (refusing)
         QCOMPARE(printtest::run(QStringLiteral("cupsreject"), {otherQueue}), 0);
-    PrintService::shared().setCurrentPrinter(refusing ? otherQueue
+    program->printService().setCurrentPrinter(refusing ? otherQueue
                                                       : QStringLiteral("gli-test-absent"));
     const QStringList printed = printtest::printedFiles();
     const QList<int> before = printtest::jobs();

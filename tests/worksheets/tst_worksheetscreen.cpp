@@ -2,8 +2,10 @@
 // The worksheet preview screen driven by clicks: opening with exercise 1, the
 // exercises composed on their own places, the two parts and the toggle,
 // closing, scaling, the printer chooser from the menu, the sheet saved as a
-// PDF file and a class set saved from its dialog.
+// PDF file and a class set saved from its dialog, once for a double click,
+// for the number of sheets the teacher sees.
 #include "PdfTools.h"
+#include "QueuedClick.h"
 
 #include "printing/PageArea.h"
 #include "printing/PrintService.h"
@@ -13,6 +15,7 @@
 #include "worksheets/ClassSetDialog.h"
 #include "worksheets/PdfFile.h"
 #include "worksheets/SheetPrint.h"
+#include "start/Program.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QAccessible>
@@ -31,18 +34,27 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+#include <memory>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 using Side = Worksheet::Side;
 
+// Made by each test function, so that none depends on another.
+std::unique_ptr<Program> program;
+
 WorksheetScreen &screen()
 {
-    return Screen::the<WorksheetScreen>();
+    return *program->worksheetScreen();
 }
 
 QWidget *find(const QString &name)
 {
-    return screen().window()->findChild<QWidget *>(name);
+    return screen().findChild<QWidget *>(name);
 }
 
 void click(const QString &name)
@@ -52,7 +64,7 @@ void click(const QString &name)
 
 PictureBox *place(Side side, int index)
 {
-    return screen().window()->findChild<PictureBox *>(
+    return screen().findChild<PictureBox *>(
         QStringLiteral("%1(%2)").arg(side == Side::Left ? "Image1" : "Image2").arg(index));
 }
 
@@ -73,30 +85,42 @@ QList<int> allPictures()
     return result;
 }
 
-// Every place as it stands on screen: whether its box shows a figure.
+// Every place as the screen shows it, listed as the paper is read: exercise
+// by exercise, the set frame standing on the left then the one on the
+// right, each row by row; whether its box shows a figure.
 QList<bool> figuresOnScreen()
 {
     QList<bool> cells;
-    for (int e = 1; e <= 4; ++e)
-        for (auto side : {Side::Left, Side::Right})
-            for (int slot = 1; slot <= 15; ++slot) {
-                PictureBox *box = place(side, Worksheet::placeIndex(e, slot));
+    for (int e = 1; e <= 4; ++e) {
+        const int first = Worksheet::placeIndex(e, 1);
+        QList<QWidget *> frames{place(Side::Left, first)->parentWidget(),
+                                place(Side::Right, first)->parentWidget()};
+        std::sort(frames.begin(), frames.end(),
+                  [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
+        for (QWidget *frame : frames) {
+            QList<PictureBox *> boxes = frame->findChildren<PictureBox *>();
+            std::sort(boxes.begin(), boxes.end(), [](PictureBox *a, PictureBox *b) {
+                return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+            });
+            for (PictureBox *box : boxes) {
                 const QString shown = box->accessibleName();
                 cells << (!box->picture().isNull() && !shown.isEmpty()
                           && shown != FigureCatalogue::pictureName(FigureCatalogue::blank));
             }
+        }
+    }
     return cells;
 }
 
 ClassSetDialog *openClassSetDialog()
 {
-    screen().window()->findChild<QAction *>("mnuClasse")->trigger();
+    screen().findChild<QAction *>("mnuClasse")->trigger();
     return screen().classSetDialog();
 }
 
 QList<QAction *> menuItems()
 {
-    return screen().window()->menuBar()->actions();
+    return screen().menuBar()->actions();
 }
 
 // Which part is in view, with the toggle's caption: 1, 2, or 0 when the
@@ -105,7 +129,7 @@ int partInView()
 {
     const bool first = find("Frame3")->isVisible() && !find("Frame4")->isVisible();
     const bool second = !find("Frame3")->isVisible() && find("Frame4")->isVisible();
-    const QString caption = screen().window()->findChild<QPushButton *>("Command2")->text();
+    const QString caption = screen().findChild<QPushButton *>("Command2")->text();
     if (first && caption == QStringLiteral("Visualizza la seconda parte"))
         return 1;
     if (second && caption == QStringLiteral("Visualiza la prima parte"))
@@ -123,7 +147,7 @@ private Q_SLOTS:
     void cleanup();
 
     void opensWithExerciseOneAndItsTexts();
-    void placesShowTheWorksheetMirroredAsOnPaper();
+    void placesShowEachSetWhereThePaperPrintsIt();
     void partsAndToggle();
     void closingDiscardsTheExercises_data();
     void closingDiscardsTheExercises();
@@ -137,11 +161,28 @@ private Q_SLOTS:
     void failedSaveLeavesEverythingAsItWas();
     void saveDialogOfItsOwn_data();
     void saveDialogOfItsOwn();
+    void saveDialogsOpenWhereTheLastSaveWent_data();
+    void saveDialogsOpenWhereTheLastSaveWent();
+    void aDoubleClickSavesOnce_data();
+    void aDoubleClickSavesOnce();
+    void classSetActsOnTheNumberShown_data();
+    void classSetActsOnTheNumberShown();
     void classSetDialogAndItsAnnulla();
     void classSetSavedFromItsDialog_data();
     void classSetSavedFromItsDialog();
 
 private:
+    // Saves the sheet through the provider into folder, and waits for the
+    // screen's controls to be on again.
+    bool saveInto(const QString &folder)
+    {
+        m_answer = QDir(folder).filePath(QStringLiteral("prima.pdf"));
+        screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
+        return QFileInfo::exists(m_answer) && QTest::qWaitFor([] {
+                   return screen().findChild<QAction *>("mnuSalvaPdf")->isEnabled();
+               });
+    }
+
     // The file-name provider's questions, and its answer.
     struct Asked
     {
@@ -159,27 +200,27 @@ void TestWorksheetScreen::init()
     m_asked.clear();
     m_messages.clear();
     m_answer.clear();
+    program = std::make_unique<Program>();
+    program->openWorksheets();
     screen().setFileNameProvider([this](QWidget *parent, const QString &proposed) {
         m_asked.append({parent, proposed});
         return m_answer;
     });
     screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
-    screen().show();
 }
 
 void TestWorksheetScreen::cleanup()
 {
-    Screen::the<PrinterChooser>().unload();
     if (QWidget *modal = QApplication::activeModalWidget())
         modal->close();
-    screen().unload();
-    screen().setFileNameProvider({});
-    screen().setMessageHandler({});
+    program->closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    program.reset();
 }
 
 void TestWorksheetScreen::opensWithExerciseOneAndItsTexts()
 {
-    QCOMPARE(screen().window()->windowTitle(), QStringLiteral("VISUALIZZAZIONE SCHEDA         "));
+    QCOMPARE(screen().windowTitle(), QStringLiteral("VISUALIZZAZIONE SCHEDA         "));
     QCOMPARE(partInView(), 1);
     for (int i = 0; i < 60; ++i) {
         QCOMPARE(place(Side::Left, i)->picture().isNull(), i >= 15);
@@ -190,26 +231,26 @@ void TestWorksheetScreen::opensWithExerciseOneAndItsTexts()
         {"cmdInsieme3", "VISUALIZZA 3° ESERCIZIO"}, {"cmdInsieme4", "VISUALIZZA 4° ESERCIZIO"},
         {"Command1", "STAMPA"}, {"CmdFine", "ESCI"}};
     for (const auto &[name, text] : texts)
-        QCOMPARE(screen().window()->findChild<QPushButton *>(name)->text(), text);
-    QCOMPARE(screen().window()->findChild<QLabel *>("Label1")->text(),
+        QCOMPARE(screen().findChild<QPushButton *>(name)->text(), text);
+    QCOMPARE(screen().findChild<QLabel *>("Label1")->text(),
              QStringLiteral(" SCHEDA: mettere il segno di relazione"));
-    QCOMPARE(screen().window()->findChild<QAction *>("mnuStampante")->text(),
+    QCOMPARE(screen().findChild<QAction *>("mnuStampante")->text(),
              QStringLiteral("Seleziona stampante"));
 }
 
-void TestWorksheetScreen::placesShowTheWorksheetMirroredAsOnPaper()
+void TestWorksheetScreen::placesShowEachSetWhereThePaperPrintsIt()
 {
     for (const char *name : {"cmdInsieme2", "cmdInsieme3", "cmdInsieme4"})
         click(name);
-    // Image1, the left sets, stands in the frames on the right of the screen.
-    const QList<QPair<const char *, const char *>> frames{{"fraSfondo1D", "FraSfondo1S"},
-                                                          {"fraSfondo2D", "FraSfondo2S"},
-                                                          {"fraSondo3D", "fraSfondo3S(2)"},
-                                                          {"fraSfondo4D", "fraSfondo3S(0)"}};
+    // Image1, the left sets, stands in the "S" frames on the left.
+    const QList<QPair<const char *, const char *>> frames{{"FraSfondo1S", "fraSfondo1D"},
+                                                          {"FraSfondo2S", "fraSfondo2D"},
+                                                          {"fraSfondo3S(2)", "fraSondo3D"},
+                                                          {"fraSfondo3S(0)", "fraSfondo4D"}};
     for (int e = 1; e <= 4; ++e) {
-        QWidget *rightSet = find(frames[e - 1].first);
-        QWidget *leftSet = find(frames[e - 1].second);
-        QVERIFY(rightSet->x() < leftSet->x());
+        QWidget *leftSet = find(frames[e - 1].first);
+        QWidget *rightSet = find(frames[e - 1].second);
+        QVERIFY(leftSet->geometry().right() < rightSet->x());
         for (int slot = 1; slot <= 15; ++slot) {
             const int i = 15 * (e - 1) + slot - 1;
             for (auto side : {Side::Left, Side::Right}) {
@@ -226,6 +267,13 @@ void TestWorksheetScreen::placesShowTheWorksheetMirroredAsOnPaper()
         QVERIFY(at(1).x() < at(2).x() && at(4).x() < at(5).x() && at(6).x() == at(1).x());
         QVERIFY(at(6).y() > at(5).y() && at(11).y() > at(10).y() && at(15).y() == at(11).y());
     }
+
+    // The set on the left of the screen is the one on the left of the paper.
+    if (!pdftools::available())
+        QSKIP("poppler-utils not installed: the page is not read back");
+    QVERIFY(saveInto(m_dir.path()));
+    const QPointF origin = PageArea::fallback().topLeft();
+    QCOMPARE(pdftools::inkInCells(pdftools::page(m_answer, 72), origin, 1.0), figuresOnScreen());
 }
 
 void TestWorksheetScreen::partsAndToggle()
@@ -267,10 +315,10 @@ void TestWorksheetScreen::closingDiscardsTheExercises()
     if (byButton)
         click("CmdFine");
     else
-        screen().window()->close();
-    QVERIFY(!screen().isLoaded());
+        screen().close();
+    QVERIFY(!program->worksheetScreen());
 
-    screen().show();
+    program->openWorksheets();
     QVERIFY(screen().worksheet().isComposed(1) && !screen().worksheet().isComposed(2));
     QCOMPARE(partInView(), 1);
     QVERIFY(place(Side::Left, 15)->picture().isNull());
@@ -278,7 +326,7 @@ void TestWorksheetScreen::closingDiscardsTheExercises()
 
 void TestWorksheetScreen::elementsFollowTheWindow()
 {
-    QMainWindow *w = screen().window();
+    QMainWindow *w = &screen();
     w->showNormal();
     w->resize(1000, 700);
     QTRY_COMPARE(w->size(), QSize(1000, 700));
@@ -287,7 +335,9 @@ void TestWorksheetScreen::elementsFollowTheWindow()
     const QList<QPair<const char *, QRect>> designs{{"Frame3", {90, 975, 9360, 6675}},
                                                     {"Command1", {9675, 5925, 2145, 645}},
                                                     {"Command2", {165, 7710, 3390, 495}},
-                                                    {"FraSfondo1S", {4710, 195, 4605, 3075}},
+                                                    {"FraSfondo1S", {72, 195, 4605, 3075}},
+                                                    {"fraSfondo3S(2)", {75, 195, 4560, 3075}},
+                                                    {"fraSondo3D", {4725, 195, 4605, 3075}},
                                                     {"Image1(14)", {3585, 2085, 915, 930}}};
     for (const auto &[name, twips] : designs) {
         const QRect g = find(name)->geometry();
@@ -302,12 +352,13 @@ void TestWorksheetScreen::elementsFollowTheWindow()
 
 void TestWorksheetScreen::menuOpensThePrinterChooserModally()
 {
-    auto &chooser = Screen::the<PrinterChooser>();
-    chooser.setPrinterSource([] { return QStringList{QStringLiteral("aula")}; });
-    screen().window()->findChild<QAction *>("mnuStampante")->trigger();
-    QVERIFY(chooser.isLoaded() && chooser.window()->isVisible());
-    QCOMPARE(chooser.window()->windowModality(), Qt::ApplicationModal);
-    chooser.setPrinterSource({});
+    program->setPrinterSource([] { return QStringList{QStringLiteral("aula")}; });
+    screen().findChild<QAction *>("mnuStampante")->trigger();
+    PrinterChooser *chooser = program->printerChooser();
+    QVERIFY(chooser && chooser->isVisible());
+    QCOMPARE(chooser->windowModality(), Qt::ApplicationModal);
+    // Modal over the worksheet screen, centred on it.
+    QCOMPARE(chooser->windowHandle()->transientParent(), screen().windowHandle());
 }
 
 // "Salva PDF..." and "Schede per la classe..." follow "Seleziona stampante";
@@ -316,7 +367,7 @@ void TestWorksheetScreen::menuItemsForTheTeacher()
 {
     const QList<QAction *> items = menuItems();
     QStringList names, shown, spoken;
-    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(screen().window()->menuBar());
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(screen().menuBar());
     QVERIFY(bar);
     for (int i = 0; i < items.size(); ++i) {
         names << items[i]->objectName();
@@ -344,9 +395,9 @@ void TestWorksheetScreen::menuItemsAct()
 {
     QFETCH(QString, item);
     QFETCH(QString, way);
-    QMainWindow *w = screen().window();
+    QMainWindow *w = &screen();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    QAction *action = screen().window()->findChild<QAction *>(item);
+    QAction *action = screen().findChild<QAction *>(item);
     const int index = int(menuItems().indexOf(action));
     if (way == "mouse") {
         QMenuBar *bar = w->menuBar();
@@ -375,17 +426,17 @@ void TestWorksheetScreen::menuItemsAct()
 void TestWorksheetScreen::savesTheSheetAsOnePage()
 {
     click("cmdInsieme3");
-    PrintService::shared().setCurrentPrinter(QStringLiteral("aula"));
+    program->printService().setCurrentPrinter(QStringLiteral("aula"));
     const QList<int> before = allPictures();
     m_answer = m_dir.filePath(QStringLiteral("scheda")); // ".pdf" is added
-    screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
+    screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
     const QString file = m_answer + QStringLiteral(".pdf");
     QVERIFY(QFileInfo(file).isFile());
     QCOMPARE(m_messages, QStringList());
     QCOMPARE(allPictures(), before);
     QCOMPARE(partInView(), 1);
-    QCOMPARE(PrintService::shared().currentPrinter(), QStringLiteral("aula"));
-    PrintService::shared().setCurrentPrinter(QString());
+    QCOMPARE(program->printService().currentPrinter(), QStringLiteral("aula"));
+    program->printService().setCurrentPrinter(QString());
 
     if (!pdftools::available())
         QSKIP("poppler-utils not installed: the file's pages are not read back");
@@ -427,7 +478,7 @@ void TestWorksheetScreen::failedSaveLeavesEverythingAsItWas()
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")),
                           Qt::LeftButton);
     } else {
-        screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
+        screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
     }
     QCOMPARE(m_messages, QStringList{pdffile::failureMessage(m_answer, reason)});
     QVERIFY(m_messages.first().contains(m_answer));
@@ -457,7 +508,7 @@ void TestWorksheetScreen::saveDialogOfItsOwn_data()
 }
 
 // Without a provider the name comes from Qt's own save dialog: its title,
-// the documents folder, "scheda.pdf" proposed; ".pdf" added to a name that
+// "scheda.pdf" proposed; ".pdf" added to a name that
 // lacks it; an existing file replaced only when the teacher says so.
 void TestWorksheetScreen::saveDialogOfItsOwn()
 {
@@ -472,6 +523,10 @@ void TestWorksheetScreen::saveDialogOfItsOwn()
         QFile file(dir.filePath(existing));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
     }
+    // The dialog opens where the last save went: a folder without a
+    // "scheda.pdf" that the dialog could select once it has read it.
+    QTemporaryDir last(m_dir.filePath(QStringLiteral("XXXXXX")));
+    QVERIFY(saveInto(last.path()));
     screen().setFileNameProvider({});
 
     QString title, folder, proposed;
@@ -508,13 +563,11 @@ void TestWorksheetScreen::saveDialogOfItsOwn()
         QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
     });
     poll.start();
-    screen().window()->findChild<QAction *>("mnuSalvaPdf")->trigger();
+    screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
     poll.stop();
 
     QCOMPARE(title, QStringLiteral("Salva la scheda in PDF"));
-    QCOMPARE(folder, QDir(pdffile::defaultFolder()).absolutePath());
-    QCOMPARE(proposed,
-             QDir(pdffile::defaultFolder()).absoluteFilePath(QStringLiteral("scheda.pdf")));
+    QCOMPARE(proposed, QDir(folder).absoluteFilePath(QStringLiteral("scheda.pdf")));
     QVERIFY(ownDialog && saves);
     QCOMPARE(asked.size(), questions);
     QStringList expected{existing, written};
@@ -544,7 +597,7 @@ void TestWorksheetScreen::classSetDialogAndItsAnnulla()
     QPointer<ClassSetDialog> dialog = openClassSetDialog();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Schede per la classe"));
-    QCOMPARE(dialog->parentWidget(), screen().window());
+    QCOMPARE(dialog->parentWidget(), &screen());
     QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
     QCOMPARE(QApplication::activeModalWidget(), dialog.data());
     auto *count = dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"));
@@ -606,7 +659,7 @@ void TestWorksheetScreen::classSetSavedFromItsDialog()
                       Qt::LeftButton);
     QTRY_VERIFY(!screen().classSetDialog());
     QCOMPARE(m_messages, QStringList());
-    QVERIFY(screen().window()->findChildren<QProgressDialog *>().isEmpty());
+    QVERIFY(screen().findChildren<QProgressDialog *>().isEmpty());
 
     // Exercises 2 and 4 were composed and are shown; 1 and 3 kept.
     for (int e = 1; e <= 4; ++e)
@@ -630,6 +683,139 @@ void TestWorksheetScreen::classSetSavedFromItsDialog()
         QVERIFY(
             pdftools::text(file, n).contains(QStringLiteral("Scheda %1 di %2").arg(n).arg(count)));
     QCOMPARE(pdftools::text(file).contains(QStringLiteral("Soluzioni")), withSolutions);
+}
+
+void TestWorksheetScreen::saveDialogsOpenWhereTheLastSaveWent_data()
+{
+    QTest::addColumn<bool>("classSet");
+    QTest::addColumn<bool>("folderRemoved"); // the folder of the last save is gone
+    QTest::newRow("the sheet") << false << false;
+    QTest::newRow("a class set") << true << false;
+    QTest::newRow("the sheet, that folder gone") << false << true;
+}
+
+// Each dialog has its title and its proposed name, and opens where the last
+// save of the run went; in the documents folder when that folder is gone.
+void TestWorksheetScreen::saveDialogsOpenWhereTheLastSaveWent()
+{
+    QFETCH(bool, classSet);
+    QFETCH(bool, folderRemoved);
+    auto last = std::make_unique<QTemporaryDir>(m_dir.filePath(QStringLiteral("XXXXXX")));
+    QVERIFY(saveInto(last->path()));
+    const QString expected = folderRemoved ? pdffile::defaultFolder() : last->path();
+    if (folderRemoved)
+        last.reset();
+    screen().setFileNameProvider({});
+
+    QString title, folder, proposed;
+    // Runs inside the file dialog's own event loop.
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        folder = dialog->directory().absolutePath();
+        proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        dialog->reject();
+    });
+    if (classSet)
+        QTest::mouseClick(openClassSetDialog()->findChild<QPushButton *>("cmdSalvaPdf"),
+                          Qt::LeftButton);
+    else
+        screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
+    QCOMPARE(title, classSet ? QStringLiteral("Salva le schede in PDF")
+                             : QStringLiteral("Salva la scheda in PDF"));
+    QCOMPARE(proposed, classSet ? QStringLiteral("schede-classe.pdf")
+                                : QStringLiteral("scheda.pdf"));
+    QCOMPARE(folder, QDir(expected).absolutePath());
+}
+
+void TestWorksheetScreen::aDoubleClickSavesOnce_data()
+{
+    QTest::addColumn<bool>("classSet");
+    QTest::newRow("Salva PDF...") << false;
+    QTest::newRow("Salva PDF... of a class set") << true;
+}
+
+// The second click of a double click arrives while the first one saves and
+// is dropped; a click once the save is over saves again.
+void TestWorksheetScreen::aDoubleClickSavesOnce()
+{
+    QFETCH(bool, classSet);
+    m_answer = m_dir.filePath(QStringLiteral("doppio.pdf"));
+    const auto press = [&](bool twice) {
+        QMenuBar *bar = screen().menuBar();
+        QWidget *target = bar;
+        QPoint pos =
+            bar->actionGeometry(screen().findChild<QAction *>("mnuSalvaPdf")).center();
+        if (classSet) {
+            ClassSetDialog *dialog = openClassSetDialog();
+            dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(1);
+            target = dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf"));
+            pos = target->rect().center();
+        }
+        if (twice)
+            doubleClickQueued(target, pos);
+        else
+            QTest::mouseClick(target, Qt::LeftButton, {}, pos);
+    };
+    press(true);
+    QCOMPARE(m_asked.size(), 1);
+    QVERIFY(QFileInfo::exists(m_answer));
+    QCOMPARE(m_messages, QStringList());
+    QVERIFY(!screen().classSetDialog());
+
+    for (const char *item : {"mnuSalvaPdf", "mnuClasse"})
+        QTRY_VERIFY(screen().findChild<QAction *>(item)->isEnabled());
+    press(false);
+    QCOMPARE(m_asked.size(), 2);
+    QCOMPARE(m_messages, QStringList());
+}
+
+void TestWorksheetScreen::classSetActsOnTheNumberShown_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("sheets"); // 0: nothing may happen
+    QTest::newRow("0") << "0" << "0" << 0;
+    QTest::newRow("erased") << "" << "" << 0;
+    QTest::newRow("41: the 1 is refused") << "41" << "4" << 4;
+}
+
+// The range stands beside the field; a number out of it leaves the
+// dialog's actions off, by mouse or Enter, rather than run on another.
+void TestWorksheetScreen::classSetActsOnTheNumberShown()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, sheets);
+    m_answer = m_dir.filePath(QStringLiteral("classe-vista.pdf"));
+    ClassSetDialog *dialog = openClassSetDialog();
+    const auto *range = dialog->findChild<QLabel *>(QStringLiteral("lblIntervallo"));
+    QVERIFY(range);
+    QCOMPARE(range->text(), QStringLiteral("da 1 a 40"));
+    auto *count = dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"));
+    count->selectAll();
+    if (typed.isEmpty())
+        QTest::keyClick(count, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(count, typed);
+    QCOMPARE(count->text(), shown);
+
+    if (sheets == 0)
+        QTest::keyClick(count, Qt::Key_Return);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")),
+                      Qt::LeftButton);
+    if (sheets == 0) {
+        QVERIFY(m_asked.isEmpty());
+        QCOMPARE(m_messages, QStringList());
+        QCOMPARE(screen().classSetDialog(), dialog);
+        return;
+    }
+    QTRY_VERIFY(!screen().classSetDialog());
+    QCOMPARE(m_messages, QStringList());
+    if (!pdftools::available())
+        QSKIP("poppler-utils not installed: the file's pages are not counted");
+    QCOMPARE(pdftools::pageCount(m_answer), sheets + 1); // and the solutions
 }
 
 QTEST_MAIN(TestWorksheetScreen)

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The language helper on hand-made widgets, and the start screen in each
+// language: no Italian text left that the catalogue translates, every text
+// fitting its box. Until the catalogues are filled, nothing is translated and
+// so nothing can be left.
+#include "i18n/LanguageTexts.h"
+#include "start/Program.h"
+#include "start/StartScreen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void textsLeft_data();
+    void textsLeft();
+    void fitting_data();
+    void fitting();
+    void catalogueCountsFinishedMessagesOnly();
+    void startScreen_data();
+    void startScreen();
+};
+
+void TestLanguages::initTestCase()
+{
+    qApp->setQuitOnLastWindowClosed(false);
+}
+
+void TestLanguages::textsLeft_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("left");
+    QTest::newRow("window title") << "title" << "Autore" << true;
+    QTest::newRow("label") << "label" << "Chiudi" << true;
+    QTest::newRow("button, mnemonic") << "button" << "S&tampa" << true;
+    QTest::newRow("tooltip") << "tooltip" << "Chiudi" << true;
+    QTest::newRow("accessible name") << "accessible" << "Chiudi" << true;
+    QTest::newRow("menu item") << "action" << "Stampa schede" << true;
+    QTest::newRow("filled placeholders") << "label" << "Scheda 3 di 10" << true;
+    QTest::newRow("translated") << "label" << "Schließen" << false;
+    QTest::newRow("kept name") << "label" << "VELMORA" << false;
+    QTest::newRow("not all of a source") << "label" << "Chiudi la porta" << false;
+    QTest::newRow("a bare placeholder matches nothing") << "label" << "5" << false;
+}
+
+void TestLanguages::textsLeft()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, text);
+    QFETCH(bool, left);
+    const i18n::Catalogue catalogue(
+        {"Autore", "Chiudi", "&Stampa", "Stampa schede", "Scheda %1 di %2", "%1"});
+    QWidget root;
+    root.setObjectName(QStringLiteral("frmProva"));
+    auto *label = new QLabel(&root);
+    auto *button = new QPushButton(&root);
+    if (where == QLatin1String("title"))
+        root.setWindowTitle(text);
+    else if (where == QLatin1String("label"))
+        label->setText(text);
+    else if (where == QLatin1String("button"))
+        button->setText(text);
+    else if (where == QLatin1String("tooltip"))
+        button->setToolTip(text);
+    else if (where == QLatin1String("accessible"))
+        label->setAccessibleName(text);
+    else
+        root.addAction(new QAction(text, &root));
+    const QStringList found = i18n::textsLeftInItalian(&root, catalogue);
+    QCOMPARE(found.size(), left ? 1 : 0);
+    if (left)
+        QVERIFY2(found.first().contains(text), qPrintable(found.first()));
+}
+
+void TestLanguages::fitting_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("short label") << "label" << "Autor" << QSize(200, 30) << true;
+    QTest::newRow("label too long") << "label" << "Arbeitsblätter drucken" << QSize(40, 30)
+                                    << false;
+    QTest::newRow("label lower than a line") << "label" << "Vers.  1.0.0" << QSize(200, 5)
+                                             << true;
+    QTest::newRow("wrapped in two lines") << "wrapped" << "Richtige Antworten"
+                                          << QSize(110, 60) << true;
+    QTest::newRow("wrapped, too many lines") << "wrapped" << "Richtige Antworten"
+                                             << QSize(110, 20) << false;
+    QTest::newRow("wrapped, word too long") << "wrapped" << "Gesamtzeit" << QSize(20, 200)
+                                            << false;
+    QTest::newRow("button") << "button" << "ENDE" << QSize(120, 40) << true;
+    QTest::newRow("button too narrow") << "button" << "S C H L I E S S E N" << QSize(40, 40)
+                                       << false;
+    QTest::newRow("hidden label") << "hidden" << "Arbeitsblätter drucken" << QSize(10, 10)
+                                  << true;
+}
+
+void TestLanguages::fitting()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(QSize, size);
+    QFETCH(bool, fits);
+    QWidget root;
+    QWidget *element = nullptr;
+    if (kind == QLatin1String("button")) {
+        element = new QPushButton(text, &root);
+    } else {
+        auto *label = new QLabel(text, &root);
+        label->setWordWrap(kind == QLatin1String("wrapped"));
+        label->setVisible(kind != QLatin1String("hidden"));
+        element = label;
+    }
+    element->setGeometry(QRect(QPoint(0, 0), size));
+    const QStringList found = i18n::textsNotFitting(&root);
+    QVERIFY2(found.isEmpty() == fits, qPrintable(found.join(QLatin1Char('\n'))));
+}
+
+void TestLanguages::catalogueCountsFinishedMessagesOnly()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile ts(dir.filePath(QStringLiteral("prova_de.ts")));
+    QVERIFY(ts.open(QIODevice::WriteOnly));
+    ts.write(R"(<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="it_IT">
+<context>
+    <name>Prova</name>
+    <message><source>Chiudi</source><translation>Schließen</translation></message>
+    <message><source>ESCI</source><translation type="unfinished"></translation></message>
+    <message><source>VAI</source><translation type="unfinished">LOS</translation></message>
+    <message><source>Stampa</source><translation type="vanished">Drucken</translation></message>
+    <message><source>Email:</source><translation>Email:</translation></message>
+    <message><source>Il file &quot;%1&quot; esiste già.</source><translation>Die Datei „%1“ gibt es schon.</translation></message>
+</context>
+</TS>
+)");
+    ts.close();
+    const i18n::Catalogue catalogue = i18n::Catalogue::fromTsFile(ts.fileName());
+    QVERIFY(catalogue.isValid());
+    QCOMPARE(catalogue.size(), 2);
+    QVERIFY(catalogue.translates(QStringLiteral("Chiudi")));
+    QVERIFY(catalogue.translates(QStringLiteral("Il file \"scheda.pdf\" esiste già.")));
+    for (const char *text : {"ESCI", "VAI", "Stampa", "Email:"})
+        QVERIFY2(!catalogue.translates(QString::fromUtf8(text)), text);
+    QVERIFY(!i18n::Catalogue::fromTsFile(dir.filePath(QStringLiteral("none.ts"))).isValid());
+}
+
+void TestLanguages::startScreen_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("it") << "it";
+    QTest::newRow("de") << "de";
+    QTest::newRow("en") << "en";
+}
+
+void TestLanguages::startScreen()
+{
+    QFETCH(QString, language);
+    const i18n::LanguageScope texts(language);
+    QVERIFY(texts.isLoaded());
+    // Italian is the source: there is no catalogue, nothing to be left.
+    const i18n::Catalogue catalogue = language == QLatin1String("it")
+        ? i18n::Catalogue(QStringList())
+        : i18n::Catalogue::forLanguage(language);
+    QVERIFY(catalogue.isValid());
+
+    Program program;
+    const auto closeAll = qScopeGuard([&program] {
+        program.closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    StartScreen *start = program.openStart();
+    QVERIFY(QTest::qWaitForWindowExposed(start));
+    const QStringList left = i18n::textsLeftInItalian(start, catalogue);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+    const QStringList overflowing = i18n::textsNotFitting(start);
+    QVERIFY2(overflowing.isEmpty(), qPrintable(overflowing.join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
