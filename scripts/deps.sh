@@ -16,6 +16,7 @@ packages=(
   cups cups-daemon cups-client cups-bsd poppler-utils
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
+  clang-format
 )
 
 missing=()
