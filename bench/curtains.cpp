@@ -66,8 +66,8 @@ public:
     bool notify(QObject *receiver, QEvent *event) override
     {
         const bool tick = m_timer && receiver == m_timer && event->type() == QEvent::Timer;
-        const bool repaint =
-            m_window && receiver == m_window && event->type() == QEvent::UpdateRequest;
+        const bool repaint = m_window && receiver == m_window
+            && event->type() == QEvent::UpdateRequest;
         if (!tick && !repaint)
             return QApplication::notify(receiver, event);
 

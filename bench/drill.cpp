@@ -125,8 +125,8 @@ int main(int argc, char *argv[])
     const bench::Summary g = bench::summarize(newExercise);
     const bench::Summary l = bench::summarize(layout);
     const bench::Summary a = bench::summarize(answer);
-    bench::printRow("Drill: a new exercise with both sets, pictures cached (ms)", g,
-                    "< 0.5", g.median < 0.5, 4);
+    bench::printRow("Drill: a new exercise with both sets, pictures cached (ms)", g, "< 0.5",
+                    g.median < 0.5, 4);
     bench::printRow("Drill: layout apply of one resize to 1920x1080 (ms)", l, "< 0.3",
                     l.median < 0.3, 4);
     bench::printRow("Drill: one answer, press on VERIFICA to verdict painted (ms)", a, "< 5",

@@ -89,8 +89,8 @@ int main(int argc, char *argv[])
             const QByteArray pdf = sheet::sheetPdf(screen.worksheet(), program.figures(), QRectF(),
                                                    QStringLiteral("GLI INSIEMI - scheda"));
             QFile file(path);
-            const bool written =
-                !pdf.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+            const bool written = !pdf.isEmpty() && file.open(QIODevice::WriteOnly)
+                && file.write(pdf) == pdf.size();
             file.close();
             const double spent = bench::msSince(start);
             if (!written) {

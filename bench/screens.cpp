@@ -25,8 +25,8 @@
 namespace {
 
 // open makes the screen's window and shows it; name is the window's.
-bool openings(const std::function<Screen *()> &open, const QString &name, int runs,
-              double &first, std::vector<double> &warm)
+bool openings(const std::function<Screen *()> &open, const QString &name, int runs, double &first,
+              std::vector<double> &warm)
 {
     bench::PaintWatch paints;
     for (int i = 0; i <= runs; ++i) {
@@ -62,10 +62,10 @@ int main(int argc, char *argv[])
         std::function<Screen *()> open;
         QString window;
         const char *name;
-    } rows[] = {{[&program] { return program.openDrill(); }, QStringLiteral("frmOperativo3"),
-                 "drill"},
-                {[&program] { return program.openWorksheets(); },
-                 QStringLiteral("frmStampaSchede3"), "worksheet screen"}};
+    } rows[] = {
+        {[&program] { return program.openDrill(); }, QStringLiteral("frmOperativo3"), "drill"},
+        {[&program] { return program.openWorksheets(); }, QStringLiteral("frmStampaSchede3"),
+         "worksheet screen"}};
     for (const Row &row : rows) {
         double first = 0.0;
         std::vector<double> warm;

@@ -71,8 +71,7 @@ class Shooter
 public:
     Shooter(Program &program, const QDir &out, const QString &suffix = QString())
         : m_program(program), m_out(out), m_suffix(suffix)
-    {
-    }
+    {}
 
     bool startScreen();
     bool drill();
@@ -104,7 +103,7 @@ private:
     }
     static void click(QWidget *target);
     bool rasterise(const QString &pdfPath, int page, const QString &name);
-    template <class T> static T *find(const Screen *screen, const QString &name);
+    template<class T> static T *find(const Screen *screen, const QString &name);
 
     Program &m_program;
     QDir m_out;
@@ -139,7 +138,7 @@ void Shooter::click(QWidget *target)
     QCoreApplication::processEvents();
 }
 
-template <class T> T *Shooter::find(const Screen *screen, const QString &name)
+template<class T> T *Shooter::find(const Screen *screen, const QString &name)
 {
     return screen ? screen->findChild<T *>(name) : nullptr;
 }
@@ -302,8 +301,8 @@ bool Shooter::about()
     auto *menu = find<QAction>(m_program.startScreen(), QStringLiteral("mnuInfo"));
     if (!menu)
         return fail(QStringLiteral("autore: no \"About\" menu item"));
-    return modal([this]() -> Screen * { return m_program.aboutScreen(); },
-                 QStringLiteral("autore"), menu, QStringLiteral("Command1"));
+    return modal([this]() -> Screen * { return m_program.aboutScreen(); }, QStringLiteral("autore"),
+                 menu, QStringLiteral("Command1"));
 }
 
 // The sheet as printed: the worksheet screen's exercises drawn by the print
@@ -408,9 +407,8 @@ int main(int argc, char *argv[])
     Shooter shooter(program, out, another ? QLatin1Char('-') + language : QString());
     const bool ok = another ? shooter.startScreen()
                             : shooter.startScreen() && shooter.drill() && shooter.worksheet()
-                                  && shooter.printerChooser() && shooter.printedSheet(work)
-                                  && shooter.classSetDialog() && shooter.solutionsPage(work)
-                                  && shooter.about();
+            && shooter.printerChooser() && shooter.printedSheet(work) && shooter.classSetDialog()
+            && shooter.solutionsPage(work) && shooter.about();
     if (!ok)
         QTextStream(stderr) << "gli-screenshots: " << shooter.failure() << '\n';
     program.closeAll();

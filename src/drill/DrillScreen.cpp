@@ -19,14 +19,38 @@ namespace {
 // Top-left corners of slots 1 to 15 in the two set frames: the grids differ
 // a little.
 constexpr std::array<QPoint, 15> drillLeftSetSlots{{
-    {315, 270}, {1110, 270}, {1950, 270}, {2760, 270}, {3570, 270},
-    {315, 1155}, {1110, 1155}, {1950, 1155}, {2760, 1155}, {3570, 1155},
-    {315, 2040}, {1110, 2040}, {1950, 2040}, {2760, 2040}, {3570, 2040},
+    {315, 270},
+    {1110, 270},
+    {1950, 270},
+    {2760, 270},
+    {3570, 270},
+    {315, 1155},
+    {1110, 1155},
+    {1950, 1155},
+    {2760, 1155},
+    {3570, 1155},
+    {315, 2040},
+    {1110, 2040},
+    {1950, 2040},
+    {2760, 2040},
+    {3570, 2040},
 }};
 constexpr std::array<QPoint, 15> drillRightSetSlots{{
-    {315, 300}, {1125, 300}, {1950, 300}, {2805, 300}, {3630, 300},
-    {315, 1185}, {1125, 1185}, {1950, 1185}, {2805, 1185}, {3630, 1185},
-    {315, 2130}, {1125, 2130}, {1950, 2130}, {2805, 2130}, {3645, 2130},
+    {315, 300},
+    {1125, 300},
+    {1950, 300},
+    {2805, 300},
+    {3630, 300},
+    {315, 1185},
+    {1125, 1185},
+    {1950, 1185},
+    {2805, 1185},
+    {3630, 1185},
+    {315, 2130},
+    {1125, 2130},
+    {1950, 2130},
+    {2805, 2130},
+    {3645, 2130},
 }};
 
 constexpr int slotSide = 750;
@@ -122,9 +146,8 @@ DrillScreen::DrillScreen(FigureCatalogue &figures, DrillState &state)
         return frame;
     };
     m_leftSet = makeSet(QStringLiteral("FraSfondoS"), tr("insieme di sinistra"),
-                        {375, 1020, 4620, 3240}, QStringLiteral("Shape1(0)"),
-                        {30, 30, 4545, 3030}, QStringLiteral("Image2"), drillLeftSetSlots,
-                        m_leftSlots);
+                        {375, 1020, 4620, 3240}, QStringLiteral("Shape1(0)"), {30, 30, 4545, 3030},
+                        QStringLiteral("Image2"), drillLeftSetSlots, m_leftSlots);
     m_rightSet = makeSet(QStringLiteral("FraSfondoD"), tr("insieme di destra"),
                          {6780, 1035, 4620, 3240}, QStringLiteral("Shape1(1)"),
                          {30, 105, 4545, 3030}, QStringLiteral("Image1"), drillRightSetSlots,
@@ -135,11 +158,11 @@ DrillScreen::DrillScreen(FigureCatalogue &figures, DrillState &state)
     m_options = new OptionList(m_state.optionRules, this);
     for (int i = 0; i < RelationDrill::optionCount; ++i) {
         const Choice &c = choices[i];
-        auto *button = new OptionButton(
-            optionFrame, QStringLiteral("Option1(%1)").arg(i), i,
-            c.sign ? QString::fromLatin1(c.caption) : tr(c.caption),
-            fonts::arial(c.sign ? signPoints : commandPoints),
-            i == RelationDrill::optLess ? colours::focusPink : colours::windowPink);
+        auto *button = new OptionButton(optionFrame, QStringLiteral("Option1(%1)").arg(i), i,
+                                        c.sign ? QString::fromLatin1(c.caption) : tr(c.caption),
+                                        fonts::arial(c.sign ? signPoints : commandPoints),
+                                        i == RelationDrill::optLess ? colours::focusPink
+                                                                    : colours::windowPink);
         layout->addBox(button, QRect(c.at, optionTwips));
         m_options->add(button);
     }

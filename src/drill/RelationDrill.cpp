@@ -6,8 +6,7 @@
 
 RelationDrill::RelationDrill(RandomSource &random, ScoreTiming::Clock clock)
     : m_random(&random), m_score(std::move(clock))
-{
-}
+{}
 
 void RelationDrill::setRandomSource(RandomSource &random)
 {
@@ -51,8 +50,7 @@ void RelationDrill::drawExercise()
 
 bool RelationDrill::chooseSign(Sign sign)
 {
-    if (sign == Sign::None
-        || (m_phase != Phase::WaitingForSign && m_phase != Phase::SignChosen))
+    if (sign == Sign::None || (m_phase != Phase::WaitingForSign && m_phase != Phase::SignChosen))
         return false;
     m_sign = sign;
     m_phase = Phase::SignChosen;

@@ -32,9 +32,7 @@ ScoreTiming::Clock ScoreTiming::steadyClock()
     };
 }
 
-ScoreTiming::ScoreTiming(Clock clock) : m_clock(std::move(clock))
-{
-}
+ScoreTiming::ScoreTiming(Clock clock) : m_clock(std::move(clock)) {}
 
 void ScoreTiming::setClock(Clock clock)
 {

@@ -51,7 +51,7 @@ struct CupsLibrary
 
     // Calls visit(name, function) for every function of the table, the
     // function by reference; the one list of names the loader resolves.
-    template <typename Table, typename Visit>
+    template<typename Table, typename Visit>
     static void forEachFunction(Table &table, Visit &&visit)
     {
         visit("cupsCopyDestInfo", table.cupsCopyDestInfo);

@@ -107,17 +107,11 @@ public:
 
     // The print system's words on the last call that failed.
     QString lastError() const { return QString::fromUtf8(m_cups->cupsLastErrorString()); }
-    bool lastSucceeded() const
-    {
-        return m_cups->cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
-    }
+    bool lastSucceeded() const { return m_cups->cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; }
 
     IppPtr own(ipp_t *ipp) const { return IppPtr(ipp, IppDeleter{m_cups}); }
     DestPtr own(cups_dest_t *dest) const { return DestPtr(dest, DestDeleter{m_cups}); }
-    DestInfoPtr own(cups_dinfo_t *info) const
-    {
-        return DestInfoPtr(info, DestInfoDeleter{m_cups});
-    }
+    DestInfoPtr own(cups_dinfo_t *info) const { return DestInfoPtr(info, DestInfoDeleter{m_cups}); }
 
     // Sends the request (taking it over) and returns the answer, whatever
     // its status; null when the server did not answer.
@@ -249,12 +243,11 @@ bool sendDocument(Connection &connection, const QueueAddress &queue, int job,
     http_t *http = connection.http();
     bool sent = cups.cupsSendRequest(http, request.get(), queue.resource.constData(),
                                      CUPS_LENGTH_VARIABLE)
-                == HTTP_STATUS_CONTINUE;
+        == HTTP_STATUS_CONTINUE;
     for (qsizetype at = 0; sent && at < pdf.size(); at += writeChunk) {
         const qsizetype length = std::min(writeChunk, pdf.size() - at);
-        sent = cups.cupsWriteRequestData(http, pdf.constData() + at,
-                                         static_cast<size_t>(length))
-               == HTTP_STATUS_CONTINUE;
+        sent = cups.cupsWriteRequestData(http, pdf.constData() + at, static_cast<size_t>(length))
+            == HTTP_STATUS_CONTINUE;
     }
     if (!sent) {
         connection.abandon();
@@ -295,8 +288,8 @@ QString defaultPrinterOn(const Connection &connection)
 ipp_t *printerNameRequest(const CupsLibrary &cups, ipp_op_t operation)
 {
     ipp_t *request = cups.ippNewRequest(operation);
-    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                      nullptr, "printer-name");
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                      "printer-name");
     return request;
 }
 
@@ -311,7 +304,7 @@ bool PrintService::printSystemAnswers()
     if (!connection)
         return false;
     return connection.ask(printerNameRequest(connection.cups(), IPP_OP_CUPS_GET_DEFAULT))
-           != nullptr;
+        != nullptr;
 }
 
 QStringList PrintService::printers()
@@ -425,8 +418,7 @@ struct PrintSession::State
     std::optional<MediaSize> media;
 };
 
-PrintSession::PrintSession(PrintService &service)
-    : d(std::make_unique<State>(service.m_cups))
+PrintSession::PrintSession(PrintService &service) : d(std::make_unique<State>(service.m_cups))
 {
     // The current printer, the system's default if none was chosen, is
     // resolved over this session's connection too.

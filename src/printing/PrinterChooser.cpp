@@ -42,9 +42,8 @@ PrinterChooser::PrinterChooser(PrinterChoice &choice, PrinterSource installed,
     layout->addFixed(m_printerList, {612, 2400, 4632, 336});
     connect(m_printerList, &QComboBox::activated, this, &PrinterChooser::takePick);
 
-    auto *closeButton = new ColouredButton(area, QStringLiteral("Command2"),
-                                           tr("C H I U D I"), fonts::dialog(13.5),
-                                           colours::yellow);
+    auto *closeButton = new ColouredButton(area, QStringLiteral("Command2"), tr("C H I U D I"),
+                                           fonts::dialog(13.5), colours::yellow);
     closeButton->setAccessibleName(tr("Chiudi")); // a word, not letters
     layout->addFixed(closeButton, {1128, 4188, 3168, 648});
     // The button only hides the chooser: opened again, it shows the same list.

@@ -27,8 +27,8 @@ std::optional<QueueAddress> QueueAddress::forQueue(const QString &name)
     // two segments, nothing after the path.
     const QUrl url(QString::fromLatin1(address.uri), QUrl::StrictMode);
     if (!url.isValid() || url.scheme() != QLatin1String("ipp")
-        || url.host() != QLatin1String("localhost") || url.port() != -1
-        || !url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment()
+        || url.host() != QLatin1String("localhost") || url.port() != -1 || !url.userInfo().isEmpty()
+        || url.hasQuery() || url.hasFragment()
         || url.path(QUrl::FullyEncoded).toLatin1() != QByteArrayLiteral("/printers/") + segment
         || QByteArray::fromPercentEncoding(segment) != utf8)
         return std::nullopt;

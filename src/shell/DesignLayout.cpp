@@ -29,7 +29,7 @@ DesignLayout::~DesignLayout()
 void DesignLayout::add(QWidget *element, Role role, const ElementBox &box)
 {
     // Not addWidget(): that would make every element a child of the client.
-    m_entries.append({ new QWidgetItem(element), role, box });
+    m_entries.append({new QWidgetItem(element), role, box});
     m_captured = false;
 }
 
@@ -109,7 +109,7 @@ QSize DesignLayout::sizeHint() const
 
 QSize DesignLayout::minimumSize() const
 {
-    return { 0, 0 };
+    return {0, 0};
 }
 
 void DesignLayout::setGeometry(const QRect &rect)
@@ -146,19 +146,19 @@ void DesignLayout::place(QSize area)
     const int width = area.width();
     const int height = area.height();
     const QSize design = sizeHint();
-    const double pictureScale
-        = ProportionalLayout::pictureScale(width, height, design.width(), design.height());
+    const double pictureScale = ProportionalLayout::pictureScale(width, height, design.width(),
+                                                                 design.height());
     m_ratios.apply(width, height, [&](int i, const Placement &p) {
         const Entry &e = m_entries.at(i);
         QWidget *widget = e.item->widget();
         switch (e.role) {
         case Role::ScaledLine:
             if (auto *line = qobject_cast<LineElement *>(widget))
-                line->setEnds({ p.x1(), p.y1() }, { p.x2(), p.y2() });
+                line->setEnds({p.x1(), p.y1()}, {p.x2(), p.y2()});
             break;
         case Role::Picture:
             if (auto *picture = qobject_cast<PictureBox *>(widget))
-                picture->showWhole({ qRound(p.left), qRound(p.top) }, pictureScale);
+                picture->showWhole({qRound(p.left), qRound(p.top)}, pictureScale);
             break;
         case Role::Box:
             widget->setGeometry(qRound(p.left), qRound(p.top), qRound(p.width), qRound(p.height));

@@ -20,7 +20,8 @@ class QWidgetItem;
 // sit inside frames of the client area: their ratios are still taken of the
 // whole client area, and the layout never re-parents them. While the window
 // is minimized every element is placed in an area of nothing.
-class DesignLayout : public QLayout {
+class DesignLayout : public QLayout
+{
     Q_OBJECT
 public:
     enum class Dock { Left, Right };
@@ -59,7 +60,8 @@ Q_SIGNALS:
 
 private:
     enum class Role { Box, DockLeft, DockRight, Picture, ScaledLine, Fixed };
-    struct Entry {
+    struct Entry
+    {
         QWidgetItem *item;
         Role role;
         ElementBox box;
@@ -73,5 +75,5 @@ private:
     TwipsScale m_scale;
     ProportionalLayout m_ratios;
     bool m_captured = false;
-    QSize m_placedArea { -1, -1 };
+    QSize m_placedArea{-1, -1};
 };

@@ -89,8 +89,8 @@ protected:
             at.ry() += area.height() - size.height();
         QPainter painter(this);
         painter.setFont(m_font);
-        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                       foregroundRole()));
+        painter.setPen(
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
         painter.drawStaticText(at, m_layout);
     }
 
@@ -139,8 +139,8 @@ void paintCached(QWidget *widget, QPainter &painter, const QRect &exposed, Paint
         draw(offscreen);
         cache.key = key;
     }
-    painter.drawPixmap(exposed, cache.pixmap, QRectF(QPointF(exposed.topLeft()) * ratio,
-                                                    QSizeF(exposed.size()) * ratio));
+    painter.drawPixmap(exposed, cache.pixmap,
+                       QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
 }
 } // namespace
 
@@ -170,7 +170,7 @@ void ShrinkingPanel::paintEvent(QPaintEvent *event)
     // widget elsewhere (a screenshot); anything else paints in full.
     QBackingStore *store = window()->backingStore();
     const bool onWindow = store && painter.paintEngine()
-                          && painter.paintEngine()->paintDevice() == store->paintDevice();
+        && painter.paintEngine()->paintDevice() == store->paintDevice();
     if (onWindow && m_shrunk == now && m_painted.contains(now))
         region -= QRegion(m_painted.translated(-now.topLeft()));
     m_shrunk = QRect();
@@ -286,8 +286,8 @@ void LineElement::setEnds(QPointF from, QPointF to)
     m_to = to;
     // The box holds the stroke with its round caps.
     const int margin = m_width + 1;
-    setGeometry(QRectF(from, to).normalized().toAlignedRect().adjusted(-margin, -margin, margin,
-                                                                       margin));
+    setGeometry(
+        QRectF(from, to).normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin));
     update();
 }
 
@@ -317,11 +317,11 @@ void drawButtonFace(QPushButton *button, const QColor &background, QPainter &pai
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, button->text());
 
     if (button->hasFocus()) {
-        const QRect bounds =
-            painter.fontMetrics()
-                .boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap, button->text())
-                .adjusted(-2, 0, 2, 0)
-                .intersected(r.adjusted(3, 3, -4, -4));
+        const QRect bounds = painter.fontMetrics()
+                                 .boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap,
+                                               button->text())
+                                 .adjusted(-2, 0, 2, 0)
+                                 .intersected(r.adjusted(3, 3, -4, -4));
         QPen pen(Qt::black, 1, Qt::DotLine);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
@@ -348,8 +348,8 @@ void paintButtonFace(QPushButton *button, const QColor &background, const QRect 
 }
 } // namespace
 
-OptionButton::OptionButton(QWidget *parent, const QString &name, int index,
-                           const QString &caption, const QFont &font, const QColor &background)
+OptionButton::OptionButton(QWidget *parent, const QString &name, int index, const QString &caption,
+                           const QFont &font, const QColor &background)
     : QPushButton(caption, parent), m_index(index), m_background(background)
 {
     setObjectName(name);

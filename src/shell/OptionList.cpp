@@ -17,10 +17,7 @@ QColor OptionList::restColour()
     return colours::windowPink;
 }
 
-OptionList::OptionList(OptionListRules &rules, QObject *parent)
-    : QObject(parent), m_rules(rules)
-{
-}
+OptionList::OptionList(OptionListRules &rules, QObject *parent) : QObject(parent), m_rules(rules) {}
 
 void OptionList::add(OptionButton *button)
 {
@@ -74,7 +71,7 @@ bool OptionList::keyPressed(OptionButton *button, QEvent *event)
         carryOut(press.focus, press.choose);
     }
     const bool untouched = down.outcome == OptionListRules::Outcome::Untouched
-                           && pressOutcome == OptionListRules::Outcome::Untouched;
+        && pressOutcome == OptionListRules::Outcome::Untouched;
     // A key the list left alone keeps the toolkit's own meaning for Tab only.
     return !(untouched && code == KeyCode::Tab);
 }

@@ -26,13 +26,20 @@ int KeyCode::fromQtKey(int qtKey, bool keypad)
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return 65 + (qtKey - Qt::Key_A);
     switch (qtKey) {
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Backspace: return 8;
-    default: break;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    default:
+        break;
     }
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
         return 112 + (qtKey - Qt::Key_F1);
@@ -61,8 +68,7 @@ int KeyCode::fromKeyEvent(int qtKey, bool keypad, quint32 nativeScanCode)
 
 OptionListRules::OptionListRules(int count, int digitTargets)
     : m_enabled(count, true), m_digitTargets(digitTargets)
-{
-}
+{}
 
 void OptionListRules::setCount(int count)
 {
@@ -94,10 +100,22 @@ OptionListRules::Effect OptionListRules::keyDown(int option, int keyCode)
 
     int digit = 0;
     switch (keyCode) {
-    case KeyCode::Digit1: case KeyCode::Numpad1: digit = 1; break;
-    case KeyCode::Digit2: case KeyCode::Numpad2: digit = 2; break;
-    case KeyCode::Digit3: case KeyCode::Numpad3: digit = 3; break;
-    case KeyCode::Enter: case KeyCode::F2: case KeyCode::F3: break;
+    case KeyCode::Digit1:
+    case KeyCode::Numpad1:
+        digit = 1;
+        break;
+    case KeyCode::Digit2:
+    case KeyCode::Numpad2:
+        digit = 2;
+        break;
+    case KeyCode::Digit3:
+    case KeyCode::Numpad3:
+        digit = 3;
+        break;
+    case KeyCode::Enter:
+    case KeyCode::F2:
+    case KeyCode::F3:
+        break;
     default:
         return effect; // swallowed, latch stays clear
     }

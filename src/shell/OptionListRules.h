@@ -42,13 +42,13 @@ public:
     enum class Outcome {
         Untouched, // a latch was set: neither acted on nor swallowed
         Swallowed, // the key is eaten; nothing else happens
-        Accepted,  // the key was acted on (see the effect)
+        Accepted, // the key was acted on (see the effect)
     };
 
     struct Effect
     {
         Outcome outcome = Outcome::Swallowed;
-        std::optional<int> focus;  // give the focus to this option
+        std::optional<int> focus; // give the focus to this option
         std::optional<int> choose; // run the choice action with this index
     };
 

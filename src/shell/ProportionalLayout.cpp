@@ -44,8 +44,8 @@ bool ProportionalLayout::isMovable(ElementKind kind)
     return true;
 }
 
-double ProportionalLayout::pictureScale(double clientWidth, double clientHeight,
-                                        double designWidth, double designHeight)
+double ProportionalLayout::pictureScale(double clientWidth, double clientHeight, double designWidth,
+                                        double designHeight)
 {
     if (designWidth <= 0.0 || designHeight <= 0.0)
         return 1.0;

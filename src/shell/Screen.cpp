@@ -35,15 +35,13 @@ constexpr QRect fallbackArea(0, 0, 1024, 768);
 
 Screen::Screen(const QString &name, const QString &caption, QSize designClientTwips,
                Opening opening, Frame frame)
-    : m_designTwips(designClientTwips),
-      m_opening(opening),
-      m_fixedSize(frame == Frame::FixedDialog)
+    : m_designTwips(designClientTwips), m_opening(opening), m_fixedSize(frame == Frame::FixedDialog)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(name);
     setWindowTitle(caption);
     Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                            | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
+        | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
     if (frame == Frame::Full)
         flags |= Qt::WindowMinMaxButtonsHint;
     setWindowFlags(flags);

@@ -96,8 +96,9 @@ AboutScreen *Program::openAbout()
 PrinterChooser *Program::openPrinterChooser()
 {
     if (!m_printerChooser) {
-        auto installed
-            = [this] { return m_printerSource ? m_printerSource() : m_printService.printers(); };
+        auto installed = [this] {
+            return m_printerSource ? m_printerSource() : m_printService.printers();
+        };
         auto *chooser = track(
             m_printerChooser,
             new PrinterChooser(m_printerChoice, installed, m_printService.currentPrinter()));

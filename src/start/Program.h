@@ -23,7 +23,8 @@ class WorksheetScreen;
 // current printer, what the screens keep between openings, and the open
 // screens. Each screen exists once: opening an open screen brings it to the
 // front. Closing the start screen closes every screen, and so ends the run.
-class Program : public QObject {
+class Program : public QObject
+{
     Q_OBJECT
 public:
     explicit Program(QObject *parent = nullptr);

@@ -28,16 +28,12 @@ StartScreen::StartScreen()
     const QFont noticeFont = fonts::arial(12);
 
     // Made from the bottom of the stack up, so that each lies above the last.
-    auto *versionOuterBox
-        = new RoundedBox(area, QStringLiteral("Shape4"), colours::magenta);
-    auto *versionInnerBox
-        = new RoundedBox(area, QStringLiteral("Shape3"), colours::windowPink);
+    auto *versionOuterBox = new RoundedBox(area, QStringLiteral("Shape4"), colours::magenta);
+    auto *versionInnerBox = new RoundedBox(area, QStringLiteral("Shape3"), colours::windowPink);
     QLabel *version = ui::label(area, QStringLiteral("lblVersione"), QString(), noticeFont,
                                 colours::darkRed);
-    auto *noticeOuterBox
-        = new RoundedBox(area, QStringLiteral("Shape6"), colours::magenta);
-    auto *noticeInnerBox
-        = new RoundedBox(area, QStringLiteral("Shape5"), colours::windowPink);
+    auto *noticeOuterBox = new RoundedBox(area, QStringLiteral("Shape6"), colours::magenta);
+    auto *noticeInnerBox = new RoundedBox(area, QStringLiteral("Shape5"), colours::windowPink);
     QLabel *notice = ui::label(area, QStringLiteral("Label3"),
                                tr("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"), noticeFont,
                                colours::darkRed);
@@ -48,8 +44,7 @@ StartScreen::StartScreen()
     QWidget *title = ui::panel(area, QStringLiteral("frmTitolo"), colours::windowPink);
     auto *titleOuterBox = new RoundedBox(title, QStringLiteral("Shape1"), colours::focusPink,
                                          QColor(), titleBorderWidth);
-    auto *titleInnerBox
-        = new RoundedBox(title, QStringLiteral("Shape2"), colours::windowPink);
+    auto *titleInnerBox = new RoundedBox(title, QStringLiteral("Shape2"), colours::windowPink);
     QLabel *heading = ui::label(title, QStringLiteral("Label4"), QStringLiteral("VELMORA"),
                                 fonts::arial(36), colours::darkBlue, colours::windowPink);
 

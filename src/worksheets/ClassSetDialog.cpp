@@ -48,8 +48,8 @@ ClassSetDialog::ClassSetDialog(QWidget *parent, FileNameAsker askFileName)
     m_count->setAccessibleName(countLabel->text());
     countLabel->setBuddy(m_count);
     // The field refuses a digit that leaves the range: say which it is.
-    auto *range = new QLabel(
-        tr("da %1 a %2").arg(ClassSet::minSheets).arg(ClassSet::maxSheets), this);
+    auto *range = new QLabel(tr("da %1 a %2").arg(ClassSet::minSheets).arg(ClassSet::maxSheets),
+                             this);
     range->setObjectName(QStringLiteral("lblIntervallo"));
     range->setFont(text);
     m_count->setAccessibleDescription(range->text());
@@ -59,12 +59,12 @@ ClassSetDialog::ClassSetDialog(QWidget *parent, FileNameAsker askFileName)
     m_solutions->setFont(text);
     m_solutions->setChecked(true);
 
-    m_print = new ColouredButton(this, QStringLiteral("cmdStampa"), tr("Stampa"),
-                                 buttons, colours::focusPink);
-    m_save = new ColouredButton(this, QStringLiteral("cmdSalvaPdf"), tr("Salva PDF..."),
-                                buttons, colours::focusPink);
-    m_cancel = new ColouredButton(this, QStringLiteral("cmdAnnulla"), tr("Annulla"),
-                                  buttons, colours::focusPink);
+    m_print = new ColouredButton(this, QStringLiteral("cmdStampa"), tr("Stampa"), buttons,
+                                 colours::focusPink);
+    m_save = new ColouredButton(this, QStringLiteral("cmdSalvaPdf"), tr("Salva PDF..."), buttons,
+                                colours::focusPink);
+    m_cancel = new ColouredButton(this, QStringLiteral("cmdAnnulla"), tr("Annulla"), buttons,
+                                  colours::focusPink);
     for (QPushButton *b : {m_print.data(), m_save.data(), m_cancel.data()})
         b->setMinimumSize(120, 36);
     m_print->setDefault(true);
@@ -110,8 +110,7 @@ void ClassSetDialog::setActionsEnabled(bool enabled)
 // on it: the teacher would get a number never seen. It does nothing.
 bool ClassSetDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_count && event->type() == QEvent::KeyPress
-        && !m_count->hasAcceptableInput()) {
+    if (watched == m_count && event->type() == QEvent::KeyPress && !m_count->hasAcceptableInput()) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             return true;

@@ -81,7 +81,8 @@ pdffile::Saved pdffile::save(const QString &path, const QByteArray &document)
     // What QSaveFile would refuse with words of its own, told in ours, from
     // the system's own answer: a folder that cannot be reached is not one
     // that does not exist.
-    struct stat info{};
+    struct stat info
+    {};
     if (::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode))
         return failed(path, reason(EISDIR));
     if (::stat(QFile::encodeName(target.absolutePath()).constData(), &info) != 0)

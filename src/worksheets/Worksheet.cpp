@@ -4,9 +4,7 @@
 #include "sets/Draws.h"
 #include "sets/RandomSource.h"
 
-Worksheet::Worksheet(RandomSource &random) : m_random(random)
-{
-}
+Worksheet::Worksheet(RandomSource &random) : m_random(random) {}
 
 void Worksheet::reset()
 {

@@ -38,9 +38,21 @@ const char *const firstPartCaption = QT_TRANSLATE_NOOP("WorksheetScreen",
 // Top-left corners of slots 1 to 15 inside every set frame. A place is
 // large enough for the tallest and the widest picture at design size.
 constexpr std::array<QPoint, 15> previewSetSlots{{
-    {120, 165}, {975, 165}, {1830, 165}, {2700, 165}, {3585, 165},
-    {120, 1140}, {975, 1140}, {1830, 1140}, {2700, 1140}, {3585, 1140},
-    {120, 2085}, {975, 2085}, {1830, 2085}, {2700, 2085}, {3585, 2085},
+    {120, 165},
+    {975, 165},
+    {1830, 165},
+    {2700, 165},
+    {3585, 165},
+    {120, 1140},
+    {975, 1140},
+    {1830, 1140},
+    {2700, 1140},
+    {3585, 1140},
+    {120, 2085},
+    {975, 2085},
+    {1830, 2085},
+    {2700, 2085},
+    {3585, 2085},
 }};
 constexpr int placeWidth = 915;
 constexpr int placeHeight = 930;
@@ -76,12 +88,11 @@ QWidget *setFrame(QWidget *parent, const QString &name)
 }
 
 const char *const sheetFileTitle = QT_TRANSLATE_NOOP("WorksheetScreen", "Scheda - Gli insiemi");
-const char *const classSetTitle
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Schede per la classe - Gli insiemi");
-const char *const saveDialogTitle
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva la scheda in PDF");
-const char *const classSetSaveDialogTitle
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva le schede in PDF");
+const char *const classSetTitle = QT_TRANSLATE_NOOP("WorksheetScreen",
+                                                    "Schede per la classe - Gli insiemi");
+const char *const saveDialogTitle = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva la scheda in PDF");
+const char *const classSetSaveDialogTitle = QT_TRANSLATE_NOOP("WorksheetScreen",
+                                                              "Salva le schede in PDF");
 const char *const sheetFileName = QT_TRANSLATE_NOOP("WorksheetScreen", "scheda.pdf");
 const char *const classSetFileName = QT_TRANSLATE_NOOP("WorksheetScreen", "schede-classe.pdf");
 constexpr int progressDelayMs = 500;
@@ -97,8 +108,8 @@ QString setName(Worksheet::Side side, int exercise)
 
 WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
                                  PrintService &printService, RandomSource &random)
-    : Screen(QStringLiteral("frmStampaSchede3"), tr("VISUALIZZAZIONE SCHEDA         "),
-             designTwips, Opening::Maximized, Frame::NoMinMax),
+    : Screen(QStringLiteral("frmStampaSchede3"), tr("VISUALIZZAZIONE SCHEDA         "), designTwips,
+             Opening::Maximized, Frame::NoMinMax),
       m_figures(figures),
       m_sheet(sheet),
       m_printService(printService),
@@ -121,7 +132,7 @@ WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
             layout->addBox(frame, f.twips);
             auto &places = f.side == Worksheet::Side::Left ? m_leftPlaces : m_rightPlaces;
             const QString array = f.side == Worksheet::Side::Left ? QStringLiteral("Image1")
-                                                                 : QStringLiteral("Image2");
+                                                                  : QStringLiteral("Image2");
             for (int slot = 1; slot <= Worksheet::slotCount; ++slot) {
                 const int index = Worksheet::placeIndex(f.exercise, slot);
                 auto *place = new PictureBox(frame, QStringLiteral("%1(%2)").arg(array).arg(index));
@@ -140,14 +151,10 @@ WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
         layout->addBox(b, twips);
         return b;
     };
-    auto *exercise1 = button("CmdInsieme1", tr("VISUALIZZA 1° ESERCIZIO"),
-                             {9660, 1725, 2145, 645});
-    auto *exercise2 = button("cmdInsieme2", tr("VISUALIZZA 2° ESERCIZIO"),
-                             {9660, 2415, 2145, 645});
-    auto *exercise3 = button("cmdInsieme3", tr("VISUALIZZA 3° ESERCIZIO"),
-                             {9660, 3090, 2145, 645});
-    auto *exercise4 = button("cmdInsieme4", tr("VISUALIZZA 4° ESERCIZIO"),
-                             {9660, 3810, 2145, 645});
+    auto *exercise1 = button("CmdInsieme1", tr("VISUALIZZA 1° ESERCIZIO"), {9660, 1725, 2145, 645});
+    auto *exercise2 = button("cmdInsieme2", tr("VISUALIZZA 2° ESERCIZIO"), {9660, 2415, 2145, 645});
+    auto *exercise3 = button("cmdInsieme3", tr("VISUALIZZA 3° ESERCIZIO"), {9660, 3090, 2145, 645});
+    auto *exercise4 = button("cmdInsieme4", tr("VISUALIZZA 4° ESERCIZIO"), {9660, 3810, 2145, 645});
     m_printButton = button("Command1", tr("STAMPA"), {9675, 5925, 2145, 645});
     auto *exitButton = button("CmdFine", tr("ESCI"), {9660, 6660, 2145, 645});
     m_partButton = button("Command2", tr("Visualizza la prima parte"), {165, 7710, 3390, 495});
@@ -291,8 +298,7 @@ void WorksheetScreen::showMessage(const QString &text)
         m_messageHandler(text);
         return;
     }
-    QMessageBox::warning(this, program::displayName(), text,
-                         QMessageBox::Ok);
+    QMessageBox::warning(this, program::displayName(), text, QMessageBox::Ok);
 }
 
 QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
@@ -304,8 +310,8 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
     // Qt's own dialog: the same on every desktop, and it asks before it lets
     // an existing file be replaced. It opens where the last save went.
     const QString folder = !m_saveFolder.isEmpty() && QFileInfo(m_saveFolder).isDir()
-                               ? m_saveFolder
-                               : pdffile::defaultFolder();
+        ? m_saveFolder
+        : pdffile::defaultFolder();
     QFileDialog dialog(parent, title, folder);
     dialog.setObjectName(QStringLiteral("dlgSalvaPdf"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -320,11 +326,11 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
     const QString file = pdffile::withPdfSuffix(typed);
     // The dialog asked about the name as typed; the file written is this one.
     if (file != typed && QFileInfo::exists(file)
-        && QMessageBox::question(parent, title,
-                                 tr("Il file \"%1\" esiste già. Sostituirlo?")
-                                     .arg(QFileInfo(file).fileName()),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-               != QMessageBox::Yes)
+        && QMessageBox::question(
+               parent, title,
+               tr("Il file \"%1\" esiste già. Sostituirlo?").arg(QFileInfo(file).fileName()),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            != QMessageBox::Yes)
         return {};
     return file;
 }
@@ -337,8 +343,8 @@ void WorksheetScreen::saveSheet()
     const QString file = askFileName(this, tr(saveDialogTitle), tr(sheetFileName));
     if (file.isEmpty())
         return;
-    const QByteArray pdf =
-        sheet::sheetPdf(m_sheet, m_figures, PageArea::fallback(), tr(sheetFileTitle));
+    const QByteArray pdf = sheet::sheetPdf(m_sheet, m_figures, PageArea::fallback(),
+                                           tr(sheetFileTitle));
     if (pdf.isEmpty()) {
         showMessage(pdffile::failureMessage(
             file, QCoreApplication::translate("Sheet", "la pagina non si è potuta disegnare")));
@@ -436,9 +442,7 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
             return false;
         QString text;
         if (done < set.count())
-            text = tr("Preparazione della scheda %1 di %2")
-                       .arg(done + 1)
-                       .arg(set.count());
+            text = tr("Preparazione della scheda %1 di %2").arg(done + 1).arg(set.count());
         else if (done < steps - 1)
             text = tr("Preparazione delle soluzioni");
         else
@@ -449,8 +453,8 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
         return !m_progress->wasCanceled();
     };
     const QString documentTitle = tr(classSetTitle);
-    const sheet::ClassSetPdf made =
-        sheet::classSetPdf(set, withSolutions, m_figures, area, documentTitle, progress);
+    const sheet::ClassSetPdf made = sheet::classSetPdf(set, withSolutions, m_figures, area,
+                                                       documentTitle, progress);
 
     // Handed on while the progress dialog still says so; a stopped set
     // hands nothing on.
@@ -464,10 +468,10 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
         }
     } else if (made.result == sheet::DocumentResult::Failed) {
         problem = target == Target::Printer
-                      ? sheet::problemMessage()
-                      : pdffile::failureMessage(
-                            file, QCoreApplication::translate(
-                                      "Sheet", "le pagine non si sono potute disegnare"));
+            ? sheet::problemMessage()
+            : pdffile::failureMessage(
+                file,
+                QCoreApplication::translate("Sheet", "le pagine non si sono potute disegnare"));
     }
     delete m_progress;
 

@@ -55,8 +55,7 @@ void TestDrillRandomRun::act()
     const int kind = m_random.bounded(100);
     const Qt::Key k = keys[m_random.bounded(int(std::size(keys)))];
     const auto modifiers = m_random.bounded(4) ? Qt::NoModifier : Qt::KeypadModifier;
-    QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget()
-                                                 : &screen();
+    QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &screen();
     OptionButton *target = option(m_random.bounded(RelationDrill::optionCount));
     const Qt::MouseButton button = buttons[m_random.bounded(3)];
     if (kind < 45)
@@ -97,14 +96,13 @@ void TestDrillRandomRun::check(const char *at)
     if (!verdict.isEmpty() && m_verdict.isEmpty()) {
         // A new verdict: right for the sets on screen, with its time.
         const bool correct = (sign == QLatin1String("<") && left < right)
-                             || (sign == QLatin1String("=") && left == right)
-                             || (sign == QLatin1String(">") && left > right);
+            || (sign == QLatin1String("=") && left == right)
+            || (sign == QLatin1String(">") && left > right);
         QVERIFY2(verdict == (correct ? QLatin1String("E s a t t o") : QLatin1String("E r r a t o")),
                  at);
         const char *correction = left > right ? ">" : left < right ? "<" : "=";
         QVERIFY2(text("lblCorrezione") == (correct ? "" : correction), at);
-        QVERIFY2(screen().findChild<QWidget *>(QStringLiteral("Line1"))->isVisible()
-                     == !correct,
+        QVERIFY2(screen().findChild<QWidget *>(QStringLiteral("Line1"))->isVisible() == !correct,
                  at);
         (correct ? m_right : m_wrong) += 1;
         (correct ? m_rightShown : m_wrongShown) = m_totalShown = true;
@@ -125,7 +123,7 @@ void TestDrillRandomRun::check(const char *at)
 
     // Only the choices of the state on screen are enabled.
     const QList<int> expected = !verdict.isEmpty() ? QList<int>{4, 5}
-                                : !sign.isEmpty()  ? QList<int>{0, 1, 2, 3}
+        : !sign.isEmpty()                          ? QList<int>{0, 1, 2, 3}
                                                    : QList<int>{0, 1, 2};
     QList<int> enabled;
     for (int i = 0; i < RelationDrill::optionCount; ++i) {

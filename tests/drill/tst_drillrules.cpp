@@ -234,8 +234,11 @@ void TestDrillRules::totalCapsOnItsOwnAndKeepsGrowing()
     {
         qint64 seconds;
         const char *answer, *total;
-    } answers[] = {{600, "600", "600"}, {398, "398", "998"}, {1, "1", "999"},
-                   {5, "5", "999"},     {2000, "999", "999"}};
+    } answers[] = {{600, "600", "600"},
+                   {398, "398", "998"},
+                   {1, "1", "999"},
+                   {5, "5", "999"},
+                   {2000, "999", "999"}};
     for (const auto &a : answers) {
         score.start();
         now += a.seconds * second + second / 2;

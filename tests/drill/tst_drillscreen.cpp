@@ -223,8 +223,8 @@ void TestDrillScreen::firstOpening()
     QVERIFY(screen().isMaximized());
     QVERIFY(!screen().windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QCOMPARE(text("LblOperazione"), QStringLiteral("1"));
-    for (const char *empty : {"lblRisEsatte", "lblRisErrate", "LblTempoParziale",
-                              "LblTempoTotale", "LblEsito", "LblRelazione", "lblCorrezione"})
+    for (const char *empty : {"lblRisEsatte", "lblRisErrate", "LblTempoParziale", "LblTempoTotale",
+                              "LblEsito", "LblRelazione", "lblCorrezione"})
         QVERIFY2(text(empty).isEmpty(), empty);
     QCOMPARE(text("Label5(1)"), QStringLiteral(" Risposte esatte"));
     QCOMPARE(label("LblTempoTotale")->toolTip(),
@@ -237,15 +237,14 @@ void TestDrillScreen::firstOpening()
     // Two sets of one figure, each picture named for screen readers.
     QCOMPARE(shownPictures("Image2"), rules().leftSize());
     QCOMPARE(shownPictures("Image1"), rules().rightSize());
-    const qint64 figureKey
-        = screen()
-              .findChild<PictureBox *>(QStringLiteral("Image2(%1)").arg(rules().leftSlots()[0]))
-              ->picture()
-              .cacheKey();
+    const qint64 figureKey = screen()
+                                 .findChild<PictureBox *>(
+                                     QStringLiteral("Image2(%1)").arg(rules().leftSlots()[0]))
+                                 ->picture()
+                                 .cacheKey();
     auto check = [&](const QString &array, const QList<int> &slots) {
         for (int s : slots) {
-            auto *p = screen().findChild<PictureBox *>(
-                QStringLiteral("%1(%2)").arg(array).arg(s));
+            auto *p = screen().findChild<PictureBox *>(QStringLiteral("%1(%2)").arg(array).arg(s));
             QCOMPARE(p->picture().cacheKey(), figureKey);
             QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(p);
             QCOMPARE(spoken->text(QAccessible::Name),
@@ -333,25 +332,25 @@ void TestDrillScreen::wholePictures()
     // Own size, shrunk only where the window is smaller than the design.
     const QSize design = Screen::scale().size(11880, 8550);
     const QSize now = screen().client()->size();
-    const qreal shrink = std::min({1.0, qreal(now.width()) / design.width(),
-                                   qreal(now.height()) / design.height()});
+    const qreal shrink = std::min(
+        {1.0, qreal(now.width()) / design.width(), qreal(now.height()) / design.height()});
     const QSizeF whole = QSizeF(FigureCatalogue::pictureSize(figure)) * shrink;
     auto check = [&](const char *frameName, const char *array, const QList<int> &slots) {
         auto *frame = screen().findChild<QWidget *>(QString::fromLatin1(frameName));
         const QImage image = rendered(frame);
         const qreal ratio = image.devicePixelRatio();
         for (int s : slots) {
-            const QRect box
-                = screen()
-                      .findChild<PictureBox *>(QStringLiteral("%1(%2)").arg(array).arg(s))
-                      ->geometry();
+            const QRect box = screen()
+                                  .findChild<PictureBox *>(
+                                      QStringLiteral("%1(%2)").arg(array).arg(s))
+                                  ->geometry();
             const QByteArray where = QByteArray(array) + '(' + QByteArray::number(s) + ')';
             QVERIFY2(frame->rect().contains(box), where.constData());
             QVERIFY2(box.width() >= whole.width() && box.height() >= whole.height(),
                      where.constData());
             // The picture's white ground reaches its far corner: nothing cut off.
             const QPointF corner = QPointF(box.topLeft()) + QPointF(whole.width(), whole.height())
-                                   - QPointF(2, 2);
+                - QPointF(2, 2);
             const QRgb c = image.pixel((corner * ratio).toPoint());
             QVERIFY2(qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240, where.constData());
         }

@@ -37,7 +37,8 @@ const QRegularExpression placeholder(QStringLiteral("%L?[1-9][0-9]?"));
 QRegularExpression patternOf(const QString &source)
 {
     const QStringList parts = source.split(placeholder);
-    if (parts.size() < 2 || !parts.join(QString()).contains(QRegularExpression(QStringLiteral("\\w"))))
+    if (parts.size() < 2
+        || !parts.join(QString()).contains(QRegularExpression(QStringLiteral("\\w"))))
         return {};
     QStringList escaped;
     for (const QString &part : parts)
@@ -104,8 +105,7 @@ QList<const QWidget *> treeOf(const QWidget *root)
 
 i18n::LanguageScope::LanguageScope(const QString &language)
     : m_loaded(program::installTexts(language, &m_owner))
-{
-}
+{}
 
 i18n::Catalogue::Catalogue(const QStringList &translatedSources)
 {
@@ -142,8 +142,7 @@ i18n::Catalogue i18n::Catalogue::fromTsFile(const QString &path)
         } else if (xml.name() == QLatin1String("translation")) {
             // Unfinished, vanished and obsolete messages are not translations.
             const bool finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
-            const QString translation
-                = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             if (finished && !translation.isEmpty() && translation != source)
                 sources.append(source);
         }
@@ -173,8 +172,8 @@ QStringList i18n::textsLeftInItalian(const QWidget *root, const Catalogue &catal
     for (const QWidget *w : treeOf(root)) {
         for (const Text &t : textsOf(w)) {
             if (catalogue.translates(t.text)) {
-                const QString line
-                    = QStringLiteral("%1: %2 \"%3\"").arg(pathOf(w, root), t.what, t.text);
+                const QString line =
+                    QStringLiteral("%1: %2 \"%3\"").arg(pathOf(w, root), t.what, t.text);
                 if (!found.contains(line))
                     found.append(line);
             }
@@ -211,9 +210,9 @@ QStringList i18n::textsNotFitting(const QWidget *root)
         if (text.isEmpty())
             continue;
         const QFontMetrics metrics(w->font());
-        const QRect needed
-            = wrap ? metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20), Qt::TextWordWrap, text)
-                   : metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), 0, text);
+        const QRect needed = wrap
+            ? metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20), Qt::TextWordWrap, text)
+            : metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), 0, text);
         const int height = qMax(box.height(), metrics.height());
         if (needed.width() > box.width() || needed.height() > height)
             found.append(QStringLiteral("%1: \"%2\" needs %3x%4, has %5x%6")

@@ -81,8 +81,9 @@ QWidget *openScreen(Program &program, const QString &screen)
 QStringList spokenLetterByLetter(const QWidget *root)
 {
     const auto word = [](QString text) {
-        return text.remove(QLatin1Char(' ')).toLower().replace(QStringLiteral("ß"),
-                                                                QStringLiteral("ss"));
+        return text.remove(QLatin1Char(' '))
+            .toLower()
+            .replace(QStringLiteral("ß"), QStringLiteral("ss"));
     };
     const QRegularExpression spaced(QStringLiteral("^\\S( \\S){2,}$"));
     QStringList found;
@@ -110,17 +111,28 @@ void TestLanguages::textsLeft_data()
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("left");
-    QTest::newRow("window title") << "title" << "Autore" << true;
-    QTest::newRow("label") << "label" << "Chiudi" << true;
-    QTest::newRow("button, mnemonic") << "button" << "S&tampa" << true;
-    QTest::newRow("tooltip") << "tooltip" << "Chiudi" << true;
-    QTest::newRow("accessible name") << "accessible" << "Chiudi" << true;
-    QTest::newRow("menu item") << "action" << "Stampa schede" << true;
-    QTest::newRow("filled placeholders") << "label" << "Scheda 3 di 10" << true;
-    QTest::newRow("translated") << "label" << "Schließen" << false;
-    QTest::newRow("kept name") << "label" << "VELMORA" << false;
-    QTest::newRow("not all of a source") << "label" << "Chiudi la porta" << false;
-    QTest::newRow("a bare placeholder matches nothing") << "label" << "5" << false;
+    QTest::newRow("window title") << "title"
+                                  << "Autore" << true;
+    QTest::newRow("label") << "label"
+                           << "Chiudi" << true;
+    QTest::newRow("button, mnemonic") << "button"
+                                      << "S&tampa" << true;
+    QTest::newRow("tooltip") << "tooltip"
+                             << "Chiudi" << true;
+    QTest::newRow("accessible name") << "accessible"
+                                     << "Chiudi" << true;
+    QTest::newRow("menu item") << "action"
+                               << "Stampa schede" << true;
+    QTest::newRow("filled placeholders") << "label"
+                                         << "Scheda 3 di 10" << true;
+    QTest::newRow("translated") << "label"
+                                << "Schließen" << false;
+    QTest::newRow("kept name") << "label"
+                               << "VELMORA" << false;
+    QTest::newRow("not all of a source") << "label"
+                                         << "Chiudi la porta" << false;
+    QTest::newRow("a bare placeholder matches nothing") << "label"
+                                                        << "5" << false;
 }
 
 void TestLanguages::textsLeft()
@@ -158,22 +170,24 @@ void TestLanguages::fitting_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("fits");
-    QTest::newRow("short label") << "label" << "Autor" << QSize(200, 30) << true;
-    QTest::newRow("label too long") << "label" << "Arbeitsblätter drucken" << QSize(40, 30)
-                                    << false;
-    QTest::newRow("label lower than a line") << "label" << "Vers.  1.0.0" << QSize(200, 5)
-                                             << true;
-    QTest::newRow("wrapped in two lines") << "wrapped" << "Richtige Antworten"
-                                          << QSize(110, 60) << true;
-    QTest::newRow("wrapped, too many lines") << "wrapped" << "Richtige Antworten"
-                                             << QSize(110, 20) << false;
-    QTest::newRow("wrapped, word too long") << "wrapped" << "Gesamtzeit" << QSize(20, 200)
-                                            << false;
-    QTest::newRow("button") << "button" << "ENDE" << QSize(120, 40) << true;
-    QTest::newRow("button too narrow") << "button" << "S C H L I E S S E N" << QSize(40, 40)
-                                       << false;
-    QTest::newRow("hidden label") << "hidden" << "Arbeitsblätter drucken" << QSize(10, 10)
-                                  << true;
+    QTest::newRow("short label") << "label"
+                                 << "Autor" << QSize(200, 30) << true;
+    QTest::newRow("label too long") << "label"
+                                    << "Arbeitsblätter drucken" << QSize(40, 30) << false;
+    QTest::newRow("label lower than a line") << "label"
+                                             << "Vers.  1.0.0" << QSize(200, 5) << true;
+    QTest::newRow("wrapped in two lines") << "wrapped"
+                                          << "Richtige Antworten" << QSize(110, 60) << true;
+    QTest::newRow("wrapped, too many lines") << "wrapped"
+                                             << "Richtige Antworten" << QSize(110, 20) << false;
+    QTest::newRow("wrapped, word too long") << "wrapped"
+                                            << "Gesamtzeit" << QSize(20, 200) << false;
+    QTest::newRow("button") << "button"
+                            << "ENDE" << QSize(120, 40) << true;
+    QTest::newRow("button too narrow") << "button"
+                                       << "S C H L I E S S E N" << QSize(40, 40) << false;
+    QTest::newRow("hidden label") << "hidden"
+                                  << "Arbeitsblätter drucken" << QSize(10, 10) << true;
 }
 
 void TestLanguages::fitting()
@@ -281,13 +295,13 @@ void TestLanguages::printedSheet()
         QSKIP("poppler's pdftotext is not installed");
     const QStringList italian = QStringList{sheet::nameLine(), sheet::instruction(),
                                             sheet::solutionsTitle(), sheet::footerText(1, 2)}
-                                + sheet::SolutionsLayout::headings();
+        + sheet::SolutionsLayout::headings();
     const i18n::LanguageScope texts(language);
     QVERIFY(texts.isLoaded());
     const i18n::Catalogue catalogue = catalogueOf(language);
     const QStringList translated = QStringList{sheet::nameLine(), sheet::instruction(),
                                                sheet::solutionsTitle(), sheet::footerText(1, 2)}
-                                   + sheet::SolutionsLayout::headings();
+        + sheet::SolutionsLayout::headings();
 
     Program program;
     const auto closeAll = qScopeGuard([&program] {

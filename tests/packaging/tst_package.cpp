@@ -100,10 +100,13 @@ void TestPackage::controlFields_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("package") << "Package" << "gli-insiemi";
+    QTest::newRow("package") << "Package"
+                             << "gli-insiemi";
     QTest::newRow("version") << "Version" << GLI_VERSION;
-    QTest::newRow("section") << "Section" << "education";
-    QTest::newRow("maintainer") << "Maintainer" << "Gli insiemi <gli-insiemi@example.org>";
+    QTest::newRow("section") << "Section"
+                             << "education";
+    QTest::newRow("maintainer") << "Maintainer"
+                                << "Gli insiemi <gli-insiemi@example.org>";
 }
 
 void TestPackage::controlFields()
@@ -129,8 +132,8 @@ void TestPackage::dependsOn_data()
 void TestPackage::dependsOn()
 {
     QFETCH(QString, package);
-    const Run r
-        = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), m_deb, QStringLiteral("Depends")});
+    const Run r = run(QStringLiteral("dpkg-deb"),
+                      {QStringLiteral("-f"), m_deb, QStringLiteral("Depends")});
     QCOMPARE(r.code, 0);
     QStringList names;
     for (const QString &clause : r.out.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
@@ -174,8 +177,8 @@ void TestPackage::icons_data()
 void TestPackage::icons()
 {
     QFETCH(int, side);
-    const QString path
-        = root(QStringLiteral("share/icons/hicolor/%1x%1/apps/gli-insiemi.png").arg(side));
+    const QString path = root(
+        QStringLiteral("share/icons/hicolor/%1x%1/apps/gli-insiemi.png").arg(side));
     const QImage icon(path);
     QVERIFY2(!icon.isNull(), qPrintable(path));
     QCOMPARE(icon.size(), QSize(side, side));
@@ -190,8 +193,8 @@ void TestPackage::desktopEntryMatchesInstalledFiles()
 {
     const auto entry = desktopEntry(root(QStringLiteral("share/applications/gli-insiemi.desktop")));
     QCOMPARE(entry.value(QStringLiteral("Name")), QStringLiteral("Gli insiemi"));
-    const QStringList categories
-        = entry.value(QStringLiteral("Categories")).split(QLatin1Char(';'));
+    const QStringList categories =
+        entry.value(QStringLiteral("Categories")).split(QLatin1Char(';'));
     QVERIFY(categories.contains(QStringLiteral("Education")));
     QVERIFY(categories.contains(QStringLiteral("Math")));
     const QFileInfo program(
@@ -262,8 +265,8 @@ void TestPackage::entriesSpeakTheLanguages()
     const auto entry = desktopEntry(root(QStringLiteral("share/applications/gli-insiemi.desktop")));
     const QString suffix = QLatin1Char('[') + language + QLatin1Char(']');
     QCOMPARE(entry.value(QStringLiteral("Name") + suffix), entry.value(QStringLiteral("Name")));
-    for (const QString &key : {QStringLiteral("GenericName"), QStringLiteral("Comment"),
-                               QStringLiteral("Keywords")}) {
+    for (const QString &key :
+         {QStringLiteral("GenericName"), QStringLiteral("Comment"), QStringLiteral("Keywords")}) {
         const QString text = entry.value(key + suffix);
         QVERIFY2(!text.isEmpty() && text != entry.value(key), qPrintable(key + suffix));
     }

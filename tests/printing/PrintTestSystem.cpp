@@ -68,7 +68,8 @@ QString unavailable()
     if (qEnvironmentVariable("CUPS_SERVER") != dir + QStringLiteral("/cups.sock")
         || qEnvironmentVariable("CUPS_SERVERROOT") != dir + QStringLiteral("/etc"))
         return QStringLiteral("CUPS_SERVER and CUPS_SERVERROOT do not name the private print "
-                              "system in %1").arg(dir);
+                              "system in %1")
+            .arg(dir);
     if (script(QStringLiteral("status")) != 0)
         return QStringLiteral("the private print system in %1 does not answer").arg(dir);
     return {};
@@ -211,8 +212,8 @@ int connectionsSince(const LogMark &mark)
 int requestsSince(const LogMark &mark, const QString &operation)
 {
     // "... [Client 12] 2.0 Create-Job 3": IPP version, operation, request id.
-    const QRegularExpression request(QStringLiteral("\\] \\d\\.\\d %1 \\d+$")
-                                         .arg(QRegularExpression::escape(operation)));
+    const QRegularExpression request(
+        QStringLiteral("\\] \\d\\.\\d %1 \\d+$").arg(QRegularExpression::escape(operation)));
     int count = 0;
     for (const QByteArray &line : logSince(logFile(), mark.size).split('\n'))
         count += request.match(QString::fromUtf8(line)).hasMatch();

@@ -34,10 +34,7 @@ private Q_SLOTS:
         program->printService().setCurrentPrinter(QStringLiteral("Segreteria"));
     }
 
-    void cleanup()
-    {
-        endProgram();
-    }
+    void cleanup() { endProgram(); }
 
     void firstOpeningSelectsTheFirstEntryAndChangesNothing()
     {
@@ -56,14 +53,13 @@ private Q_SLOTS:
     {
         program->openPrinterChooser();
         const QRect comboBefore = combo()->geometry();
-        const QRect closeBefore
-            = chooser().findChild<QPushButton *>(QStringLiteral("Command2"))->geometry();
+        const QRect closeBefore =
+            chooser().findChild<QPushButton *>(QStringLiteral("Command2"))->geometry();
         chooser().resize(chooser().size() * 2);
         QTest::qWait(1);
         QCOMPARE(combo()->geometry(), comboBefore);
-        QCOMPARE(
-            chooser().findChild<QPushButton *>(QStringLiteral("Command2"))->geometry(),
-            closeBefore);
+        QCOMPARE(chooser().findChild<QPushButton *>(QStringLiteral("Command2"))->geometry(),
+                 closeBefore);
     }
 
     void pickingMakesThePrinterCurrentAtOnce_data()
@@ -100,9 +96,8 @@ private Q_SLOTS:
                  QStringLiteral("La stampante scelta è \r\n") + installed.at(index));
         // What the system calls a printer is shown as it is, never as markup.
         for (const char *name : {"Label1", "Label2"})
-            QCOMPARE(
-                chooser().findChild<QLabel *>(QString::fromLatin1(name))->textFormat(),
-                Qt::PlainText);
+            QCOMPARE(chooser().findChild<QLabel *>(QString::fromLatin1(name))->textFormat(),
+                     Qt::PlainText);
     }
 
     void aPrinterGoneSinceListingKeepsTheCurrentOne()

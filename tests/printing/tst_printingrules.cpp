@@ -93,8 +93,10 @@ private Q_SLOTS:
                      && qAbs(area.width() - want.width()) < 0.01
                      && qAbs(area.height() - want.height()) < 0.01,
                  qPrintable(QStringLiteral("got %1,%2 %3x%4")
-                                .arg(area.left()).arg(area.top())
-                                .arg(area.width()).arg(area.height())));
+                                .arg(area.left())
+                                .arg(area.top())
+                                .arg(area.width())
+                                .arg(area.height())));
     }
 
     void fallbackHoldsTheWholeSheet()
@@ -117,8 +119,8 @@ private Q_SLOTS:
 
         QTest::newRow("plain") << QStringLiteral("gli-test_pdf.2~")
                                << QByteArray("ipp://localhost/printers/gli-test_pdf.2~");
-        QTest::newRow("percent sign") << QStringLiteral("gli%41")
-                                      << QByteArray("ipp://localhost/printers/gli%2541");
+        QTest::newRow("percent sign")
+            << QStringLiteral("gli%41") << QByteArray("ipp://localhost/printers/gli%2541");
         QTest::newRow("plus and ampersand")
             << QStringLiteral("a+b&c") << QByteArray("ipp://localhost/printers/a%2Bb%26c");
         QTest::newRow("letter beyond ASCII")

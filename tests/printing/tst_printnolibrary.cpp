@@ -14,9 +14,6 @@ class NoLibraryTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Each function starts with no printer chosen, as the program does.
-    void init() { PrintService::shared().setCurrentPrinter(QString()); }
-
     void theStandInIsTheLibraryFound()
     {
         PrintService service;
@@ -46,8 +43,8 @@ private Q_SLOTS:
 
         QCOMPARE(service.printableArea(), PageArea::fallback());
 
-        const PrintService::Result job
-            = service.submitPdf(QByteArray("%PDF-1.4\n%%EOF\n"), QStringLiteral("Scheda"));
+        const PrintService::Result job = service.submitPdf(QByteArray("%PDF-1.4\n%%EOF\n"),
+                                                           QStringLiteral("Scheda"));
         QVERIFY(!job.ok);
         QCOMPARE(job.jobId, 0);
         QCOMPARE(job.error, service.libraryError());

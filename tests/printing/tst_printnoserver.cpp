@@ -192,8 +192,8 @@ private Q_SLOTS:
         cupsSetServer(m_dir->filePath(QStringLiteral("none.sock")).toLocal8Bit().constData());
         chooserdriver::program->printService().setCurrentPrinter(QString());
         QCOMPARE(chooserdriver::program->printService().currentPrinter(), QString());
-        const PrintService::Result r = chooserdriver::program->printService().submitPdf(someDocument(),
-                                                                        QStringLiteral("Scheda"));
+        const PrintService::Result r = chooserdriver::program->printService().submitPdf(
+            someDocument(), QStringLiteral("Scheda"));
         QVERIFY(!r.ok);
         QVERIFY(!r.error.isEmpty());
         QCOMPARE(chooserdriver::program->printService().currentPrinter(), QString());

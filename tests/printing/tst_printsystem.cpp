@@ -145,15 +145,14 @@ private Q_SLOTS:
 
         QTest::newRow("the server's") << QString() << QString() << QString() << defaultQueue;
         QTest::newRow("PRINTER") << otherQueue << QString() << QString() << otherQueue;
-        QTest::newRow("LPDEST over PRINTER") << defaultQueue << otherQueue << QString()
-                                             << otherQueue;
-        QTest::newRow("PRINTER=lp means none") << QStringLiteral("lp") << QString() << QString()
-                                               << defaultQueue;
-        QTest::newRow("lpoptions") << QString() << QString()
-                                   << QStringLiteral("Default ") + otherQueue << otherQueue;
+        QTest::newRow("LPDEST over PRINTER")
+            << defaultQueue << otherQueue << QString() << otherQueue;
+        QTest::newRow("PRINTER=lp means none")
+            << QStringLiteral("lp") << QString() << QString() << defaultQueue;
+        QTest::newRow("lpoptions")
+            << QString() << QString() << QStringLiteral("Default ") + otherQueue << otherQueue;
         QTest::newRow("PRINTER over lpoptions")
-            << defaultQueue << QString() << QStringLiteral("Default ") + otherQueue
-            << defaultQueue;
+            << defaultQueue << QString() << QStringLiteral("Default ") + otherQueue << defaultQueue;
         // Named but missing: no printer, rather than some other one.
         QTest::newRow("missing") << QStringLiteral("gli-test-nowhere") << QString() << QString()
                                  << QString();
@@ -253,10 +252,10 @@ private Q_SLOTS:
     void aQueueThatRejectsJobsFails()
     {
         const auto restore = qScopeGuard([] { queueCommand("cupsaccept", otherQueue); });
-        QCOMPARE(printtest::run(QStringLiteral("cupsreject"),
-                                {QStringLiteral("-r"), QStringLiteral("Cassetto vuoto"),
-                                 otherQueue}),
-                 0);
+        QCOMPARE(
+            printtest::run(QStringLiteral("cupsreject"),
+                           {QStringLiteral("-r"), QStringLiteral("Cassetto vuoto"), otherQueue}),
+            0);
         service().setCurrentPrinter(otherQueue);
         const QStringList before = printtest::printedFiles();
         const QList<int> jobsBefore = printtest::jobs();
@@ -332,8 +331,8 @@ private Q_SLOTS:
         QVERIFY(service().defaultPrinter().isEmpty());
         QVERIFY(!service().checkCurrentPrinter().ok);
         QCOMPARE(service().printableArea(), PageArea::fallback());
-        const PrintService::Result result =
-            service().submitPdf(onePagePdf(QStringLiteral("no")), QStringLiteral("Scheda"));
+        const PrintService::Result result = service().submitPdf(onePagePdf(QStringLiteral("no")),
+                                                                QStringLiteral("Scheda"));
         QVERIFY(!result.ok);
         QVERIFY(!result.error.isEmpty());
 

@@ -71,8 +71,8 @@ QString signText(RelationDrill::Sign sign)
 bool rightAnswer(RelationDrill::Sign sign, int left, int right)
 {
     return (sign == RelationDrill::Sign::Less && left < right)
-           || (sign == RelationDrill::Sign::Equal && left == right)
-           || (sign == RelationDrill::Sign::Greater && left > right);
+        || (sign == RelationDrill::Sign::Equal && left == right)
+        || (sign == RelationDrill::Sign::Greater && left > right);
 }
 
 QString checkSet(const Screen &screen, const QString &array, int size, const QList<int> &slots)
@@ -83,8 +83,7 @@ QString checkSet(const Screen &screen, const QString &array, int size, const QLi
     if (slots.size() != size || distinct.size() != size)
         return QStringLiteral("%1: %2 elements on %3 slots").arg(array).arg(size).arg(slots.size());
     for (int slot = 1; slot <= DrillScreen::slotCount; ++slot) {
-        auto *image = screen.findChild<PictureBox *>(
-            QStringLiteral("%1(%2)").arg(array).arg(slot));
+        auto *image = screen.findChild<PictureBox *>(QStringLiteral("%1(%2)").arg(array).arg(slot));
         if (!image)
             return QStringLiteral("%1(%2) is missing").arg(array).arg(slot);
         const bool drawn = distinct.contains(slot);
@@ -156,8 +155,7 @@ QString DrillWatch::checkView() const
         return QStringLiteral("the drill is loaded without an exercise");
 
     for (int option = 0; option < RelationDrill::optionCount; ++option) {
-        auto *button
-            = screen.findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(option));
+        auto *button = screen.findChild<QWidget *>(QStringLiteral("Option1(%1)").arg(option));
         if (!button)
             return QStringLiteral("Option1(%1) is missing").arg(option);
         if (button->isEnabled() != enabledInPhase(phase, option))
@@ -182,8 +180,9 @@ QString DrillWatch::checkView() const
         return QStringLiteral("a label or line of the drill is missing");
 
     const bool judged = phase == RelationDrill::Phase::VerdictShown;
-    const QString expectedSign =
-        phase == RelationDrill::Phase::WaitingForSign ? QString() : signText(drill.sign());
+    const QString expectedSign = phase == RelationDrill::Phase::WaitingForSign
+        ? QString()
+        : signText(drill.sign());
     if (phase != RelationDrill::Phase::WaitingForSign && expectedSign.isEmpty())
         return QStringLiteral("a sign phase without a sign");
     if (signBox != expectedSign)
@@ -196,7 +195,7 @@ QString DrillWatch::checkView() const
             .arg(drill.leftSize())
             .arg(drill.rightSize());
     const QString expectedVerdict = !judged ? QString()
-                                    : right ? QStringLiteral("E s a t t o")
+        : right                             ? QStringLiteral("E s a t t o")
                                             : QStringLiteral("E r r a t o");
     if (verdict != expectedVerdict)
         return QStringLiteral("verdict \"%1\", expected \"%2\"").arg(verdict, expectedVerdict);
@@ -204,8 +203,8 @@ QString DrillWatch::checkView() const
     if (shown(line1) != crossed || shown(line2) != crossed)
         return QStringLiteral("the red cross is %1")
             .arg(crossed ? QStringLiteral("missing") : QStringLiteral("shown"));
-    const RelationDrill::Sign correct =
-        drill.leftSize() < drill.rightSize()   ? RelationDrill::Sign::Less
+    const RelationDrill::Sign correct = drill.leftSize() < drill.rightSize()
+        ? RelationDrill::Sign::Less
         : drill.leftSize() > drill.rightSize() ? RelationDrill::Sign::Greater
                                                : RelationDrill::Sign::Equal;
     const QString expectedCorrection = crossed ? signText(correct) : QString();
@@ -230,8 +229,8 @@ QString DrillWatch::checkView() const
     if (drill.figure() < FigureCatalogue::firstFigure
         || drill.figure() > FigureCatalogue::lastFigure)
         return QStringLiteral("figure %1").arg(drill.figure());
-    const QString left =
-        checkSet(screen, QStringLiteral("Image2"), drill.leftSize(), drill.leftSlots());
+    const QString left = checkSet(screen, QStringLiteral("Image2"), drill.leftSize(),
+                                  drill.leftSlots());
     if (!left.isEmpty())
         return left;
     return checkSet(screen, QStringLiteral("Image1"), drill.rightSize(), drill.rightSlots());
@@ -290,8 +289,7 @@ QString WorksheetWatch::checkStep() const
         bool changed = false;
         for (int slot = 1; slot <= Worksheet::slotCount && !changed; ++slot) {
             const int index = Worksheet::placeIndex(e, slot);
-            changed =
-                sheet.place(Worksheet::Side::Left, index).picture != m_before[e - 1][slot - 1]
+            changed = sheet.place(Worksheet::Side::Left, index).picture != m_before[e - 1][slot - 1]
                 || sheet.place(Worksheet::Side::Right, index).picture != m_before[e - 1][slot + 14];
         }
         if (changed && m_clicks[e - 1] == m_clicksBefore[e - 1] && !(wasEmpty && allComposed))
@@ -318,10 +316,10 @@ QString WorksheetWatch::checkView() const
             for (auto side : {Worksheet::Side::Left, Worksheet::Side::Right}) {
                 const int picture = sheet.place(side, index).picture;
                 const bool isLeft = side == Worksheet::Side::Left;
-                const QString name =
-                    QStringLiteral("%1(%2)")
-                        .arg(isLeft ? QStringLiteral("Image1") : QStringLiteral("Image2"))
-                        .arg(index);
+                const QString name = QStringLiteral("%1(%2)")
+                                         .arg(isLeft ? QStringLiteral("Image1")
+                                                     : QStringLiteral("Image2"))
+                                         .arg(index);
                 auto *box = screen.findChild<PictureBox *>(name);
                 if (!box)
                     return QStringLiteral("%1 is missing").arg(name);
@@ -336,8 +334,7 @@ QString WorksheetWatch::checkView() const
                 }
                 if (picture == Worksheet::noPicture)
                     return QStringLiteral("%1 of a composed exercise holds no picture").arg(name);
-                if (box->picture().size()
-                    != m_program.figures().picture(picture, ratio).size())
+                if (box->picture().size() != m_program.figures().picture(picture, ratio).size())
                     return QStringLiteral("%1 shows a picture of the wrong size").arg(name);
                 if (picture == Worksheet::blankPicture) {
                     if (!isLeft)

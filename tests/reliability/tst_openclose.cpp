@@ -217,8 +217,8 @@ void tst_OpenClose::cycles()
 {
     QFETCH(Cycle, cycle);
     const int cycles = qEnvironmentVariableIsSet("GLI_OPENCLOSE_CYCLES")
-                           ? qEnvironmentVariableIntValue("GLI_OPENCLOSE_CYCLES")
-                           : 300;
+        ? qEnvironmentVariableIntValue("GLI_OPENCLOSE_CYCLES")
+        : 300;
 
     // Caches of Qt and of the program (fonts, styles, figure pictures) fill
     // during the first rounds. What one opening holds is the span between the

@@ -104,8 +104,8 @@ QString describe(const QWidget *widget)
     if (!widget)
         return QStringLiteral("(gone)");
     const QString name = widget->objectName().isEmpty()
-                             ? QString::fromLatin1(widget->metaObject()->className())
-                             : widget->objectName();
+        ? QString::fromLatin1(widget->metaObject()->className())
+        : widget->objectName();
     return QStringLiteral("%1 in \"%2\"").arg(name, widget->window()->windowTitle().trimmed());
 }
 
@@ -251,9 +251,8 @@ void tst_RandomRun::cleanupTestCase()
     m_program.closeAll();
     input::settle();
     QCOMPARE(census::check(m_program), QString());
-    QVERIFY(!m_program.startScreen() && !m_program.drillScreen()
-            && !m_program.worksheetScreen() && !m_program.aboutScreen()
-            && !m_program.printerChooser());
+    QVERIFY(!m_program.startScreen() && !m_program.drillScreen() && !m_program.worksheetScreen()
+            && !m_program.aboutScreen() && !m_program.printerChooser());
 }
 
 Action tst_RandomRun::pickAction()
@@ -382,8 +381,9 @@ QString tst_RandomRun::click()
         QRect(target->mapTo(window, QPoint()), target->size()).intersected(window->rect());
     if (inWindow.isEmpty())
         return wait();
-    const QPoint pos = target->mapFrom(window, QPoint(inWindow.x() + below(inWindow.width()),
-                                                      inWindow.y() + below(inWindow.height())));
+    const QPoint pos = target->mapFrom(
+        window,
+        QPoint(inWindow.x() + below(inWindow.width()), inWindow.y() + below(inWindow.height())));
     const Qt::MouseButton button = pickButton();
     const int how = below(10);
     const QString what = describe(target);

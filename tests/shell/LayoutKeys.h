@@ -20,7 +20,7 @@ struct LayoutKey
     quint32 scanCode; // XKB keycode; 0: none
     quint32 keysym;
     quint32 nativeModifiers; // X11 state: 0x1 Shift, 0x10 Num Lock
-    int digit;               // the digit key it is, 1 to 3; 0: none of them
+    int digit; // the digit key it is, 1 to 3; 0: none of them
 
     QString textString() const { return QString::fromUtf8(text); }
     bool keypad() const { return modifiers.testFlag(Qt::KeypadModifier); }

@@ -53,8 +53,7 @@ void TestElements::labelBreaksLinesAndFollowsChanges()
     QWidget parent;
     parent.resize(400, 200);
     QLabel *label = ui::label(&parent, QStringLiteral("l"), QStringLiteral("Prima"),
-                              ui::font(QStringLiteral("Arial"), 12, true), Qt::black,
-                              Qt::white);
+                              ui::font(QStringLiteral("Arial"), 12, true), Qt::black, Qt::white);
     label->setGeometry(0, 0, 400, 200);
     const QImage one = render(label);
     const int oneLine = inkRows(one);

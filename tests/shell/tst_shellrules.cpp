@@ -88,8 +88,8 @@ void TestShellRules::layoutRoundTrip()
 void TestShellRules::layoutLeavesFixedElementsAlone()
 {
     const QList<ElementBox> elements = {
-        ElementBox::of(ElementKind::Timer),    ElementBox::ordinary(10, 20, 30, 40),
-        ElementBox::of(ElementKind::MenuItem), ElementBox{ElementKind::ComboBox, 1, 2, 3, 4},
+        ElementBox::of(ElementKind::Timer),        ElementBox::ordinary(10, 20, 30, 40),
+        ElementBox::of(ElementKind::MenuItem),     ElementBox{ElementKind::ComboBox, 1, 2, 3, 4},
         ElementBox{ElementKind::Line, 5, 6, 7, 8}, ElementBox::ordinary(0, 0, 100, 100),
     };
     ProportionalLayout layout;
@@ -135,14 +135,13 @@ void TestShellRules::scaledLinesCrossTheSignBox()
     const QList<QLineF> strokes = {{4980, 2085, 6825, 2970}, {6795, 2235, 4995, 2910}};
     const QRectF signBox(4980, 1665, 1815, 1815);
     ProportionalLayout layout;
-    layout.capture({ElementBox::ordinary(signBox.x(), signBox.y(), signBox.width(),
-                                         signBox.height()),
-                    ElementBox::scaledLine(strokes[0].x1(), strokes[0].y1(), strokes[0].x2(),
-                                           strokes[0].y2()),
-                    ElementBox{ElementKind::Line, 1, 2, 3, 4},
-                    ElementBox::scaledLine(strokes[1].x1(), strokes[1].y1(), strokes[1].x2(),
-                                           strokes[1].y2())},
-                   11880, 8550);
+    layout.capture(
+        {ElementBox::ordinary(signBox.x(), signBox.y(), signBox.width(), signBox.height()),
+         ElementBox::scaledLine(strokes[0].x1(), strokes[0].y1(), strokes[0].x2(), strokes[0].y2()),
+         ElementBox{ElementKind::Line, 1, 2, 3, 4},
+         ElementBox::scaledLine(strokes[1].x1(), strokes[1].y1(), strokes[1].x2(),
+                                strokes[1].y2())},
+        11880, 8550);
     QRectF box;
     QList<QLineF> placed;
     layout.apply(11880 * scaleX, 8550 * scaleY, [&](int i, const Placement &p) {
@@ -159,8 +158,8 @@ void TestShellRules::scaledLinesCrossTheSignBox()
         QVERIFY(qAbs(placed[i].x2() - want.x2() * scaleX) < 0.05);
         QVERIFY(qAbs(placed[i].y2() - want.y2() * scaleY) < 0.05);
         // Both strokes run through the middle of the sign box.
-        const QRectF middle = box.adjusted(box.width() / 4, box.height() / 4,
-                                           -box.width() / 4, -box.height() / 4);
+        const QRectF middle = box.adjusted(box.width() / 4, box.height() / 4, -box.width() / 4,
+                                           -box.height() / 4);
         QVERIFY(middle.contains(placed[i].center()));
     }
 }
@@ -190,7 +189,7 @@ void TestShellRules::keyDown_data()
     QTest::addColumn<int>("option");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("outcome");
-    QTest::addColumn<int>("focus");  // -1: none
+    QTest::addColumn<int>("focus"); // -1: none
     QTest::addColumn<int>("choose"); // -1: none
     QTest::addColumn<bool>("latched");
 

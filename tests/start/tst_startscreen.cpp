@@ -120,8 +120,7 @@ void TestStartScreen::opensMaximizedWithItsTexts()
     const QRect available = w->screen()->availableGeometry();
     QCOMPARE(w->frameGeometry().size(), available.size());
 
-    QCOMPARE(start().findChild<QLabel *>("lblVersione")->text(),
-             QStringLiteral("Vers.  1.0.0"));
+    QCOMPARE(start().findChild<QLabel *>("lblVersione")->text(), QStringLiteral("Vers.  1.0.0"));
     QCOMPARE(start().findChild<QLabel *>("Label4")->text(), QStringLiteral("VELMORA"));
     QCOMPARE(start().findChild<QLabel *>("Label3")->text(),
              QStringLiteral("SOLO    MOUSE    PER UN CORRETTO FUNZIONAMENTO"));
@@ -155,8 +154,7 @@ void TestStartScreen::curtainsOpenAndCloseAgainOnResize()
     start().showNormal();
     // Restored, it takes its design client size, centred.
     QTRY_COMPARE(client->size(), QSize(794, 552));
-    QCOMPARE(start().geometry().center(),
-             start().screen()->availableGeometry().center());
+    QCOMPARE(start().geometry().center(), start().screen()->availableGeometry().center());
     QVERIFY(left->width() >= client->width() / 2 - 2);
     QVERIFY(waitForCurtains());
     start().resize(900, 700);
@@ -274,7 +272,7 @@ void TestStartScreen::mouseButtonsAllChoose_data()
 void TestStartScreen::mouseButtonsAllChoose()
 {
     QFETCH(Qt::MouseButton, button);
-        QVERIFY(!program->drillScreen());
+    QVERIFY(!program->drillScreen());
     // It acts on the press, before any release.
     QTest::mousePress(option(start(), 0), button);
     QVERIFY(program->drillScreen());
@@ -396,11 +394,9 @@ void TestStartScreen::aboutIsModalAndFreshEachTime()
     QCOMPARE(QApplication::activeModalWidget(), about);
     // Window managers keep it in front of the start screen, centred on it.
     QCOMPARE(about->windowHandle()->transientParent(), start().windowHandle());
-    const QPoint offCentre =
-        about->geometry().center() - start().geometry().center();
+    const QPoint offCentre = about->geometry().center() - start().geometry().center();
     QVERIFY(offCentre.manhattanLength() <= 4);
-    QCOMPARE(about->findChild<QLabel *>("Label1")->text(),
-             QStringLiteral("Sito dell'autore:"));
+    QCOMPARE(about->findChild<QLabel *>("Label1")->text(), QStringLiteral("Sito dell'autore:"));
     QCOMPARE(about->findChild<QLabel *>("Label3")->text(), QStringLiteral("Email:"));
     QCOMPARE(about->findChild<QLabel *>("Label2")->text(), AboutScreen::siteAddress());
     QCOMPARE(about->findChild<QLabel *>("Label4")->text(), AboutScreen::mailAddress());
@@ -443,7 +439,7 @@ void TestStartScreen::closingStartClosesEverything()
 {
     const auto noneOpen = [] {
         return !program->startScreen() && !program->drillScreen() && !program->worksheetScreen()
-               && !program->aboutScreen() && !program->printerChooser();
+            && !program->aboutScreen() && !program->printerChooser();
     };
     start().choose(0);
     start().findChild<QAction *>("mnuStampaSchede")->trigger();

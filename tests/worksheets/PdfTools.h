@@ -68,9 +68,9 @@ inline QImage page(const QString &pdf, int dpi, int number = 1)
     const QString base = dir.filePath(QStringLiteral("page"));
     const QString n = QString::number(number);
     run(QStringLiteral("pdftoppm"),
-        { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-f"),
-          n, QStringLiteral("-l"), n, QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
-          base });
+        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-f"),
+         n, QStringLiteral("-l"), n, QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
+         base});
     return QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
 }
 

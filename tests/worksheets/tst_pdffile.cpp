@@ -102,13 +102,20 @@ void TestPdfFile::suffix_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("file");
-    QTest::newRow("bare") << "/a/scheda" << "/a/scheda.pdf";
-    QTest::newRow("has it") << "/a/scheda.pdf" << "/a/scheda.pdf";
-    QTest::newRow("upper case") << "/a/SCHEDA.PDF" << "/a/SCHEDA.PDF";
-    QTest::newRow("another suffix") << "/a/scheda.txt" << "/a/scheda.txt.pdf";
-    QTest::newRow("dot in the folder") << "/a.pdf/scheda" << "/a.pdf/scheda.pdf";
-    QTest::newRow("ends in pdf without dot") << "/a/schedapdf" << "/a/schedapdf.pdf";
-    QTest::newRow("nothing stays nothing") << "" << "";
+    QTest::newRow("bare") << "/a/scheda"
+                          << "/a/scheda.pdf";
+    QTest::newRow("has it") << "/a/scheda.pdf"
+                            << "/a/scheda.pdf";
+    QTest::newRow("upper case") << "/a/SCHEDA.PDF"
+                                << "/a/SCHEDA.PDF";
+    QTest::newRow("another suffix") << "/a/scheda.txt"
+                                    << "/a/scheda.txt.pdf";
+    QTest::newRow("dot in the folder") << "/a.pdf/scheda"
+                                       << "/a.pdf/scheda.pdf";
+    QTest::newRow("ends in pdf without dot") << "/a/schedapdf"
+                                             << "/a/schedapdf.pdf";
+    QTest::newRow("nothing stays nothing") << ""
+                                           << "";
 }
 
 void TestPdfFile::suffix()
@@ -154,21 +161,33 @@ void TestPdfFile::save_data()
     QTest::addColumn<QString>("name"); // inside a fresh folder
     QTest::addColumn<QString>("setUp");
     QTest::addColumn<QString>("reason"); // empty when the save succeeds
-    QTest::newRow("new file") << "scheda.pdf" << "" << "";
-    QTest::newRow("replaces a file") << "scheda.pdf" << "old file" << "";
+    QTest::newRow("new file") << "scheda.pdf"
+                              << ""
+                              << "";
+    QTest::newRow("replaces a file") << "scheda.pdf"
+                                     << "old file"
+                                     << "";
     QTest::newRow("name of a folder") << "scheda.pdf"
                                       << "folder"
                                       << "con questo nome c'è già una cartella";
-    QTest::newRow("folder missing") << "manca/scheda.pdf" << "" << "la cartella non esiste";
-    QTest::newRow("folder is a file") << "file/scheda.pdf" << "file" << "la cartella non esiste";
-    QTest::newRow("folder not writable") << "chiusa/scheda.pdf" << "locked 0555"
+    QTest::newRow("folder missing") << "manca/scheda.pdf"
+                                    << ""
+                                    << "la cartella non esiste";
+    QTest::newRow("folder is a file") << "file/scheda.pdf"
+                                      << "file"
+                                      << "la cartella non esiste";
+    QTest::newRow("folder not writable") << "chiusa/scheda.pdf"
+                                         << "locked 0555"
                                          << "non c'è il permesso di scrivere in questa cartella";
     // It exists, but cannot even be looked into.
-    QTest::newRow("folder out of reach") << "chiusa/dentro/scheda.pdf" << "locked 0600"
+    QTest::newRow("folder out of reach") << "chiusa/dentro/scheda.pdf"
+                                         << "locked 0600"
                                          << "non c'è il permesso di scrivere in questa cartella";
-    QTest::newRow("disk full, old file kept") << "scheda.pdf" << "old file, full disk"
+    QTest::newRow("disk full, old file kept") << "scheda.pdf"
+                                              << "old file, full disk"
                                               << "non c'è abbastanza spazio sul disco";
-    QTest::newRow("disk full, nothing left") << "scheda.pdf" << "full disk"
+    QTest::newRow("disk full, nothing left") << "scheda.pdf"
+                                             << "full disk"
                                              << "non c'è abbastanza spazio sul disco";
 }
 
@@ -194,10 +213,10 @@ void TestPdfFile::save()
     });
     if (setUp.startsWith(QStringLiteral("locked"))) {
         QVERIFY(QDir(locked).mkpath(QStringLiteral("dentro")));
-        QVERIFY(QFile::setPermissions(
-            locked, setUp.endsWith(QStringLiteral("0555"))
-                        ? QFile::ReadOwner | QFile::ExeOwner
-                        : QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::setPermissions(locked,
+                                      setUp.endsWith(QStringLiteral("0555"))
+                                          ? QFile::ReadOwner | QFile::ExeOwner
+                                          : QFile::ReadOwner | QFile::WriteOwner));
     }
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
@@ -217,7 +236,7 @@ void TestPdfFile::save()
         QVERIFY(saved.message.isEmpty());
         QCOMPARE(contents(path), document);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-                 QStringList { QStringLiteral("scheda.pdf") });
+                 QStringList{QStringLiteral("scheda.pdf")});
         return;
     }
     QCOMPARE(saved.message,

@@ -32,8 +32,7 @@ bool write(const QString &file, const QByteArray &pdf)
 }
 
 // The sheet's page painted for area into file; the scale it was drawn at.
-double print(const Worksheet &w, const QRectF &area, const QString &file,
-             FigureCatalogue &figures)
+double print(const Worksheet &w, const QRectF &area, const QString &file, FigureCatalogue &figures)
 {
     SheetPdfWriter writer(area, QStringLiteral("prova"));
     sheet::paintSheet(writer.painter(), w, figures);
@@ -42,8 +41,8 @@ double print(const Worksheet &w, const QRectF &area, const QString &file,
 
 double classSetScale(const QRectF &area)
 {
-    return std::min({1.0, area.width() * 20 / sheet::width,
-                     area.height() * 20 / sheet::classSetHeight});
+    return std::min(
+        {1.0, area.width() * 20 / sheet::width, area.height() * 20 / sheet::classSetHeight});
 }
 
 // Twips of the sheet as pixels of the page rendered at 72 dpi.
@@ -94,8 +93,8 @@ void TestSheetPdf::onePageWithTheHeaderAndInkWhereTheFiguresAre()
     QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
     const QString text = pdftools::text(file);
     const qsizetype name = text.indexOf(QStringLiteral("Nome e Cognome"));
-    const qsizetype instruction =
-        text.indexOf(QStringLiteral("Scrivi il segno di relazione ra i due insiemi: < = >"));
+    const qsizetype instruction = text.indexOf(
+        QStringLiteral("Scrivi il segno di relazione ra i due insiemi: < = >"));
     QVERIFY2(name >= 0 && instruction > name, qPrintable(text));
 
     const QImage page = pdftools::page(file, 72);
@@ -106,15 +105,18 @@ void TestSheetPdf::onePageWithTheHeaderAndInkWhereTheFiguresAre()
                 const int picture = w.place(side, Worksheet::placeIndex(e, slot)).picture;
                 // A blank place is wider than its column: look only where no
                 // neighbour reaches.
-                const QSize size
-                    = (picture > 0 ? FigureCatalogue::pictureSize(picture) : QSize(51, 60)) * 15;
-                const QRect cell
-                    = onPage(QRectF(paperCell(e, side == Side::Left, slot), QSizeF(size)))
-                          .adjusted(3, 3, -3, -3);
+                const QSize size =
+                    (picture > 0 ? FigureCatalogue::pictureSize(picture) : QSize(51, 60)) * 15;
+                const QRect cell = onPage(
+                                       QRectF(paperCell(e, side == Side::Left, slot), QSizeF(size)))
+                                       .adjusted(3, 3, -3, -3);
                 const int found = pdftools::ink(page, cell);
                 QVERIFY2(picture > 0 ? found > 20 : found == 0,
                          qPrintable(QStringLiteral("exercise %1 side %2 slot %3: %4 dark pixels")
-                                        .arg(e).arg(int(side)).arg(slot).arg(found)));
+                                        .arg(e)
+                                        .arg(int(side))
+                                        .arg(slot)
+                                        .arg(found)));
             }
         }
     }
@@ -147,8 +149,8 @@ void TestSheetPdf::sheetFitsThePrintableArea()
     // The first box's top-left and the last box's bottom-right corners land
     // where the origin and the scale put them...
     for (const QPointF corner : {QPointF(500, 2000), QPointF(11000, 15600)}) {
-        const QRect around
-            = onPage(QRectF(corner - QPointF(40, 40), QSizeF(80, 80)), origin, drawnAt);
+        const QRect around = onPage(QRectF(corner - QPointF(40, 40), QSizeF(80, 80)), origin,
+                                    drawnAt);
         QVERIFY(pdftools::ink(page, around.adjusted(-1, -1, 1, 1), 250) > 0);
     }
     // ...and nothing is drawn outside the printable area.
@@ -229,8 +231,8 @@ void TestSheetPdf::classSetReadsBack()
     for (auto m = row.globalMatch(solutions); m.hasNext();) {
         const QRegularExpressionMatch match = m.next();
         QCOMPARE(match.captured(1).toInt(), int(listed.size()) + 1);
-        listed << QStringList { match.captured(2), match.captured(3), match.captured(4),
-                                match.captured(5) };
+        listed << QStringList{match.captured(2), match.captured(3), match.captured(4),
+                              match.captured(5)};
     }
     QCOMPARE(listed, shownSigns);
 }

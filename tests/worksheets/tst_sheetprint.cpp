@@ -34,8 +34,8 @@ void TestSheetPrint::slotPlacesAreThePapersCells()
 {
     QFETCH(int, exercise);
     QFETCH(bool, leftSet);
-    const auto &slots =
-        (leftSet ? sheet::paperLeftSetSlots : sheet::paperRightSetSlots)[exercise - 1];
+    const auto &slots = (leftSet ? sheet::paperLeftSetSlots
+                                 : sheet::paperRightSetSlots)[exercise - 1];
     for (int slot = 1; slot <= 15; ++slot)
         QCOMPARE(slots[slot - 1], paperCell(exercise, leftSet, slot));
 }

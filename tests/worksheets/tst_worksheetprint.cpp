@@ -45,8 +45,7 @@ WorksheetScreen &screen()
 
 void click(const char *name)
 {
-    QTest::mouseClick(screen().findChild<QPushButton *>(QString::fromLatin1(name)),
-                      Qt::LeftButton);
+    QTest::mouseClick(screen().findChild<QPushButton *>(QString::fromLatin1(name)), Qt::LeftButton);
 }
 
 // The jobs the server made since `before`.
@@ -97,11 +96,10 @@ QList<bool> onScreen()
     return cells;
 }
 
-QList<bool> onPaper(const QString &pdf, const QRectF &area, int page = 1,
-                    int extentHeight = 15600)
+QList<bool> onPaper(const QString &pdf, const QRectF &area, int page = 1, int extentHeight = 15600)
 {
-    const double scale =
-        std::min({1.0, area.width() * 20 / 11000, area.height() * 20 / extentHeight});
+    const double scale = std::min(
+        {1.0, area.width() * 20 / 11000, area.height() * 20 / extentHeight});
     return pdftools::inkInCells(pdftools::page(pdf, 72, page), area.topLeft(), scale);
 }
 } // namespace
@@ -243,8 +241,8 @@ void TestWorksheetPrint::onePrintAsksForThePageOnceOverOneConnection()
     // What asking for the printer's page alone costs, in requests.
     const printtest::LogMark alone = printtest::logMark();
     (void)program->printService().printableArea();
-    const int pageQuestions
-        = printtest::requestsSince(alone, QStringLiteral("Get-Printer-Attributes"));
+    const int pageQuestions = printtest::requestsSince(alone,
+                                                       QStringLiteral("Get-Printer-Attributes"));
     QVERIFY(pageQuestions > 0);
 
     const printtest::LogMark mark = printtest::logMark();
@@ -307,7 +305,7 @@ void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere()
     if (refusing)
         QCOMPARE(printtest::run(QStringLiteral("cupsreject"), {otherQueue}), 0);
     program->printService().setCurrentPrinter(refusing ? otherQueue
-                                                      : QStringLiteral("gli-test-absent"));
+                                                       : QStringLiteral("gli-test-absent"));
     const QStringList printed = printtest::printedFiles();
     const QList<int> before = printtest::jobs();
     if (classSet)
@@ -315,7 +313,7 @@ void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere()
     else
         click("Command1");
     QCOMPARE(m_messages,
-             QStringList { QStringLiteral("Problema di stampa nella stampante utilizzata.") });
+             QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
     // The server itself refused: no job exists that could print later.
     QCOMPARE(newJobs(before), QList<int>());
     QCOMPARE(printtest::printedFiles(), printed);

@@ -226,10 +226,12 @@ void TestWorksheetScreen::opensWithExerciseOneAndItsTexts()
         QCOMPARE(place(Side::Left, i)->picture().isNull(), i >= 15);
         QCOMPARE(place(Side::Right, i)->picture().isNull(), i >= 15);
     }
-    const QList<QPair<const char *, QString>> texts{
-        {"CmdInsieme1", "VISUALIZZA 1° ESERCIZIO"}, {"cmdInsieme2", "VISUALIZZA 2° ESERCIZIO"},
-        {"cmdInsieme3", "VISUALIZZA 3° ESERCIZIO"}, {"cmdInsieme4", "VISUALIZZA 4° ESERCIZIO"},
-        {"Command1", "STAMPA"}, {"CmdFine", "ESCI"}};
+    const QList<QPair<const char *, QString>> texts{{"CmdInsieme1", "VISUALIZZA 1° ESERCIZIO"},
+                                                    {"cmdInsieme2", "VISUALIZZA 2° ESERCIZIO"},
+                                                    {"cmdInsieme3", "VISUALIZZA 3° ESERCIZIO"},
+                                                    {"cmdInsieme4", "VISUALIZZA 4° ESERCIZIO"},
+                                                    {"Command1", "STAMPA"},
+                                                    {"CmdFine", "ESCI"}};
     for (const auto &[name, text] : texts)
         QCOMPARE(screen().findChild<QPushButton *>(name)->text(), text);
     QCOMPARE(screen().findChild<QLabel *>("Label1")->text(),
@@ -332,13 +334,11 @@ void TestWorksheetScreen::elementsFollowTheWindow()
     QTRY_COMPARE(w->size(), QSize(1000, 700));
     const QSize client = w->centralWidget()->size();
     const double kx = client.width() / 11910.0, ky = client.height() / 8280.0;
-    const QList<QPair<const char *, QRect>> designs{{"Frame3", {90, 975, 9360, 6675}},
-                                                    {"Command1", {9675, 5925, 2145, 645}},
-                                                    {"Command2", {165, 7710, 3390, 495}},
-                                                    {"FraSfondo1S", {72, 195, 4605, 3075}},
-                                                    {"fraSfondo3S(2)", {75, 195, 4560, 3075}},
-                                                    {"fraSondo3D", {4725, 195, 4605, 3075}},
-                                                    {"Image1(14)", {3585, 2085, 915, 930}}};
+    const QList<QPair<const char *, QRect>> designs{
+        {"Frame3", {90, 975, 9360, 6675}},         {"Command1", {9675, 5925, 2145, 645}},
+        {"Command2", {165, 7710, 3390, 495}},      {"FraSfondo1S", {72, 195, 4605, 3075}},
+        {"fraSfondo3S(2)", {75, 195, 4560, 3075}}, {"fraSondo3D", {4725, 195, 4605, 3075}},
+        {"Image1(14)", {3585, 2085, 915, 930}}};
     for (const auto &[name, twips] : designs) {
         const QRect g = find(name)->geometry();
         const QRect expected(qRound(twips.x() * kx), qRound(twips.y() * ky),
@@ -486,7 +486,7 @@ void TestWorksheetScreen::failedSaveLeavesEverythingAsItWas()
              QStringList{QStringLiteral("cartella.pdf")});
     QCOMPARE(QDir(dir.filePath(QStringLiteral("cartella.pdf")))
                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList { QStringLiteral("dentro") });
+             QStringList{QStringLiteral("dentro")});
     if (!classSet) // a class set completes the sheet on screen first
         QCOMPARE(allPictures(), pictures);
 }
@@ -498,13 +498,16 @@ void TestWorksheetScreen::saveDialogOfItsOwn_data()
     QTest::addColumn<bool>("replace"); // the answer to a question
     QTest::addColumn<int>("questions");
     QTest::addColumn<QString>("written"); // the file saved, or none
-    QTest::newRow("a new name") << "nuova" << "" << false << 0 << "nuova.pdf";
-    QTest::newRow("another suffix") << "nuova.txt" << "" << false << 0 << "nuova.txt.pdf";
-    QTest::newRow("existing, kept") << "vecchia.pdf" << "vecchia.pdf" << false << 1 << "";
+    QTest::newRow("a new name") << "nuova"
+                                << "" << false << 0 << "nuova.pdf";
+    QTest::newRow("another suffix") << "nuova.txt"
+                                    << "" << false << 0 << "nuova.txt.pdf";
+    QTest::newRow("existing, kept") << "vecchia.pdf"
+                                    << "vecchia.pdf" << false << 1 << "";
     QTest::newRow("existing, replaced") << "vecchia.pdf"
                                         << "vecchia.pdf" << true << 1 << "vecchia.pdf";
-    QTest::newRow("existing once .pdf is added, kept")
-        << "vecchia.txt" << "vecchia.txt.pdf" << false << 1 << "";
+    QTest::newRow("existing once .pdf is added, kept") << "vecchia.txt"
+                                                       << "vecchia.txt.pdf" << false << 1 << "";
 }
 
 // Without a provider the name comes from Qt's own save dialog: its title,
@@ -554,7 +557,7 @@ void TestWorksheetScreen::saveDialogOfItsOwn()
         proposed = dialog->selectedFiles().value(0);
         ownDialog = dialog->testOption(QFileDialog::DontUseNativeDialog);
         saves = dialog->acceptMode() == QFileDialog::AcceptSave
-                && !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            && !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         // The whole path typed over the proposed name, then Enter, pressed
         // from the event loop: the question it may raise waits there.
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
@@ -675,8 +678,8 @@ void TestWorksheetScreen::classSetSavedFromItsDialog()
         QSKIP("poppler-utils not installed: the file's pages are not read back");
     QCOMPARE(pdftools::pageCount(file), count + withSolutions);
     const QRectF area = PageArea::fallback();
-    const double scale = std::min({1.0, area.width() * 20 / sheet::width,
-                                   area.height() * 20 / sheet::classSetHeight});
+    const double scale = std::min(
+        {1.0, area.width() * 20 / sheet::width, area.height() * 20 / sheet::classSetHeight});
     QCOMPARE(pdftools::inkInCells(pdftools::page(file, 72, 1), area.topLeft(), scale),
              figuresOnScreen());
     for (int n = 1; n <= count; ++n)
@@ -722,10 +725,11 @@ void TestWorksheetScreen::saveDialogsOpenWhereTheLastSaveWent()
                           Qt::LeftButton);
     else
         screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
-    QCOMPARE(title, classSet ? QStringLiteral("Salva le schede in PDF")
-                             : QStringLiteral("Salva la scheda in PDF"));
-    QCOMPARE(proposed, classSet ? QStringLiteral("schede-classe.pdf")
-                                : QStringLiteral("scheda.pdf"));
+    QCOMPARE(title,
+             classSet ? QStringLiteral("Salva le schede in PDF")
+                      : QStringLiteral("Salva la scheda in PDF"));
+    QCOMPARE(proposed,
+             classSet ? QStringLiteral("schede-classe.pdf") : QStringLiteral("scheda.pdf"));
     QCOMPARE(folder, QDir(expected).absolutePath());
 }
 
@@ -745,8 +749,7 @@ void TestWorksheetScreen::aDoubleClickSavesOnce()
     const auto press = [&](bool twice) {
         QMenuBar *bar = screen().menuBar();
         QWidget *target = bar;
-        QPoint pos =
-            bar->actionGeometry(screen().findChild<QAction *>("mnuSalvaPdf")).center();
+        QPoint pos = bar->actionGeometry(screen().findChild<QAction *>("mnuSalvaPdf")).center();
         if (classSet) {
             ClassSetDialog *dialog = openClassSetDialog();
             dialog->findChild<QSpinBox *>(QStringLiteral("spnNumeroSchede"))->setValue(1);
@@ -776,9 +779,12 @@ void TestWorksheetScreen::classSetActsOnTheNumberShown_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("sheets"); // 0: nothing may happen
-    QTest::newRow("0") << "0" << "0" << 0;
-    QTest::newRow("erased") << "" << "" << 0;
-    QTest::newRow("41: the 1 is refused") << "41" << "4" << 4;
+    QTest::newRow("0") << "0"
+                       << "0" << 0;
+    QTest::newRow("erased") << ""
+                            << "" << 0;
+    QTest::newRow("41: the 1 is refused") << "41"
+                                          << "4" << 4;
 }
 
 // The range stands beside the field; a number out of it leaves the
