@@ -37,23 +37,13 @@ const char *const firstPartCaption = QT_TRANSLATE_NOOP("WorksheetScreen",
 
 // Top-left corners of slots 1 to 15 inside every set frame. A place is
 // large enough for the tallest and the widest picture at design size.
+// clang-format off
 constexpr std::array<QPoint, 15> previewSetSlots{{
-    {120, 165},
-    {975, 165},
-    {1830, 165},
-    {2700, 165},
-    {3585, 165},
-    {120, 1140},
-    {975, 1140},
-    {1830, 1140},
-    {2700, 1140},
-    {3585, 1140},
-    {120, 2085},
-    {975, 2085},
-    {1830, 2085},
-    {2700, 2085},
-    {3585, 2085},
+    {120, 165},   {975, 165},   {1830, 165},  {2700, 165},  {3585, 165},
+    {120, 1140},  {975, 1140},  {1830, 1140}, {2700, 1140}, {3585, 1140},
+    {120, 2085},  {975, 2085},  {1830, 2085}, {2700, 2085}, {3585, 2085},
 }};
+// clang-format on
 constexpr int placeWidth = 915;
 constexpr int placeHeight = 930;
 
