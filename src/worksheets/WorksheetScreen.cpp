@@ -248,11 +248,12 @@ public:
     {
         // The presses that waited for the run are delivered first, to
         // controls still off; they come back once no run is left waiting.
+        // One of those presses may have closed the screen ("ESCI").
         QMetaObject::invokeMethod(
             &m_screen,
-            [screen = &m_screen] {
+            [screen = QPointer<WorksheetScreen>(&m_screen)] {
                 QCoreApplication::processEvents();
-                if (--screen->m_outputRuns == 0)
+                if (screen && --screen->m_outputRuns == 0)
                     screen->setOutputEnabled(true);
             },
             Qt::QueuedConnection);

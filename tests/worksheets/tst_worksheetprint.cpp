@@ -4,8 +4,9 @@
 // printer's queue and matches the screen, and the sheet saved as a PDF file
 // is the same page; a class set arrives as one job; one print is one
 // connection that asks for the printer's page once; a double click prints
-// once; a printer that is gone or a refused job is reported once and nothing
-// is printed elsewhere.
+// once; "ESCI" pressed during a print closes the screen after it; a
+// printer that is gone or a refused job is reported once and nothing is
+// printed elsewhere.
 #include "PaperCells.h"
 #include "PdfTools.h"
 #include "PrintTestSystem.h"
@@ -119,6 +120,7 @@ private Q_SLOTS:
     void onePrintAsksForThePageOnceOverOneConnection();
     void aDoubleClickPrintsOnce_data();
     void aDoubleClickPrintsOnce();
+    void exitPressedWhilePrintingClosesTheScreen();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere_data();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere();
 
@@ -282,6 +284,21 @@ void TestWorksheetPrint::aDoubleClickPrintsOnce()
     QTRY_VERIFY(print->isEnabled());
     press(false);
     QCOMPARE(newJobs(before).size(), 2);
+    QCOMPARE(m_messages, QStringList());
+}
+
+// "ESCI" pressed while the sheet prints closes the screen once the print is
+// over, the sheet printed once.
+void TestWorksheetPrint::exitPressedWhilePrintingClosesTheScreen()
+{
+    auto *exit = screen().findChild<QPushButton *>(QStringLiteral("CmdFine"));
+    QVERIFY(exit);
+    postClick(exit, exit->rect().center());
+    const QList<int> before = printtest::jobs();
+    click("Command1");
+    QTRY_VERIFY(!program->worksheetScreen());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(newJobs(before).size(), 1);
     QCOMPARE(m_messages, QStringList());
 }
 
