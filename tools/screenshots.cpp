@@ -10,7 +10,7 @@
 // set saved by the worksheet screen. Ends with a non-zero status, naming
 // the picture, when a screen does not reach the state its picture shows.
 #include "drill/DrillScreen.h"
-#include "shell/Program.h"
+#include "shell/ProgramTexts.h"
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
 #include "start/Program.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/BrokenPipe.h"
-#include "shell/Program.h"
+#include "shell/ProgramTexts.h"
 #include "start/Program.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "shell/DesignLayout.h"
 #include "shell/Elements.h"
 #include "shell/Palette.h"
-#include "shell/Program.h"
+#include "shell/ProgramTexts.h"
 #include "worksheets/ClassSet.h"
 #include "worksheets/ClassSetDialog.h"
 #include "worksheets/PdfFile.h"

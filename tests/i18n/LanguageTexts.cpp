@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "i18n/LanguageTexts.h"
 
-#include "shell/Program.h"
+#include "shell/ProgramTexts.h"
 
 #include <QAbstractButton>
 #include <QAction>

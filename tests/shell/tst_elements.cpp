@@ -4,7 +4,7 @@
 // design layout places each kind of element at every size.
 #include "shell/DesignLayout.h"
 #include "shell/Elements.h"
-#include "shell/Program.h"
+#include "shell/ProgramTexts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

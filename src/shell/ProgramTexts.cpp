@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/Program.h"
+#include "shell/ProgramTexts.h"
 
 #include "shell/Language.h"
 
