@@ -20,38 +20,22 @@ struct Column
     const char *tip;
 };
 
+// clang-format off
 const Column columns[ScorePanel::columnCount] = {
-    {"Label5(0)",
-     QT_TRANSLATE_NOOP("ScorePanel", "Oper"),
-     {45, 300, 930, 555},
-     "LblOperazione",
-     {105, 960, 810, 480},
-     nullptr},
-    {"Label5(1)",
-     QT_TRANSLATE_NOOP("ScorePanel", " Risposte esatte"),
-     {990, 300, 930, 555},
-     "lblRisEsatte",
-     {1035, 960, 810, 480},
-     nullptr},
-    {"Label5(2)",
-     QT_TRANSLATE_NOOP("ScorePanel", " Risposte errate"),
-     {1935, 300, 930, 555},
-     "lblRisErrate",
-     {1965, 960, 810, 480},
-     nullptr},
-    {"Label5(3)",
-     QT_TRANSLATE_NOOP("ScorePanel", "Tempo parziale"),
-     {2880, 300, 930, 555},
-     "LblTempoParziale",
-     {2910, 960, 810, 480},
+    {"Label5(0)", QT_TRANSLATE_NOOP("ScorePanel", "Oper"),             {45, 300, 930, 555},
+     "LblOperazione",    {105, 960, 810, 480},  nullptr},
+    {"Label5(1)", QT_TRANSLATE_NOOP("ScorePanel", " Risposte esatte"), {990, 300, 930, 555},
+     "lblRisEsatte",     {1035, 960, 810, 480}, nullptr},
+    {"Label5(2)", QT_TRANSLATE_NOOP("ScorePanel", " Risposte errate"), {1935, 300, 930, 555},
+     "lblRisErrate",     {1965, 960, 810, 480}, nullptr},
+    {"Label5(3)", QT_TRANSLATE_NOOP("ScorePanel", "Tempo parziale"),   {2880, 300, 930, 555},
+     "LblTempoParziale", {2910, 960, 810, 480},
      QT_TRANSLATE_NOOP("ScorePanel", "Secondi impiegati per ogni risposta")},
-    {"Label5(4)",
-     QT_TRANSLATE_NOOP("ScorePanel", "Tempo totale"),
-     {3825, 300, 930, 555},
-     "LblTempoTotale",
-     {3870, 960, 810, 480},
+    {"Label5(4)", QT_TRANSLATE_NOOP("ScorePanel", "Tempo totale"),     {3825, 300, 930, 555},
+     "LblTempoTotale",   {3870, 960, 810, 480},
      QT_TRANSLATE_NOOP("ScorePanel", "Secondi impiegati per ogni esercizio")},
 };
+// clang-format on
 } // namespace
 
 ScorePanel::ScorePanel(QWidget *parent) : QWidget(parent)
