@@ -12,7 +12,7 @@ packages=(
   qt6-l10n-tools qt6-tools-dev
   libcups2-dev
   fonts-liberation2
-  xvfb xauth x11-utils imagemagick openbox xdotool
+  xvfb xauth x11-utils imagemagick openbox xdotool wmctrl
   cups cups-daemon cups-client cups-bsd poppler-utils
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file

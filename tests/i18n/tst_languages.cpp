@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QRegularExpression>
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
@@ -176,10 +178,12 @@ void TestLanguages::fitting_data()
                                     << "Arbeitsblätter drucken" << QSize(40, 30) << false;
     QTest::newRow("label lower than a line") << "label"
                                              << "Vers.  1.0.0" << QSize(200, 5) << true;
+    // An empty size: as wide as the widest word, as high as the lines in
+    // the width column, measured in the test's font.
     QTest::newRow("wrapped in two lines") << "wrapped"
-                                          << "Richtige Antworten" << QSize(110, 60) << true;
+                                          << "Richtige Antworten" << QSize(2, 0) << true;
     QTest::newRow("wrapped, too many lines") << "wrapped"
-                                             << "Richtige Antworten" << QSize(110, 20) << false;
+                                             << "Richtige Antworten" << QSize(1, 0) << false;
     QTest::newRow("wrapped, word too long") << "wrapped"
                                             << "Gesamtzeit" << QSize(20, 200) << false;
     QTest::newRow("button") << "button"
@@ -196,7 +200,20 @@ void TestLanguages::fitting()
     QFETCH(QString, text);
     QFETCH(QSize, size);
     QFETCH(bool, fits);
+    // A font the scripts install, whatever the machine's sans-serif is.
     QWidget root;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(13);
+    root.setFont(font);
+    QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+    if (size.height() == 0) {
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString &word : text.split(u' '))
+            widest = qMax(widest, metrics.horizontalAdvance(word));
+        size = QSize(widest + 4, size.width() * metrics.lineSpacing() + 2);
+        QVERIFY(metrics.horizontalAdvance(text) > size.width());
+    }
     QWidget *element = nullptr;
     if (kind == QLatin1String("button")) {
         element = new QPushButton(text, &root);
