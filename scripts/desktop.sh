@@ -15,7 +15,8 @@
 # DIR holds: display (the display's name), xvfb.pid, openbox.pid,
 # openbox's configuration home and both logs. The server listens on its
 # local socket only. The display
-# number is the one Xvfb finds free (-displayfd), so two runs never collide.
+# number is the one Xvfb finds free (-displayfd), so two runs never collide;
+# -noreset keeps the server up between its clients (xdpyinfo, openbox).
 # Exit 3 from start: Xvfb or openbox is not installed.
 set -Eeuo pipefail
 
@@ -24,10 +25,25 @@ die() {
   exit 1
 }
 
-# Waits up to ten seconds for a command to succeed.
+# Ends the processes recorded in DIR, by their ids.
+end_processes() {
+  local dir=$1 name pid
+  for name in openbox xvfb; do
+    [[ -f $dir/$name.pid ]] || continue
+    pid=$(<"$dir/$name.pid")
+    kill "$pid" 2>/dev/null || continue
+    for _ in $(seq 100); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill -9 "$pid" 2>/dev/null || true
+  done
+}
+
+# Waits up to thirty seconds for a command to succeed (a loaded machine).
 wait_for() {
   local _
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     "$@" >/dev/null 2>&1 && return 0
     sleep 0.05
   done
@@ -35,7 +51,8 @@ wait_for() {
 }
 
 has_window_manager() {
-  DISPLAY=$1 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
+  local answer
+  answer=$(DISPLAY=$1 xprop -root _NET_SUPPORTING_WM_CHECK) && [[ $answer == *"window id"* ]]
 }
 
 start() {
@@ -46,8 +63,10 @@ start() {
     exit 3
   }
   mkdir -p "$dir/config"
+  # A start that fails leaves nothing running.
+  trap 'end_processes "$dir"' EXIT
   # Xvfb writes the display number it took on fd 3 once it listens.
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp \
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset \
     >"$dir/xvfb.log" 2>&1 3>"$dir/display-number" &
   echo $! >"$dir/xvfb.pid"
   wait_for grep -q '[0-9]' "$dir/display-number" || die "Xvfb did not start (see $dir/xvfb.log)"
@@ -62,23 +81,14 @@ start() {
   echo $! >"$dir/openbox.pid"
   wait_for has_window_manager "$display" \
     || die "openbox did not take display $display (see $dir/openbox.log)"
+  trap - EXIT
   echo "$display"
 }
 
 stop() {
-  local dir=$1 name pid
-  [[ -d $dir ]] || return 0
-  for name in openbox xvfb; do
-    [[ -f $dir/$name.pid ]] || continue
-    pid=$(<"$dir/$name.pid")
-    kill "$pid" 2>/dev/null || continue
-    for _ in $(seq 100); do
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.05
-    done
-    kill -9 "$pid" 2>/dev/null || true
-  done
-  rm -rf "$dir"
+  [[ -d $1 ]] || return 0
+  end_processes "$1"
+  rm -rf "$1"
 }
 
 case "${1:-}" in

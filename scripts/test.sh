@@ -11,6 +11,12 @@
 # system is never touched; at the end the script checks that nothing under
 # /etc/cups changed and that no process of the private one is left.
 #
+# The desktop tests (label desktop) run on a desktop of the project's own
+# (scripts/desktop.sh): a private Xvfb with openbox, started here in a
+# folder made with mktemp -d and stopped, its folder removed, on every exit,
+# like the print system. They run in the first run only: real X input and
+# a window manager's timing are the same with or without the sanitizers.
+#
 # It never ends without saying how it went: a step that fails is named on
 # stderr as it fails, and the last lines are "Skipped test functions: N",
 # each skipped function with its reason (from the QtTest output of both
@@ -22,6 +28,7 @@ step="starting"
 failed=()
 failed_command=""
 print_dir=""
+desktop_dir=""
 machine_before=""
 runs=()
 
@@ -64,6 +71,15 @@ stop_print_system() {
   fi
 }
 
+stop_desktop() {
+  scripts/desktop.sh stop "$desktop_dir" || fail "stopping the private desktop"
+  local left pid
+  left=$(pgrep -f -- "$desktop_dir" || true)
+  for pid in $left; do kill "$pid" 2>/dev/null || true; done
+  [[ -z $left ]] || fail "processes of the private desktop were left running"
+  [[ ! -e $desktop_dir ]] || fail "the private desktop's folder is left: $desktop_dir"
+}
+
 finish() {
   local status=$?
   trap - EXIT INT TERM HUP ERR
@@ -75,6 +91,7 @@ finish() {
     esac
   fi
   [[ -n $print_dir ]] && stop_print_system
+  [[ -n $desktop_dir ]] && stop_desktop
   if [[ -n $machine_before ]]; then
     local machine_after
     machine_after=$(scripts/print-system.sh machine-state)
@@ -129,6 +146,11 @@ elif ((start_status != 3)); then
   exit "$start_status"
 fi
 
+step="starting the private desktop (scripts/desktop.sh start)"
+desktop_dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-desktop.XXXXXXXX")
+scripts/desktop.sh start "$desktop_dir" >/dev/null
+export GLI_DESKTOP=$desktop_dir
+
 step="the tests (ctest in build/)"
 runs+=(build)
 rm -f build/test-logs/*.txt
@@ -137,4 +159,4 @@ ctest --test-dir build --output-on-failure -j2
 step="the tests under the sanitizers (scripts/sanitize.sh)"
 runs+=(build-sanitize)
 rm -f build-sanitize/test-logs/*.txt
-scripts/sanitize.sh
+scripts/sanitize.sh -LE desktop

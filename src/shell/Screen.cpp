@@ -31,6 +31,10 @@ QIcon programIcon()
 
 // Without a screen (no display at all) the design's usual one.
 constexpr QRect fallbackArea(0, 0, 1024, 768);
+
+// How often a restored window answers a geometry the window manager gave it
+// instead of its design one.
+constexpr int maxRestoreCorrections = 3;
 } // namespace
 
 Screen::Screen(const QString &name, const QString &caption, QSize designClientTwips,
@@ -137,25 +141,8 @@ void Screen::closeEvent(QCloseEvent *event)
 
 void Screen::changeEvent(QEvent *event)
 {
-    // Only the sizing flags count: WindowActive comes and goes with focus. A
-    // maximized screen shown plainly now was restored, whether straight away
-    // or after being minimized, and takes its design size again, centred.
     if (event->type() == QEvent::WindowStateChange) {
-        if (isMaximized()) {
-            m_wasMaximized = true;
-        } else if (isPlain() && m_wasMaximized && m_opening == Opening::Maximized) {
-            m_wasMaximized = false;
-            // Shown again from minimized, an X11 window may lose its maximize
-            // and get it back at once: restore only a window still plain once
-            // the window system's pending news is in.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (isPlain())
-                        takeRestoredSize();
-                },
-                Qt::QueuedConnection);
-        }
+        followWindowState();
         // Minimizing leaves a client area of nothing; restoring places every
         // element again.
         m_layout->placeElements();
@@ -163,15 +150,76 @@ void Screen::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
 }
 
+// Only the sizing flags count: WindowActive comes and goes with focus, and
+// minimizing keeps what the window was. A maximized screen that becomes
+// plain was restored, by the program, its title bar or the window manager's
+// commands, and takes its design size, centred, at once. If the window
+// manager maximizes it again after all, that wins, and the design size is
+// what it restores to next time.
+void Screen::followWindowState()
+{
+    if (m_opening != Opening::Maximized)
+        return;
+    if (isMaximized() || isFullScreen()) {
+        m_wasMaximized = true;
+        m_restoreCorrections = 0;
+    } else if (isPlain() && m_wasMaximized) {
+        m_wasMaximized = false;
+        m_restoreCorrections = maxRestoreCorrections;
+        setGeometry(restoredGeometry());
+    }
+}
+
+void Screen::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    holdRestoredGeometry();
+}
+
+void Screen::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    holdRestoredGeometry();
+}
+
+// The window manager may place a restored window where it kept it before
+// the maximize, the whole screen with the title bar above it, even after
+// the design geometry was asked for (the window's own geometry changes at
+// once when asked, the window manager's answer comes later). Such a
+// geometry is answered with the design one, a few times at most, so that a
+// window manager that insists is not fought; one that fits on the screen
+// is the user's.
+void Screen::holdRestoredGeometry()
+{
+    if (m_restoreCorrections == 0 || !isPlain() || !isVisible())
+        return;
+    const QScreen *screen = this->screen();
+    if (screen && screen->availableGeometry().contains(frameGeometry()))
+        return;
+    --m_restoreCorrections;
+    setGeometry(restoredGeometry());
+}
+
 bool Screen::isPlain() const
 {
     return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-void Screen::takeRestoredSize()
+QRect Screen::restoredGeometry() const
 {
-    QRect frame(QPoint(), designWindowSize());
-    if (const QScreen *screen = this->screen())
-        frame.moveCenter(screen->availableGeometry().center());
-    setGeometry(frame);
+    QRect client(QPoint(), designWindowSize());
+    if (const QScreen *screen = this->screen()) {
+        // Centred with its frame: the title bar stays on the screen.
+        const QRect available = screen->availableGeometry();
+        const QMargins frame(geometry().left() - frameGeometry().left(),
+                             geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+        QRect outer = client.marginsAdded(frame);
+        outer.moveCenter(available.center());
+        outer.moveTop(std::max(outer.top(), available.top()));
+        outer.moveLeft(std::max(outer.left(), available.left()));
+        client.moveTopLeft(outer.topLeft() + QPoint(frame.left(), frame.top()));
+    }
+    return client;
 }

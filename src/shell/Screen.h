@@ -53,15 +53,24 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     QSize designWindowSize() const;
+    QRect restoredGeometry() const;
     bool isPlain() const;
-    void takeRestoredSize();
+    void followWindowState();
+    void holdRestoredGeometry();
 
     QSize m_designTwips;
     Opening m_opening;
     bool m_fixedSize;
+    // What the window last was, minimized or not: restoring follows from
+    // maximized to plain, whatever came between.
     bool m_wasMaximized = false;
+    // Restored from maximized: the window manager may still move it to
+    // where it kept it before.
+    int m_restoreCorrections = 0;
     DesignLayout *m_layout;
 };

@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QScopedValueRollback>
+#include <QStyleHints>
 
 #include <optional>
 
@@ -105,6 +106,7 @@ WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
       m_printService(printService),
       m_random(random)
 {
+    m_steadyClock.start();
     QWidget *area = client();
     DesignLayout *layout = designLayout();
     ui::fill(area, colours::windowPink);
@@ -167,11 +169,17 @@ WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
     connect(exercise2, &QPushButton::clicked, this, [this] { composeExercise(2); });
     connect(exercise3, &QPushButton::clicked, this, [this] { composeExercise(3); });
     connect(exercise4, &QPushButton::clicked, this, [this] { composeExercise(4); });
-    connect(m_printButton, &QPushButton::clicked, this, &WorksheetScreen::printSheet);
+    connect(m_printButton, &QPushButton::clicked, this, [this] {
+        if (pressStartsJob())
+            printSheet();
+    });
     connect(exitButton, &QPushButton::clicked, this, &WorksheetScreen::close);
     connect(m_partButton, &QPushButton::clicked, this, &WorksheetScreen::togglePart);
     connect(printerMenu, &QAction::triggered, this, &WorksheetScreen::printerChooserRequested);
-    connect(m_savePdfItem, &QAction::triggered, this, &WorksheetScreen::saveSheet);
+    connect(m_savePdfItem, &QAction::triggered, this, [this] {
+        if (pressStartsJob())
+            saveSheet();
+    });
     connect(m_classSetItem, &QAction::triggered, this, &WorksheetScreen::openClassSet);
     takeDesignSize();
 
@@ -264,6 +272,17 @@ public:
 private:
     WorksheetScreen &m_screen;
 };
+
+void WorksheetScreen::setPressClock(PressClock clock)
+{
+    m_pressClock = std::move(clock);
+}
+
+bool WorksheetScreen::pressStartsJob()
+{
+    const qint64 now = m_pressClock ? m_pressClock() : m_steadyClock.elapsed();
+    return m_presses.startsJob(now, QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
 
 void WorksheetScreen::setOutputEnabled(bool enabled)
 {
@@ -379,6 +398,8 @@ void WorksheetScreen::classSetChosen()
     const bool withSolutions = m_classSet->withSolutions();
     const QString file = m_classSet->fileName();
     m_classSet = nullptr;
+    if (!pressStartsJob())
+        return;
     if (choice == ClassSetDialog::Choice::Print)
         printClassSet(count, withSolutions);
     else if (choice == ClassSetDialog::Choice::Save)

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "shell/Screen.h"
+#include "worksheets/OutputPresses.h"
 #include "worksheets/Worksheet.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <array>
 #include <functional>
@@ -46,6 +48,11 @@ public:
     // documents folder at first, and asks before replacing a file. An empty
     // provider restores it.
     void setFileNameProvider(FileNameProvider provider);
+    // The steady clock in milliseconds that tells a double click on the
+    // output controls from two presses; by default the monotonic clock. An
+    // empty clock restores it.
+    using PressClock = std::function<qint64()>;
+    void setPressClock(PressClock clock);
 
     // The part of the sheet in view: exercises 1 and 2, or 3 and 4.
     enum class Part { First, Second };
@@ -85,6 +92,8 @@ private:
     // meanwhile is dropped instead of running it again afterwards.
     class OutputRun;
     void setOutputEnabled(bool enabled);
+    // False for the second press of a double click on the output controls.
+    bool pressStartsJob();
 
     void showPart(Part part);
     void showExercise(int exercise);
@@ -99,6 +108,9 @@ private:
     FileNameProvider m_fileNames;
     bool m_makingClassSet = false;
     int m_outputRuns = 0; // ended or not, until the presses made meanwhile are in
+    OutputPresses m_presses;
+    QElapsedTimer m_steadyClock;
+    PressClock m_pressClock;
     // The places of the left sets ("Image1") and of the right sets ("Image2").
     std::array<PictureBox *, Worksheet::placeCount> m_leftPlaces{};
     std::array<PictureBox *, Worksheet::placeCount> m_rightPlaces{};

@@ -3,6 +3,7 @@
 // their answers, and the sheets of a class set.
 #include "sets/RandomSource.h"
 #include "worksheets/ClassSet.h"
+#include "worksheets/OutputPresses.h"
 #include "worksheets/Worksheet.h"
 
 #include <QSet>
@@ -43,6 +44,8 @@ private Q_SLOTS:
     void composingTheMissingOnesCompletesTheSheet();
     void classSetSheets_data();
     void classSetSheets();
+    void outputPressesStartJobs_data();
+    void outputPressesStartJobs();
 };
 
 void TestWorksheet::composingTouchesOnlyItsOwnPlaces_data()
@@ -199,6 +202,39 @@ void TestWorksheet::classSetSheets()
         sheets.insert(all(set.sheet(n)));
     }
     QCOMPARE(sheets.size(), count);
+}
+
+void TestWorksheet::outputPressesStartJobs_data()
+{
+    // Press times in ms and which of them start a job, with a double-click
+    // interval of 400 ms.
+    QTest::addColumn<QList<qint64>>("presses");
+    QTest::addColumn<QList<bool>>("starts");
+    QTest::newRow("one press") << QList<qint64>{1000} << QList<bool>{true};
+    QTest::newRow("a double click") << QList<qint64>{1000, 1080} << QList<bool>{true, false};
+    QTest::newRow("at the interval's end") << QList<qint64>{1000, 1400} << QList<bool>{true, false};
+    QTest::newRow("just after the interval")
+        << QList<qint64>{1000, 1401} << QList<bool>{true, true};
+    // The interval counts from the press that started the job, not from
+    // the presses that belonged to it.
+    QTest::newRow("a triple click, then a press of its own")
+        << QList<qint64>{1000, 1080, 1160, 1450} << QList<bool>{true, false, false, true};
+    QTest::newRow("two double clicks")
+        << QList<qint64>{1000, 1080, 2000, 2080} << QList<bool>{true, false, true, false};
+    QTest::newRow("a clock that went back")
+        << QList<qint64>{1000, 900, 950} << QList<bool>{true, true, false};
+    QTest::newRow("from zero") << QList<qint64>{0, 0, 401} << QList<bool>{true, false, true};
+}
+
+void TestWorksheet::outputPressesStartJobs()
+{
+    QFETCH(QList<qint64>, presses);
+    QFETCH(QList<bool>, starts);
+    OutputPresses rule;
+    QList<bool> seen;
+    for (const qint64 at : presses)
+        seen.append(rule.startsJob(at, 400));
+    QCOMPARE(seen, starts);
 }
 
 QTEST_APPLESS_MAIN(TestWorksheet)

@@ -191,6 +191,7 @@ private:
     };
     QList<Asked> m_asked;
     QString m_answer;
+    qint64 m_pressMs = 0;
     QStringList m_messages;
     QTemporaryDir m_dir;
 };
@@ -207,6 +208,8 @@ void TestWorksheetScreen::init()
         return m_answer;
     });
     screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
+    // Each press of a test is a press of its own, a second after the last.
+    screen().setPressClock([this] { return m_pressMs += 1000; });
 }
 
 void TestWorksheetScreen::cleanup()
