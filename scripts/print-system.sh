@@ -65,6 +65,9 @@
 #     that an interrupt of the caller's terminal does not reach it and
 #     stopping it ends every process it started.
 set -uo pipefail
+# CUPS's administration tools (lpadmin) live in /usr/sbin, which a plain
+# user's PATH on Debian does not name.
+PATH=$PATH:/usr/sbin:/sbin
 
 here=$(cd "$(dirname "$0")" && pwd)
 backend_source=$here/print-system/folder-backend.sh
@@ -282,9 +285,11 @@ start() {
     chgrp lp "$dir" "$dir/bin" && chmod 0710 "$dir" "$dir/bin"
   fi
   start_scheduler || return 1
+  # A start that fails half-way leaves no scheduler running.
   local q
-  for q in "${queues[@]}"; do add_queue "$q" >/dev/null || return 1; done
-  lpadmin -d "$default_queue" >/dev/null 2>&1 || { say "cannot make $default_queue the default"; return 1; }
+  for q in "${queues[@]}"; do add_queue "$q" >/dev/null || { stop_scheduler; return 1; }; done
+  lpadmin -d "$default_queue" >/dev/null 2>&1 ||
+    { say "cannot make $default_queue the default"; stop_scheduler; return 1; }
   echo "$dir"
 }
 
