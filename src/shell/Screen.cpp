@@ -173,26 +173,33 @@ void Screen::followWindowState()
 void Screen::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    holdRestoredGeometry();
+    if (event->spontaneous())
+        holdRestoredGeometry();
 }
 
 void Screen::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
-    holdRestoredGeometry();
+    if (event->spontaneous())
+        holdRestoredGeometry();
 }
 
 // The window manager may place a restored window where it kept it before
-// the maximize, the whole screen with the title bar above it, even after
-// the design geometry was asked for (the window's own geometry changes at
-// once when asked, the window manager's answer comes later). Such a
-// geometry is answered with the design one, a few times at most, so that a
-// window manager that insists is not fought; one that fits on the screen
-// is the user's.
+// the maximize, the whole screen with the title bar above it, after the
+// design geometry was asked for: the window's own geometry changes at once
+// when asked, the window system's word comes later. Until the window system
+// says the window has its design size, a geometry it gives that does not
+// fit on the screen is answered with the design one, a few times at most,
+// so that a window manager that insists is not fought. What the program or
+// the user does after that is theirs.
 void Screen::holdRestoredGeometry()
 {
     if (m_restoreCorrections == 0 || !isPlain() || !isVisible())
         return;
+    if (size() == designWindowSize()) {
+        m_restoreCorrections = 0;
+        return;
+    }
     const QScreen *screen = this->screen();
     if (screen && screen->availableGeometry().contains(frameGeometry()))
         return;

@@ -127,6 +127,7 @@ private Q_SLOTS:
 private:
     QStringList m_messages;
     QTemporaryDir m_dir;
+    qint64 m_pressMs = 0;
 };
 
 void TestWorksheetPrint::initTestCase()
@@ -147,6 +148,8 @@ void TestWorksheetPrint::init()
     program->printService().setCurrentPrinter(defaultQueue);
     program->openWorksheets();
     screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
+    // Each press of a test is a press of its own, a second after the last.
+    screen().setPressClock([this] { return m_pressMs += 1000; });
     m_messages.clear();
 }
 
