@@ -49,6 +49,19 @@ Ipp ask(ipp_t *request, const char *resource)
     return Ipp(cupsDoRequest(CUPS_HTTP_DEFAULT, request, resource));
 }
 
+// A program on the PATH or, as CUPS's administration tools (cupsd,
+// cupsenable, cupsreject) are, in a folder a plain user's PATH on Debian
+// does not name.
+QString findTool(const QString &program)
+{
+    const QString onPath = QStandardPaths::findExecutable(program);
+    if (!onPath.isEmpty())
+        return onPath;
+    return QStandardPaths::findExecutable(
+        program,
+        {QStringLiteral("/usr/local/sbin"), QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+}
+
 } // namespace
 
 namespace printtest {
@@ -57,10 +70,7 @@ QString unavailable()
 {
     const QString dir = root();
     if (dir.isEmpty()) {
-        const QStringList sbin{QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"),
-                               QStringLiteral("/usr/local/sbin")};
-        if (QStandardPaths::findExecutable(QStringLiteral("cupsd")).isEmpty()
-            && QStandardPaths::findExecutable(QStringLiteral("cupsd"), sbin).isEmpty())
+        if (findTool(QStringLiteral("cupsd")).isEmpty())
             return QStringLiteral("cupsd is not installed (Debian package cups-daemon)");
         return QStringLiteral("no private print system: scripts/test.sh starts one for the tests");
     }
@@ -87,7 +97,8 @@ void isolate()
 int run(const QString &program, const QStringList &arguments, QString *output)
 {
     QProcess process;
-    process.start(program, arguments);
+    const QString found = findTool(program);
+    process.start(found.isEmpty() ? program : found, arguments);
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
