@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installation into the usual places of a desktop system (program, desktop
-# entry, icons, AppStream metainfo) and the Debian package made by CPack.
+# entry, icons, AppStream metainfo, manual page, changelog) and the Debian
+# package made by CPack.
 include(GNUInstallDirs)
 
 add_subdirectory(tools)
@@ -30,7 +31,32 @@ add_custom_target(gli-icons ALL DEPENDS ${gli_icon_pngs})
 configure_file(${PROJECT_SOURCE_DIR}/packaging/${GLI_APP_ID}.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/packaging/${GLI_APP_ID}.metainfo.xml @ONLY)
 
+# The manual page carries this release's version and date. Debian wants it
+# and the changelog compressed at the highest level without the file's name
+# and time (gzip -9n), so that two builds give the same package.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/gli-insiemi.1.in
+               ${CMAKE_BINARY_DIR}/packaging/gli-insiemi.1 @ONLY)
+find_program(GLI_GZIP gzip REQUIRED)
+set(gli_compressed_docs)
+foreach(doc IN ITEMS ${PROJECT_SOURCE_DIR}/packaging/changelog
+                     ${CMAKE_BINARY_DIR}/packaging/gli-insiemi.1)
+  cmake_path(GET doc FILENAME name)
+  set(compressed ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
+  add_custom_command(
+    OUTPUT ${compressed}
+    COMMAND ${GLI_GZIP} -9n -c ${doc} > ${compressed}
+    DEPENDS ${doc}
+    COMMENT "Compressing ${name}"
+    VERBATIM)
+  list(APPEND gli_compressed_docs ${compressed})
+endforeach()
+add_custom_target(gli-docs ALL DEPENDS ${gli_compressed_docs})
+
 install(TARGETS gli-insiemi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/gli-insiemi.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/gli-insiemi)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/gli-insiemi.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${GLI_APP_ID}.metainfo.xml

@@ -4,8 +4,12 @@
 // its program started.
 #include <QtTest>
 
+#include <algorithm>
+
+#include <QDirIterator>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -47,6 +51,16 @@ QMap<QString, QString> desktopEntry(const QString &path)
     return entry;
 }
 
+// The text of a gzip file, unpacked by gzip itself.
+QByteArray gunzip(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), path});
+    p.waitForFinished();
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 ? p.readAllStandardOutput()
+                                                                       : QByteArray();
+}
+
 } // namespace
 
 class TestPackage : public QObject
@@ -68,6 +82,11 @@ private Q_SLOTS:
     void entriesSpeakTheLanguages_data();
     void entriesSpeakTheLanguages();
     void binaryFindsItsLibraries();
+    void compressedDocuments_data();
+    void compressedDocuments();
+    void changelogNamesThisRelease();
+    void manualPageRendersWithoutWarnings();
+    void manualPageListsTheInstalledFiles();
     void installedProgramStaysUp();
 
 private:
@@ -304,6 +323,120 @@ void TestPackage::binaryFindsItsLibraries()
     const Run dynamic = run(QStringLiteral("readelf"), {QStringLiteral("-d"), program});
     QCOMPARE(dynamic.code, 0);
     QVERIFY2(!dynamic.out.contains(QStringLiteral("PATH")), qPrintable(dynamic.out));
+}
+
+// Debian wants the changelog and the manual page compressed at the highest
+// level, without the file's name and time, so that two builds of the same
+// sources give the same package.
+void TestPackage::compressedDocuments_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("changelog") << "share/doc/gli-insiemi/changelog.gz";
+    QTest::newRow("manual page") << "share/man/man1/gli-insiemi.1.gz";
+}
+
+void TestPackage::compressedDocuments()
+{
+    QFETCH(QString, path);
+    QFile file(root(path));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QByteArray head = file.read(10);
+    QCOMPARE(head.size(), 10);
+    QVERIFY2(head.startsWith("\x1f\x8b\x08"), "not gzip");
+    const auto flags = static_cast<unsigned char>(head[3]);
+    QVERIFY2(!(flags & 0x08), "the file's name is stored");
+    QVERIFY2(head.mid(4, 4) == QByteArray(4, '\0'), "the file's time is stored");
+    QCOMPARE(static_cast<unsigned char>(head[8]), 2); // gzip -9
+    QVERIFY(!gunzip(file.fileName()).isEmpty());
+}
+
+void TestPackage::changelogNamesThisRelease()
+{
+    const QByteArray text = gunzip(root(QStringLiteral("share/doc/gli-insiemi/changelog.gz")));
+    QVERIFY(!text.isEmpty());
+    QFile plain(m_work.filePath(QStringLiteral("changelog")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.write(text);
+    plain.close();
+    const Run parsed = run(QStringLiteral("dpkg-parsechangelog"),
+                           {QStringLiteral("-l"), plain.fileName()});
+    QVERIFY2(parsed.code == 0, qPrintable(parsed.out));
+    QVERIFY2(!parsed.out.contains(QStringLiteral("warning")), qPrintable(parsed.out));
+    const QStringList fields = parsed.out.split(QLatin1Char('\n'));
+    QVERIFY2(fields.contains(QStringLiteral("Source: gli-insiemi")), qPrintable(parsed.out));
+    // The newest entry is the release this build makes.
+    QVERIFY2(fields.contains(QStringLiteral("Version: " GLI_VERSION)), qPrintable(parsed.out));
+}
+
+void TestPackage::manualPageRendersWithoutWarnings()
+{
+    const QString page = root(QStringLiteral("share/man/man1/gli-insiemi.1.gz"));
+    QVERIFY2(QFile::exists(page), qPrintable(page));
+    QProcess man;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+    // A locale the machine may lack makes man warn about it, not the page.
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    man.setProcessEnvironment(env);
+    man.start(QStringLiteral("man"),
+              {QStringLiteral("--warnings"), QStringLiteral("-E"), QStringLiteral("UTF-8"),
+               QStringLiteral("-l"), page});
+    QVERIFY(man.waitForFinished());
+    const QString warnings = QString::fromLocal8Bit(man.readAllStandardError());
+    const QString text = QString::fromUtf8(man.readAllStandardOutput());
+    QCOMPARE(man.exitCode(), 0);
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+    for (const char *section : {"NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "ENVIRONMENT",
+                                "FILES", "AUTHOR", "COPYRIGHT"})
+        QVERIFY2(text.contains(QLatin1Char('\n') + QLatin1String(section) + QLatin1Char('\n')),
+                 section);
+}
+
+// FILES names what the package installs, with * for the icon sizes, and
+// beside it what the program reads from elsewhere: each path of the package
+// is named, and each name of the program's own is installed.
+void TestPackage::manualPageListsTheInstalledFiles()
+{
+    const QString source = QString::fromUtf8(
+        gunzip(root(QStringLiteral("share/man/man1/gli-insiemi.1.gz"))));
+    const qsizetype from = source.indexOf(QStringLiteral("\n.SH FILES\n"));
+    QVERIFY(from >= 0);
+    const QString files = source.mid(from,
+                                     source.indexOf(QStringLiteral("\n.SH "), from + 1) - from);
+    QStringList named;
+    const QRegularExpression pathLine(QStringLiteral("^\\.[BI] (/usr/\\S+)$"),
+                                      QRegularExpression::MultilineOption);
+    for (auto it = pathLine.globalMatch(files); it.hasNext();)
+        named << it.next().captured(1).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    QVERIFY(named.size() >= 4);
+    const auto matches = [](const QString &pattern, const QString &path) {
+        return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern))
+            .match(path)
+            .hasMatch();
+    };
+
+    QStringList installed;
+    const QString top = m_work.filePath(QStringLiteral("root"));
+    for (QDirIterator it(top, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next().mid(top.size());
+        // The page need not name itself.
+        if (!path.startsWith(QStringLiteral("/usr/share/man/")))
+            installed << path;
+    }
+    QVERIFY(installed.size() >= 4);
+    for (const QString &path : installed) {
+        const bool listed = std::any_of(named.cbegin(), named.cend(),
+                                        [&](const QString &name) { return matches(name, path); });
+        QVERIFY2(listed, qPrintable(path + QStringLiteral(" is not in FILES")));
+    }
+    for (const QString &name : named) {
+        if (!name.contains(QStringLiteral("gli-insiemi"))
+            && !name.contains(QStringLiteral("GliInsiemi")))
+            continue;
+        const bool shipped = std::any_of(installed.cbegin(), installed.cend(),
+                                         [&](const QString &path) { return matches(name, path); });
+        QVERIFY2(shipped, qPrintable(name + QStringLiteral(" is not installed")));
+    }
 }
 
 void TestPackage::installedProgramStaysUp()
