@@ -52,6 +52,10 @@ foreach(doc IN ITEMS ${PROJECT_SOURCE_DIR}/packaging/changelog
 endforeach()
 add_custom_target(gli-docs ALL DEPENDS ${gli_compressed_docs})
 
+# Debian links its programs with full RELRO: the dynamic relocations resolved
+# at start-up, then made read-only.
+target_link_options(gli-insiemi PRIVATE LINKER:-z,relro LINKER:-z,now)
+
 install(TARGETS gli-insiemi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/gli-insiemi.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

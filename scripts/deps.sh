@@ -15,7 +15,7 @@ packages=(
   xvfb xauth x11-utils imagemagick openbox xdotool wmctrl
   cups cups-daemon cups-client cups-bsd poppler-utils
   dbus at-spi2-core python3-pyatspi
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
   clang-format
 )
 

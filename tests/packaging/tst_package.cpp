@@ -87,6 +87,7 @@ private Q_SLOTS:
     void changelogNamesThisRelease();
     void manualPageRendersWithoutWarnings();
     void manualPageListsTheInstalledFiles();
+    void lintianFindsNothingToFix();
     void installedProgramStaysUp();
 
 private:
@@ -437,6 +438,24 @@ void TestPackage::manualPageListsTheInstalledFiles()
                                          [&](const QString &path) { return matches(name, path); });
         QVERIFY2(shipped, qPrintable(name + QStringLiteral(" is not installed")));
     }
+}
+
+// Debian's own check of the package. Run as root, lintian says on its error
+// channel that it would rather not; that notice is no finding, and the
+// checks it makes are the same.
+void TestPackage::lintianFindsNothingToFix()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("lintian")).isEmpty())
+        QSKIP("lintian is not installed (scripts/deps.sh installs it)");
+    const Run lintian = run(QStringLiteral("lintian"),
+                            {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), m_deb});
+    QStringList findings;
+    for (const QString &line : lintian.out.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("E: ")) || line.startsWith(QStringLiteral("W: ")))
+            findings << line;
+    }
+    QVERIFY2(findings.isEmpty(), qPrintable(findings.join(QLatin1Char('\n'))));
+    QVERIFY2(lintian.code == 0, qPrintable(lintian.out));
 }
 
 void TestPackage::installedProgramStaysUp()
