@@ -19,7 +19,8 @@ inline WorksheetScreen &openWorksheetScreen(Program &program, QStringList &messa
     program.openStart();
     settle();
     WorksheetScreen &screen = *program.openWorksheets();
-    screen.setMessageHandler([&messages](const QString &text) { messages << text; });
+    screen.setMessageHandler(
+        [&messages](const QString &text, const QString &) { messages << text; });
     settle();
     return screen;
 }

@@ -213,6 +213,25 @@
     </message>
 </context>
 <context>
+    <name>PrintFailure</name>
+    <message>
+        <source>La coda della stampante è ferma.</source>
+        <translation>Die Druckerwarteschlange ist angehalten.</translation>
+    </message>
+    <message>
+        <source>La stampante non esiste più.</source>
+        <translation>Den Drucker gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Il server di stampa non risponde.</source>
+        <translation>Der Druckserver antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>La stampante ha rifiutato la stampa.</source>
+        <translation>Der Drucker hat den Auftrag abgelehnt.</translation>
+    </message>
+</context>
+<context>
     <name>PrinterChoice</name>
     <message>
         <source>La stampante predefinita è </source>
@@ -476,6 +495,22 @@
     <message>
         <source>Scrittura del file...</source>
         <translation>Datei wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Scheda inviata a %1</source>
+        <translation>Blatt an %1 gesendet</translation>
+    </message>
+    <message>
+        <source>Salvata in %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Salvate in %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Schede inviate a %1</source>
+        <translation>Blätter an %1 gesendet</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,25 @@
     </message>
 </context>
 <context>
+    <name>PrintFailure</name>
+    <message>
+        <source>La coda della stampante è ferma.</source>
+        <translation>The printer&apos;s queue is stopped.</translation>
+    </message>
+    <message>
+        <source>La stampante non esiste più.</source>
+        <translation>The printer no longer exists.</translation>
+    </message>
+    <message>
+        <source>Il server di stampa non risponde.</source>
+        <translation>The print server does not answer.</translation>
+    </message>
+    <message>
+        <source>La stampante ha rifiutato la stampa.</source>
+        <translation>The printer refused the job.</translation>
+    </message>
+</context>
+<context>
     <name>PrinterChoice</name>
     <message>
         <source>La stampante predefinita è </source>
@@ -476,6 +495,22 @@
     <message>
         <source>Scrittura del file...</source>
         <translation>Writing the file...</translation>
+    </message>
+    <message>
+        <source>Scheda inviata a %1</source>
+        <translation>Sheet sent to %1</translation>
+    </message>
+    <message>
+        <source>Salvata in %1</source>
+        <translation>Saved in %1</translation>
+    </message>
+    <message>
+        <source>Salvate in %1</source>
+        <translation>Saved in %1</translation>
+    </message>
+    <message>
+        <source>Schede inviate a %1</source>
+        <translation>Sheets sent to %1</translation>
     </message>
 </context>
 </TS>

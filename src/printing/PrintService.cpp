@@ -107,6 +107,17 @@ public:
 
     // The print system's words on the last call that failed.
     QString lastError() const { return QString::fromUtf8(m_cups->cupsLastErrorString()); }
+    // Why the last call failed, the queue's state helping to tell.
+    PrintFailure failure(int printerState = PrintFacts::stateUnknown) const
+    {
+        if (!m_cups)
+            return PrintFailure::Other;
+        PrintFacts facts;
+        facts.answered = bool(*this);
+        facts.status = facts.answered ? int(m_cups->cupsLastError()) : 0;
+        facts.printerState = printerState;
+        return classifyPrintFailure(facts);
+    }
     bool lastSucceeded() const { return m_cups->cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; }
 
     IppPtr own(ipp_t *ipp) const { return IppPtr(ipp, IppDeleter{m_cups}); }
@@ -179,13 +190,16 @@ IppPtr queueAttributes(Connection &connection, const QueueAddress &queue,
     return response;
 }
 
-// The A4 medium of the queue, when it has one.
-std::optional<MediaSize> a4Media(Connection &connection, const QString &name,
-                                 const QueueAddress &queue)
+// The queue's IPP printer-state in its attributes, when they name it.
+int printerState(const CupsLibrary &cups, ipp_t *attributes)
 {
-    // Only a queue known to exist is looked up by name (see above).
-    if (!queueAttributes(connection, queue, {"printer-name"}))
-        return std::nullopt;
+    ipp_attribute_t *state = cups.ippFindAttribute(attributes, "printer-state", IPP_TAG_ENUM);
+    return state ? cups.ippGetInteger(state, 0) : PrintFacts::stateUnknown;
+}
+
+// The A4 medium of a queue known to exist (see above), when it has one.
+std::optional<MediaSize> a4Media(Connection &connection, const QString &name)
+{
     const CupsLibrary &cups = connection.cups();
     const DestPtr dest = connection.own(
         cups.cupsGetNamedDest(connection.http(), name.toUtf8().constData(), nullptr));
@@ -376,15 +390,20 @@ PrintService::Result PrintService::checkCurrentPrinter()
     }
     Connection connection(m_cups);
     const IppPtr attributes = queueAttributes(
-        connection, *queue, {"printer-is-accepting-jobs", "printer-state-message"});
+        connection, *queue,
+        {"printer-is-accepting-jobs", "printer-state", "printer-state-message"});
     if (!attributes) {
         result.error = connection ? connection.lastError() : connection.error();
+        result.failure = connection.failure();
         return result;
     }
     const CupsLibrary &cups = connection.cups();
     ipp_attribute_t *accepting = cups.ippFindAttribute(
         attributes.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
     if (accepting && !cups.ippGetBoolean(accepting, 0)) {
+        // What a job sent now would be answered.
+        result.failure = classifyPrintFailure(
+            {true, IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS, printerState(cups, attributes.get())});
         result.error = QStringLiteral("Destination \"%1\" is not accepting jobs.").arg(name);
         ipp_attribute_t *why = cups.ippFindAttribute(attributes.get(), "printer-state-message",
                                                      IPP_TAG_TEXT);
@@ -416,6 +435,7 @@ struct PrintSession::State
     QString printer;
     std::optional<QueueAddress> queue;
     std::optional<MediaSize> media;
+    int printerState = PrintFacts::stateUnknown; // as the session began
 };
 
 PrintSession::PrintSession(PrintService &service) : d(std::make_unique<State>(service.m_cups))
@@ -428,8 +448,20 @@ PrintSession::PrintSession(PrintService &service) : d(std::make_unique<State>(se
     if (d->printer.isEmpty())
         return;
     d->queue = QueueAddress::forQueue(d->printer);
-    if (d->queue)
-        d->media = a4Media(d->connection, d->printer, *d->queue);
+    if (!d->queue)
+        return;
+    // One question for the queue's existence and its state.
+    const IppPtr attributes = queueAttributes(d->connection, *d->queue,
+                                              {"printer-name", "printer-state"});
+    if (!attributes)
+        return;
+    d->printerState = printerState(d->connection.cups(), attributes.get());
+    d->media = a4Media(d->connection, d->printer);
+}
+
+QString PrintSession::printer() const
+{
+    return d->printer;
 }
 
 PrintSession::~PrintSession() = default;
@@ -459,9 +491,11 @@ PrintService::Result PrintSession::submitPdf(const QByteArray &pdf, const QStrin
     const int job = createJob(connection, *d->queue, jobTitle, d->media.has_value());
     if (job <= 0) {
         result.error = connection ? connection.lastError() : connection.error();
+        result.failure = connection.failure(d->printerState);
         return result;
     }
     if (!sendDocument(connection, *d->queue, job, jobTitle, pdf)) {
+        result.failure = connection.failure(d->printerState);
         result.error = connection.lastError();
         if (result.error.isEmpty() || connection.lastSucceeded())
             result.error =

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "printing/CupsLibrary.h"
+#include "printing/PrintFailure.h"
 
 #include <QByteArray>
 #include <QRectF>
@@ -21,6 +22,7 @@ public:
         bool ok = false;
         int jobId = 0;
         QString error; // the print system's own words when !ok
+        PrintFailure failure = PrintFailure::Other; // why, when !ok
     };
 
     PrintService();
@@ -85,6 +87,8 @@ public:
     QRectF printableArea() const;
     // As PrintService::submitPdf(), for this print.
     PrintService::Result submitPdf(const QByteArray &pdf, const QString &title);
+    // The printer this print goes to.
+    QString printer() const;
 
 private:
     struct State;

@@ -15,6 +15,7 @@
 #include "worksheets/SheetPage.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -24,6 +25,7 @@
 #include <QProgressDialog>
 #include <QScopedValueRollback>
 #include <QStyleHints>
+#include <QTimer>
 
 #include <optional>
 
@@ -87,6 +89,43 @@ const char *const classSetSaveDialogTitle = QT_TRANSLATE_NOOP("WorksheetScreen",
 const char *const sheetFileName = QT_TRANSLATE_NOOP("WorksheetScreen", "scheda.pdf");
 const char *const classSetFileName = QT_TRANSLATE_NOOP("WorksheetScreen", "schede-classe.pdf");
 constexpr int progressDelayMs = 500;
+
+// A line that elides its middle when it does not fit, the whole text in its
+// tooltip and accessible name: a long printer name or path keeps both ends.
+class ElidingLine : public QLabel
+{
+public:
+    explicit ElidingLine(QWidget *parent) : QLabel(parent) {}
+
+    void setFullText(const QString &text)
+    {
+        m_full = text;
+        setToolTip(text);
+        setAccessibleName(text);
+        elide();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QLabel::resizeEvent(event);
+        elide();
+    }
+    void changeEvent(QEvent *event) override
+    {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            elide();
+    }
+
+private:
+    void elide()
+    {
+        setText(fontMetrics().elidedText(m_full, Qt::ElideMiddle, contentsRect().width()));
+    }
+
+    QString m_full;
+};
 
 QString setName(Worksheet::Side side, int exercise)
 {
@@ -156,6 +195,23 @@ WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
                               colours::darkRed, colours::windowPink, Qt::AlignLeft | Qt::AlignTop);
     title->setWordWrap(false);
     layout->addBox(title, {0, 0, 12000, 585});
+
+    // Beside the part button, in the space the sets leave free.
+    auto *confirmation = new ElidingLine(area);
+    confirmation->setObjectName(QStringLiteral("lblConferma"));
+    confirmation->setFont(buttonFont);
+    confirmation->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Placed while hidden too, so that it elides for its box when it shows.
+    QSizePolicy policy = confirmation->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    confirmation->setSizePolicy(policy);
+    confirmation->hide();
+    layout->addBox(confirmation, {3700, 7710, 5700, 495});
+    m_confirmation = confirmation;
+    m_confirmationTimer = new QTimer(this);
+    m_confirmationTimer->setSingleShot(true);
+    m_confirmationTimer->setInterval(confirmationTimeout);
+    connect(m_confirmationTimer, &QTimer::timeout, this, &WorksheetScreen::clearConfirmation);
 
     QAction *printerMenu = menuBar()->addAction(tr("Seleziona stampante"));
     printerMenu->setObjectName(QStringLiteral("mnuStampante"));
@@ -278,6 +334,25 @@ void WorksheetScreen::setPressClock(PressClock clock)
     m_pressClock = std::move(clock);
 }
 
+void WorksheetScreen::setConfirmationTimeout(std::chrono::milliseconds timeout)
+{
+    m_confirmationTimer->setInterval(timeout);
+}
+
+void WorksheetScreen::confirm(const QString &text)
+{
+    static_cast<ElidingLine *>(m_confirmation)->setFullText(text);
+    m_confirmation->show();
+    m_confirmationTimer->start();
+}
+
+void WorksheetScreen::clearConfirmation()
+{
+    m_confirmationTimer->stop();
+    m_confirmation->hide();
+    static_cast<ElidingLine *>(m_confirmation)->setFullText(QString());
+}
+
 bool WorksheetScreen::pressStartsJob()
 {
     const qint64 now = m_pressClock ? m_pressClock() : m_steadyClock.elapsed();
@@ -294,21 +369,40 @@ void WorksheetScreen::setOutputEnabled(bool enabled)
 void WorksheetScreen::printSheet()
 {
     const OutputRun run(*this);
+    clearConfirmation();
     const QString title = tr("GLI INSIEMI - scheda");
     // One print, one connection: the printer's page is asked for once.
     PrintSession printer(m_printService);
     const QByteArray pdf = sheet::sheetPdf(m_sheet, m_figures, printer.printableArea(), title);
-    if (pdf.isEmpty() || !printer.submitPdf(pdf, title).ok)
+    if (pdf.isEmpty()) {
         showMessage(sheet::problemMessage());
-}
-
-void WorksheetScreen::showMessage(const QString &text)
-{
-    if (m_messageHandler) {
-        m_messageHandler(text);
         return;
     }
-    QMessageBox::warning(this, program::displayName(), text, QMessageBox::Ok);
+    const PrintService::Result result = printer.submitPdf(pdf, title);
+    if (!result.ok) {
+        reportPrintFailure(printer.printer(), result.failure, result.error);
+        return;
+    }
+    confirm(tr("Scheda inviata a %1").arg(printer.printer()));
+}
+
+void WorksheetScreen::reportPrintFailure(const QString &printer, PrintFailure failure,
+                                         const QString &words)
+{
+    qCWarning(lcPrinting).nospace()
+        << "printing on " << printer << " failed (" << printFailureName(failure) << "): " << words;
+    showMessage(sheet::problemMessage(), printFailureText(failure));
+}
+
+void WorksheetScreen::showMessage(const QString &text, const QString &detail)
+{
+    if (m_messageHandler) {
+        m_messageHandler(text, detail);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, program::displayName(), text, QMessageBox::Ok, this);
+    box.setDetailedText(detail);
+    box.exec();
 }
 
 QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
@@ -350,6 +444,7 @@ QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
 void WorksheetScreen::saveSheet()
 {
     const OutputRun run(*this);
+    clearConfirmation();
     const QString file = askFileName(this, tr(saveDialogTitle), tr(sheetFileName));
     if (file.isEmpty())
         return;
@@ -366,6 +461,7 @@ void WorksheetScreen::saveSheet()
         return;
     }
     m_saveFolder = QFileInfo(file).absolutePath();
+    confirm(tr("Salvata in %1").arg(QDir::toNativeSeparators(file)));
 }
 
 void WorksheetScreen::openClassSet()
@@ -423,11 +519,15 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
         return false;
     const QScopedValueRollback busy(m_makingClassSet, true);
     const OutputRun run(*this);
+    clearConfirmation();
     PrintService &printer = m_printService;
     // A printer that is gone is told before forty pages are drawn for it.
-    if (target == Target::Printer && !printer.checkCurrentPrinter().ok) {
-        showMessage(sheet::problemMessage());
-        return false;
+    if (target == Target::Printer) {
+        const PrintService::Result check = printer.checkCurrentPrinter();
+        if (!check.ok) {
+            reportPrintFailure(printer.currentPrinter(), check.failure, check.error);
+            return false;
+        }
     }
 
     for (int e : m_sheet.composeMissing())
@@ -471,12 +571,14 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
     // Handed on while the progress dialog still says so; a stopped set
     // hands nothing on.
     QString problem;
+    std::optional<PrintService::Result> refused;
     if (made.result == sheet::DocumentResult::Ready) {
         if (target == Target::File) {
             const pdffile::Saved saved = pdffile::save(file, made.pdf);
             problem = saved.message;
-        } else if (!session->submitPdf(made.pdf, documentTitle).ok) {
-            problem = sheet::problemMessage();
+        } else if (PrintService::Result sent = session->submitPdf(made.pdf, documentTitle);
+                   !sent.ok) {
+            refused = std::move(sent);
         }
     } else if (made.result == sheet::DocumentResult::Failed) {
         problem = target == Target::Printer
@@ -487,10 +589,19 @@ bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count
     }
     delete m_progress;
 
-    if (!problem.isEmpty())
+    if (refused)
+        reportPrintFailure(session->printer(), refused->failure, refused->error);
+    else if (!problem.isEmpty())
         showMessage(problem);
-    const bool handedOn = made.result == sheet::DocumentResult::Ready && problem.isEmpty();
-    if (handedOn && target == Target::File)
+    const bool handedOn = made.result == sheet::DocumentResult::Ready && problem.isEmpty()
+        && !refused;
+    if (!handedOn)
+        return false;
+    if (target == Target::File) {
         m_saveFolder = QFileInfo(file).absolutePath();
-    return handedOn;
+        confirm(tr("Salvate in %1").arg(QDir::toNativeSeparators(file)));
+    } else {
+        confirm(tr("Schede inviate a %1").arg(session->printer()));
+    }
+    return true;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "printing/PrintFailure.h"
 #include "shell/Screen.h"
 #include "worksheets/OutputPresses.h"
 #include "worksheets/Worksheet.h"
@@ -8,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <array>
+#include <chrono>
 #include <functional>
 
 class ClassSetDialog;
@@ -15,6 +17,8 @@ class FigureCatalogue;
 class QAction;
 class PictureBox;
 class PrintService;
+class QLabel;
+class QTimer;
 class QProgressDialog;
 class QPushButton;
 class RandomSource;
@@ -28,7 +32,9 @@ class WorksheetScreen : public Screen
 {
     Q_OBJECT
 public:
-    using MessageHandler = std::function<void(const QString &text)>;
+    // The message, and the reason of a print failure (empty when there is
+    // none to tell), which the message box shows as its details.
+    using MessageHandler = std::function<void(const QString &text, const QString &detail)>;
     // Answers the name of the PDF file the teacher agreed to write, or an
     // empty one; parent is the window asking.
     using FileNameProvider = std::function<QString(QWidget *parent, const QString &proposedName)>;
@@ -53,6 +59,9 @@ public:
     // empty clock restores it.
     using PressClock = std::function<qint64()>;
     void setPressClock(PressClock clock);
+    // How long the line that says where a sheet went stays on screen.
+    static constexpr std::chrono::milliseconds confirmationTimeout{8000};
+    void setConfirmationTimeout(std::chrono::milliseconds timeout);
 
     // The part of the sheet in view: exercises 1 and 2, or 3 and 4.
     enum class Part { First, Second };
@@ -97,7 +106,12 @@ private:
 
     void showPart(Part part);
     void showExercise(int exercise);
-    void showMessage(const QString &text);
+    void showMessage(const QString &text, const QString &detail = QString());
+    // Logs the print system's words and tells the teacher, with the reason.
+    void reportPrintFailure(const QString &printer, PrintFailure failure, const QString &words);
+    // The line that says where the last sheet or set went, until it times out.
+    void confirm(const QString &text);
+    void clearConfirmation();
 
     FigureCatalogue &m_figures;
     Worksheet &m_sheet;
@@ -120,6 +134,8 @@ private:
     QPushButton *m_printButton = nullptr;
     QAction *m_savePdfItem = nullptr;
     QAction *m_classSetItem = nullptr;
+    QLabel *m_confirmation = nullptr;
+    QTimer *m_confirmationTimer = nullptr;
     QString m_saveFolder; // of the last save, for the next save dialog
     QPointer<ClassSetDialog> m_classSet;
     QPointer<QProgressDialog> m_progress;

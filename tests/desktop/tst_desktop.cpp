@@ -135,7 +135,8 @@ WorksheetScreen &TestDesktop::openSheet()
 {
     m_program->printService().setCurrentPrinter(printtest::defaultQueue);
     WorksheetScreen *sheet = m_program->openWorksheets();
-    sheet->setMessageHandler([this](const QString &text) { m_messages.append(text); });
+    sheet->setMessageHandler(
+        [this](const QString &text, const QString &) { m_messages.append(text); });
     sheet->setFileNameProvider([this](QWidget *, const QString &) {
         ++m_saves;
         return m_files->filePath(QStringLiteral("sheet-%1.pdf").arg(m_saves));

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The printer chooser's rules, the printable area of an A4 sheet and the
-// address of a print queue, without a window or a print system.
+// The printer chooser's rules, the printable area of an A4 sheet, the
+// address of a print queue and the reason of a failed print, without a
+// window or a print system.
 #include "printing/PageArea.h"
+#include "printing/PrintFailure.h"
 #include "printing/PrinterChoice.h"
 #include "printing/QueueAddress.h"
 
@@ -10,6 +12,24 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(MediaSize)
+Q_DECLARE_METATYPE(PrintFacts)
+Q_DECLARE_METATYPE(PrintFailure)
+
+namespace {
+// IPP's status codes and printer states, as the print system sends them.
+constexpr int ok = 0x0000;
+constexpr int forbidden = 0x0401;
+constexpr int notFound = 0x0406;
+constexpr int formatNotSupported = 0x040A;
+constexpr int internalError = 0x0500;
+constexpr int serviceUnavailable = 0x0502;
+constexpr int notAcceptingJobs = 0x0506;
+constexpr int deactivated = 0x050A;
+constexpr int authenticationCanceled = 0x1000; // CUPS's own
+constexpr int idle = 3;
+constexpr int stopped = 5;
+constexpr int unknown = PrintFacts::stateUnknown;
+} // namespace
 
 class PrintingRulesTest : public QObject
 {
@@ -109,6 +129,45 @@ private Q_SLOTS:
         QVERIFY(area.left() > 0 && area.top() > 0);
         QVERIFY(area.right() < 210 * 72 / 25.4);
         QVERIFY(area.bottom() < 297 * 72 / 25.4);
+    }
+
+    void failureReason_data()
+    {
+        QTest::addColumn<PrintFacts>("facts");
+        QTest::addColumn<PrintFailure>("expected");
+        using F = PrintFailure;
+
+        QTest::newRow("no connection") << PrintFacts{false, 0, unknown} << F::ServerNotAnswering;
+        QTest::newRow("silent, an earlier status left over")
+            << PrintFacts{false, notFound, idle} << F::ServerNotAnswering;
+        QTest::newRow("service unavailable")
+            << PrintFacts{true, serviceUnavailable, idle} << F::ServerNotAnswering;
+        QTest::newRow("no such queue") << PrintFacts{true, notFound, unknown} << F::QueueGone;
+        QTest::newRow("stopped and rejecting")
+            << PrintFacts{true, notAcceptingJobs, stopped} << F::QueueStopped;
+        QTest::newRow("deactivated") << PrintFacts{true, deactivated, idle} << F::QueueStopped;
+        QTest::newRow("rejecting while it runs")
+            << PrintFacts{true, notAcceptingJobs, idle} << F::JobRefused;
+        QTest::newRow("rejecting, state unknown")
+            << PrintFacts{true, notAcceptingJobs, unknown} << F::JobRefused;
+        QTest::newRow("forbidden") << PrintFacts{true, forbidden, stopped} << F::JobRefused;
+        QTest::newRow("format not supported")
+            << PrintFacts{true, formatNotSupported, idle} << F::JobRefused;
+        QTest::newRow("internal error") << PrintFacts{true, internalError, idle} << F::JobRefused;
+        QTest::newRow("authentication canceled")
+            << PrintFacts{true, authenticationCanceled, idle} << F::JobRefused;
+        // A stopped queue that accepts holds the job: no reason of its own.
+        QTest::newRow("answered ok, no job in the answer")
+            << PrintFacts{true, ok, stopped} << F::Other;
+    }
+
+    // Every reason but Other gets a text of its own for the message's details.
+    void failureReason()
+    {
+        QFETCH(PrintFacts, facts);
+        QFETCH(PrintFailure, expected);
+        QCOMPARE(classifyPrintFailure(facts), expected);
+        QCOMPARE(printFailureText(expected).isEmpty(), expected == PrintFailure::Other);
     }
 
     // A queue's name is one path segment of the address, whatever it holds.

@@ -219,7 +219,8 @@ void tst_RandomRun::initTestCase()
     connect(&m_program, &Program::screenOpened, this, [this](Screen *screen) {
         ++m_openings[QString::fromLatin1(screen->metaObject()->className())];
         if (auto *sheet = qobject_cast<WorksheetScreen *>(screen)) {
-            sheet->setMessageHandler([this](const QString &text) { m_messages << text; });
+            sheet->setMessageHandler(
+                [this](const QString &text, const QString &) { m_messages << text; });
             sheet->setFileNameProvider(
                 [this](QWidget *, const QString &proposed) { return m_files.filePath(proposed); });
         }

@@ -5,8 +5,9 @@
 // is the same page; a class set arrives as one job; one print is one
 // connection that asks for the printer's page once; a double click prints
 // once; "ESCI" pressed during a print closes the screen after it; a
-// printer that is gone or a refused job is reported once and nothing is
-// printed elsewhere.
+// printer that is gone, a stopped queue, a refused job or a silent print
+// server is reported once with its reason and nothing is printed
+// elsewhere; a print that went is confirmed on the screen for a while.
 #include "PaperCells.h"
 #include "PdfTools.h"
 #include "PrintTestSystem.h"
@@ -20,6 +21,7 @@
 #include "worksheets/WorksheetScreen.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -42,6 +44,11 @@ std::unique_ptr<Program> program;
 WorksheetScreen &screen()
 {
     return *program->worksheetScreen();
+}
+
+QLabel *confirmation()
+{
+    return screen().findChild<QLabel *>(QStringLiteral("lblConferma"));
 }
 
 void click(const char *name)
@@ -123,9 +130,12 @@ private Q_SLOTS:
     void exitPressedWhilePrintingClosesTheScreen();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere_data();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere();
+    void printIsConfirmedOnScreenForAWhile_data();
+    void printIsConfirmedOnScreenForAWhile();
 
 private:
     QStringList m_messages;
+    QStringList m_details;
     QTemporaryDir m_dir;
     qint64 m_pressMs = 0;
 };
@@ -147,10 +157,14 @@ void TestWorksheetPrint::init()
     program = std::make_unique<Program>();
     program->printService().setCurrentPrinter(defaultQueue);
     program->openWorksheets();
-    screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
+    screen().setMessageHandler([this](const QString &text, const QString &detail) {
+        m_messages.append(text);
+        m_details.append(detail);
+    });
     // Each press of a test is a press of its own, a second after the last.
     screen().setPressClock([this] { return m_pressMs += 1000; });
     m_messages.clear();
+    m_details.clear();
 }
 
 void TestWorksheetPrint::cleanup()
@@ -308,35 +322,114 @@ void TestWorksheetPrint::exitPressedWhilePrintingClosesTheScreen()
 void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere_data()
 {
     QTest::addColumn<bool>("classSet");
-    QTest::addColumn<bool>("refusing"); // the other queue refuses jobs, or the printer is gone
-    QTest::newRow("STAMPA, printer gone") << false << false;
-    QTest::newRow("class set, printer gone") << true << false;
-    QTest::newRow("class set, job refused") << true << true;
+    // The other queue is "gone" (the printer is one never installed),
+    // "rejecting" jobs, "stopped" and rejecting, or the print system is
+    // "paused".
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QString>("reason"); // the message's details
+    QTest::addColumn<QString>("logged"); // the reason's name in the log
+
+    const QString gone = QStringLiteral("La stampante non esiste più.");
+    const QString refused = QStringLiteral("La stampante ha rifiutato la stampa.");
+    const QString stopped = QStringLiteral("La coda della stampante è ferma.");
+    const QString silent = QStringLiteral("Il server di stampa non risponde.");
+    QTest::newRow("STAMPA, printer gone") << false << "gone" << gone << "queue gone";
+    QTest::newRow("class set, printer gone") << true << "gone" << gone << "queue gone";
+    QTest::newRow("STAMPA, job refused") << false << "rejecting" << refused << "job refused";
+    QTest::newRow("class set, job refused") << true << "rejecting" << refused << "job refused";
+    QTest::newRow("STAMPA, queue stopped") << false << "stopped" << stopped << "queue stopped";
+    QTest::newRow("class set, queue stopped") << true << "stopped" << stopped << "queue stopped";
+    QTest::newRow("STAMPA, print server silent")
+        << false << "paused" << silent << "print server not answering";
 }
 
 void TestWorksheetPrint::failedPrintIsReportedOnceAndNothingPrintsElsewhere()
 {
     QFETCH(bool, classSet);
-    QFETCH(bool, refusing);
-    const auto accept = qScopeGuard([&] {
+    QFETCH(QString, situation);
+    QFETCH(QString, reason);
+    QFETCH(QString, logged);
+    const bool refusing = situation == QLatin1String("rejecting")
+        || situation == QLatin1String("stopped");
+    const bool stopped = situation == QLatin1String("stopped");
+    const bool paused = situation == QLatin1String("paused");
+    const auto restore = qScopeGuard([&] {
         if (refusing)
             printtest::run(QStringLiteral("cupsaccept"), {otherQueue});
+        if (stopped)
+            printtest::run(QStringLiteral("cupsenable"), {otherQueue});
+        if (paused)
+            printtest::script(QStringLiteral("resume"));
     });
     if (refusing)
         QCOMPARE(printtest::run(QStringLiteral("cupsreject"), {otherQueue}), 0);
-    program->printService().setCurrentPrinter(refusing ? otherQueue
-                                                       : QStringLiteral("gli-test-absent"));
+    if (stopped)
+        QCOMPARE(printtest::run(QStringLiteral("cupsdisable"), {otherQueue}), 0);
+    program->printService().setCurrentPrinter(
+        situation == QLatin1String("gone") ? QStringLiteral("gli-test-absent") : otherQueue);
     const QStringList printed = printtest::printedFiles();
     const QList<int> before = printtest::jobs();
+    if (paused)
+        QCOMPARE(printtest::script(QStringLiteral("pause")), 0);
+
+    // The print system's own words go to the log, with the reason.
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^printing on \\S+ failed \\(%1\\): \\S")
+                                                .arg(QRegularExpression::escape(logged))));
     if (classSet)
         startClassSet(3);
     else
         click("Command1");
     QCOMPARE(m_messages,
              QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
+    QCOMPARE(m_details, QStringList{reason});
+    QVERIFY(confirmation()->isHidden());
+    if (paused)
+        QCOMPARE(printtest::script(QStringLiteral("resume")), 0);
     // The server itself refused: no job exists that could print later.
     QCOMPARE(newJobs(before), QList<int>());
     QCOMPARE(printtest::printedFiles(), printed);
+}
+
+void TestWorksheetPrint::printIsConfirmedOnScreenForAWhile_data()
+{
+    QTest::addColumn<bool>("classSet");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("STAMPA") << false << QStringLiteral("Scheda inviata a %1").arg(defaultQueue);
+    QTest::newRow("class set") << true << QStringLiteral("Schede inviate a %1").arg(defaultQueue);
+}
+
+// The line names the printer, needs no click and goes by itself; a print
+// that fails afterwards takes it away at once.
+void TestWorksheetPrint::printIsConfirmedOnScreenForAWhile()
+{
+    QFETCH(bool, classSet);
+    QFETCH(QString, expected);
+    auto *printButton = screen().findChild<QPushButton *>(QStringLiteral("Command1"));
+    const auto print = [&] {
+        QTRY_VERIFY(printButton->isEnabled()); // once the last print's presses are in
+        if (classSet)
+            startClassSet(1);
+        else
+            click("Command1");
+    };
+    // The timer runs only once the print is over and the test waits.
+    screen().setConfirmationTimeout(std::chrono::milliseconds(50));
+    print();
+    QCOMPARE(m_messages, QStringList());
+    QVERIFY(confirmation()->isVisible());
+    QCOMPARE(confirmation()->accessibleName(), expected);
+    QCOMPARE(confirmation()->text(), expected);
+    QVERIFY(QTest::qWaitFor([] { return confirmation()->isHidden(); }, 5000));
+
+    screen().setConfirmationTimeout(WorksheetScreen::confirmationTimeout);
+    print();
+    QVERIFY(confirmation()->isVisible());
+    program->printService().setCurrentPrinter(QStringLiteral("gli-test-absent"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^printing on ")));
+    print();
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(confirmation()->isHidden());
 }
 
 QTEST_MAIN(TestWorksheetPrint)

@@ -159,6 +159,8 @@ private Q_SLOTS:
     void savesTheSheetAsOnePage();
     void failedSaveLeavesEverythingAsItWas_data();
     void failedSaveLeavesEverythingAsItWas();
+    void saveIsConfirmedOnScreenForAWhile_data();
+    void saveIsConfirmedOnScreenForAWhile();
     void saveDialogOfItsOwn_data();
     void saveDialogOfItsOwn();
     void saveDialogsOpenWhereTheLastSaveWent_data();
@@ -207,7 +209,8 @@ void TestWorksheetScreen::init()
         m_asked.append({parent, proposed});
         return m_answer;
     });
-    screen().setMessageHandler([this](const QString &text) { m_messages.append(text); });
+    screen().setMessageHandler(
+        [this](const QString &text, const QString &) { m_messages.append(text); });
     // Each press of a test is a press of its own, a second after the last.
     screen().setPressClock([this] { return m_pressMs += 1000; });
 }
@@ -492,6 +495,64 @@ void TestWorksheetScreen::failedSaveLeavesEverythingAsItWas()
              QStringList{QStringLiteral("dentro")});
     if (!classSet) // a class set completes the sheet on screen first
         QCOMPARE(allPictures(), pictures);
+}
+
+void TestWorksheetScreen::saveIsConfirmedOnScreenForAWhile_data()
+{
+    QTest::addColumn<bool>("classSet");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("said"); // before the file's path
+    QTest::newRow("sheet") << false << "scheda.pdf"
+                           << "Salvata in ";
+    QTest::newRow("class set") << true << "classe.pdf"
+                               << "Salvate in ";
+    QTest::newRow("sheet, a path longer than the line")
+        << false << QString(150, QLatin1Char('s')) + QStringLiteral(".pdf") << "Salvata in ";
+}
+
+// The line says where the file went, whole in its tooltip and accessible
+// name, shortened in the middle when it does not fit; it goes by itself,
+// and a save that fails takes it away at once.
+void TestWorksheetScreen::saveIsConfirmedOnScreenForAWhile()
+{
+    QFETCH(bool, classSet);
+    QFETCH(QString, name);
+    QFETCH(QString, said);
+    auto *line = screen().findChild<QLabel *>(QStringLiteral("lblConferma"));
+    QVERIFY(line && line->isHidden());
+    const auto save = [&] {
+        QTRY_VERIFY(screen().findChild<QAction *>("mnuSalvaPdf")->isEnabled());
+        if (classSet)
+            QTest::mouseClick(openClassSetDialog()->findChild<QPushButton *>("cmdSalvaPdf"),
+                              Qt::LeftButton);
+        else
+            screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
+    };
+
+    // The timer runs only once the save is over and the test waits.
+    screen().setConfirmationTimeout(std::chrono::milliseconds(50));
+    m_answer = m_dir.filePath(name);
+    save();
+    QCOMPARE(m_messages, QStringList());
+    const QString expected = said + QDir::toNativeSeparators(m_answer);
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->accessibleName(), expected);
+    QCOMPARE(line->toolTip(), expected);
+    QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <= line->contentsRect().width());
+    QVERIFY(line->text().startsWith(said));
+    QVERIFY(line->text().endsWith(QStringLiteral(".pdf")));
+    QCOMPARE(line->text() == expected, name.size() < 100);
+    QVERIFY(QTest::qWaitFor([line] { return line->isHidden(); }, 5000));
+    QCOMPARE(line->accessibleName(), QString());
+
+    screen().setConfirmationTimeout(WorksheetScreen::confirmationTimeout);
+    save();
+    QVERIFY(line->isVisible());
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("cartella.pdf")));
+    m_answer = m_dir.filePath(QStringLiteral("cartella.pdf"));
+    save();
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(line->isHidden());
 }
 
 void TestWorksheetScreen::saveDialogOfItsOwn_data()
