@@ -188,21 +188,22 @@ void Screen::moveEvent(QMoveEvent *event)
 // the maximize, the whole screen with the title bar above it, after the
 // design geometry was asked for: the window's own geometry changes at once
 // when asked, the window system's word comes later. Until the window system
-// says the window has its design size, a geometry it gives that does not
-// fit on the screen is answered with the design one, a few times at most,
+// says the window has its design size on the screen, a geometry it gives
+// that does not fit on the screen (by its size, or only by its place with
+// the title bar above the top) is answered with the design one, a few times
+// at most,
 // so that a window manager that insists is not fought. What the program or
 // the user does after that is theirs.
 void Screen::holdRestoredGeometry()
 {
     if (m_restoreCorrections == 0 || !isPlain() || !isVisible())
         return;
-    if (size() == designWindowSize()) {
-        m_restoreCorrections = 0;
+    const QScreen *screen = this->screen();
+    if (!screen || screen->availableGeometry().contains(frameGeometry())) {
+        if (size() == designWindowSize())
+            m_restoreCorrections = 0;
         return;
     }
-    const QScreen *screen = this->screen();
-    if (screen && screen->availableGeometry().contains(frameGeometry()))
-        return;
     --m_restoreCorrections;
     setGeometry(restoredGeometry());
 }
