@@ -18,6 +18,7 @@
 #include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QElapsedTimer>
 #include <QMenuBar>
 #include <QPushButton>
@@ -88,6 +89,8 @@ private Q_SLOTS:
 private:
     StartScreen &start() { return *m_program->startScreen(); }
     WorksheetScreen &openSheet();
+    // "VAI" on the start screen, with a real click.
+    bool pressVai() { return click(centreOf(child<QPushButton>(&start(), "Option1(0)"))); }
     // Clicks at a point, count times; the jobs (or saves) that followed
     // once every press is in and every job has ended.
     int jobsAfterClicks(QPoint point, int count, int delayMs);
@@ -226,15 +229,9 @@ bool TestDesktop::drillHasItsDesignSize(QString *why) const
     const QRect available = drill->screen()->availableGeometry();
     const QRect frame = drill->frameGeometry();
     const QStringList state = managerState(drill);
-    *why = QStringLiteral("client %1x%2, frame at %3,%4 %5x%6, Qt state %7, window manager: %8")
-               .arg(drill->client()->width())
-               .arg(drill->client()->height())
-               .arg(frame.x())
-               .arg(frame.y())
-               .arg(frame.width())
-               .arg(frame.height())
-               .arg(int(drill->windowState()))
-               .arg(state.join(u','));
+    why->clear();
+    QDebug(why).nospace() << "client " << drill->client()->size() << ", frame " << frame
+                          << ", Qt state " << drill->windowState() << ", window manager: " << state;
     const QSize design = Screen::scale().size(11880, 8550); // the drill's design size
     return !drill->isMaximized() && !state.contains(QStringLiteral("_NET_WM_STATE_MAXIMIZED_VERT"))
         && drill->client()->size() == design && available.contains(frame)
@@ -257,7 +254,7 @@ void TestDesktop::restoredDrillTakesItsDesignSize()
     QStringList failures;
     for (int attempt = 0; attempt < restoreTries; ++attempt) {
         // Opened by VAI, maximized as the program opens it.
-        QVERIFY(click(centreOf(child<QPushButton>(&start(), "Option1(0)"))));
+        QVERIFY(pressVai());
         QVERIFY(QTest::qWaitFor([&] { return isUpMaximized(m_program->drillScreen()); }, settleMs));
         DrillScreen *drill = m_program->drillScreen();
         if (minimizeFirst) {
@@ -265,7 +262,7 @@ void TestDesktop::restoredDrillTakesItsDesignSize()
             QVERIFY(QTest::qWaitFor([&] { return !isUp(drill); }, settleMs));
             // The window manager's command follows as soon as the window
             // manager shows the drill again, maximized or already restored.
-            QVERIFY(click(centreOf(child<QPushButton>(&start(), "Option1(0)"))));
+            QVERIFY(pressVai());
             QString shown;
             QVERIFY(QTest::qWaitFor(
                 [&] { return isUpMaximized(drill) || drillHasItsDesignSize(&shown); }, settleMs));
@@ -314,7 +311,7 @@ void TestDesktop::modalAboutStaysAboveTheStartScreen()
 
 void TestDesktop::redCrossShowsOnAMaximizedDrill()
 {
-    QVERIFY(click(centreOf(child<QPushButton>(&start(), "Option1(0)"))));
+    QVERIFY(pressVai());
     QVERIFY(QTest::qWaitFor([&] { return isUp(m_program->drillScreen()); }, settleMs));
     DrillScreen *drill = m_program->drillScreen();
     QVERIFY(QTest::qWaitFor(

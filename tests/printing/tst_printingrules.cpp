@@ -20,8 +20,6 @@ namespace {
 constexpr int ok = 0x0000;
 constexpr int forbidden = 0x0401;
 constexpr int notFound = 0x0406;
-constexpr int formatNotSupported = 0x040A;
-constexpr int internalError = 0x0500;
 constexpr int serviceUnavailable = 0x0502;
 constexpr int notAcceptingJobs = 0x0506;
 constexpr int deactivated = 0x050A;
@@ -148,12 +146,7 @@ private Q_SLOTS:
         QTest::newRow("deactivated") << PrintFacts{true, deactivated, idle} << F::QueueStopped;
         QTest::newRow("rejecting while it runs")
             << PrintFacts{true, notAcceptingJobs, idle} << F::JobRefused;
-        QTest::newRow("rejecting, state unknown")
-            << PrintFacts{true, notAcceptingJobs, unknown} << F::JobRefused;
         QTest::newRow("forbidden") << PrintFacts{true, forbidden, stopped} << F::JobRefused;
-        QTest::newRow("format not supported")
-            << PrintFacts{true, formatNotSupported, idle} << F::JobRefused;
-        QTest::newRow("internal error") << PrintFacts{true, internalError, idle} << F::JobRefused;
         QTest::newRow("authentication canceled")
             << PrintFacts{true, authenticationCanceled, idle} << F::JobRefused;
         // A stopped queue that accepts holds the job: no reason of its own.
