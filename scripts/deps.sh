@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n
   qt6-l10n-tools qt6-tools-dev
   libcups2-dev
+  qt6-multimedia-dev libqt6multimedia6 espeak-ng pulseaudio pulseaudio-utils
+  libqt6sql6 libqt6sql6-sqlite libqt6sql6-psql sqlite3 postgresql
   fonts-liberation2
   xvfb xauth x11-utils imagemagick openbox xdotool wmctrl
   cups cups-daemon cups-client cups-bsd poppler-utils
