@@ -64,6 +64,9 @@ constexpr double signPoints = 48;
 constexpr double commandPoints = 15.75;
 
 constexpr QSize designTwips(11880, 8550);
+// The pupil's name: in the band above the sets, from the left set's edge to
+// the right set's.
+constexpr QRect pupilTwips(375, 510, 11025, 465);
 // The red outline of a set, in pixels like a pen.
 constexpr int setOutlineWidth = 5;
 } // namespace
@@ -99,6 +102,12 @@ DrillScreen::DrillScreen(FigureCatalogue &figures, DrillState &state)
                                   fonts::arial(27.75), colours::red, colours::windowPink);
     m_verdictLabel = ui::label(area, QStringLiteral("LblEsito"), QString(), fonts::arial(48),
                                colours::darkBlue);
+    // Whose drill it is, in the band above the sets; a guest's shows none.
+    m_pupilLabel = new ElidedLabel(area, QStringLiteral("lblAlunno"), headingFont,
+                                   colours::darkBlue);
+    m_pupilLabel->setFullText(m_state.pupil);
+    m_pupilLabel->setAccessibleName(tr("Alunno"));
+    m_pupilLabel->setVisible(!m_state.pupil.isEmpty());
 
     // The two sets: a red rounded outline and fifteen hidden slots each.
     auto makeSet = [&](const QString &name, const QString &spoken, const QRect &box,
@@ -162,6 +171,7 @@ DrillScreen::DrillScreen(FigureCatalogue &figures, DrillState &state)
 
     layout->addBox(heading, {0, 0, 12000, 492});
     layout->addBox(band, {0, 495, 12000, 495});
+    layout->addBox(m_pupilLabel, pupilTwips);
     layout->addBox(m_signBox, {4980, 1665, 1815, 1815});
     layout->addBox(m_correctionLabel, {5040, 3510, 1770, 615});
     layout->addBox(m_verdictLabel, {315, 5835, 4860, 960});

@@ -5,6 +5,8 @@
 #include "shell/OptionListRules.h"
 #include "shell/Screen.h"
 
+#include <QString>
+
 #include <array>
 
 class FigureCatalogue;
@@ -16,16 +18,21 @@ class RandomSource;
 class ScorePanel;
 
 // What the drill keeps from one opening to the next: the counts and times,
-// and the option list's latches. The program owns it.
+// the option list's latches and whose drill it is. The program owns it.
 struct DrillState
 {
     // "1", "2" and "3" reach the three signs.
     static constexpr int digitTargets = 3;
 
-    explicit DrillState(RandomSource &random) : drill(random) {}
+    explicit DrillState(RandomSource &random, const QString &pupilName = QString())
+        : drill(random), pupil(pupilName)
+    {
+    }
 
     RelationDrill drill;
     OptionListRules optionRules{0, digitTargets};
+    // The pupil answering; empty for a guest, whose drill shows no name.
+    QString pupil;
 };
 
 // The relation drill screen. It is the view of RelationDrill, which decides
@@ -48,6 +55,7 @@ public:
 
     RelationDrill &drill() { return m_state.drill; }
     const OptionListRules &optionRules() const { return m_state.optionRules; }
+    const QString &pupil() const { return m_state.pupil; }
 
 private:
     // Slot pictures by slot number, 1 to slotCount; index 0 is not used.
@@ -70,6 +78,7 @@ private:
     QLabel *m_signBox;
     QLabel *m_correctionLabel;
     QLabel *m_verdictLabel;
+    QLabel *m_pupilLabel;
     std::array<LineElement *, 2> m_crossStrokes{};
     ScorePanel *m_scorePanel;
 };

@@ -124,6 +124,60 @@ QLabel *ui::label(QWidget *parent, const QString &name, const QString &text, con
     return l;
 }
 
+ElidedLabel::ElidedLabel(QWidget *parent, const QString &name, const QFont &font,
+                         const QColor &textColour, Qt::Alignment alignment)
+    : QLabel(parent)
+{
+    setObjectName(name);
+    setTextFormat(Qt::PlainText);
+    setFont(font);
+    setAlignment(alignment);
+    setWordWrap(false);
+    // The label never asks for the width of its whole text.
+    setMinimumWidth(0);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, textColour);
+    setPalette(p);
+}
+
+QString ElidedLabel::oneLine(const QString &text)
+{
+    QString line = text;
+    for (QChar &c : line) {
+        if (c == u'\n' || c == u'\r' || c == u'\t' || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return line;
+}
+
+void ElidedLabel::setFullText(const QString &text)
+{
+    m_fullText = text;
+    setAccessibleName(text);
+    showFitting();
+}
+
+bool ElidedLabel::isElided() const
+{
+    return text() != oneLine(m_fullText);
+}
+
+void ElidedLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    showFitting();
+}
+
+void ElidedLabel::showFitting()
+{
+    const QString line = oneLine(m_fullText);
+    const QString shown = fontMetrics().elidedText(line, Qt::ElideRight, contentsRect().width());
+    setText(shown);
+    setToolTip(shown == line ? QString() : m_fullText);
+}
+
 namespace {
 // What a widget painted in full, kept to serve the few pixels that a partial
 // repaint asks for (the curtains uncover the start screen in thin strips).

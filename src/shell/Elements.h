@@ -2,12 +2,11 @@
 #pragma once
 
 #include <QColor>
+#include <QLabel>
 #include <QFont>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
-
-class QLabel;
 
 // The building blocks the screens are made of: frames and panels, labels,
 // rounded boxes, pictures shown unscaled, lines and the option buttons.
@@ -34,6 +33,33 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
               Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop);
 
 } // namespace ui
+
+// A one-line plain-text label for a text of any length, a name typed by
+// someone: what does not fit ends in "…", and then the whole text shows as
+// its tooltip. Line breaks show as spaces. Its accessible name is the whole
+// text as given.
+class ElidedLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    ElidedLabel(QWidget *parent, const QString &name, const QFont &font, const QColor &textColour,
+                Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+    void setFullText(const QString &text);
+    const QString &fullText() const { return m_fullText; }
+    bool isElided() const;
+
+    // The text on one line: line breaks and tabs become spaces.
+    static QString oneLine(const QString &text);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void showFitting();
+
+    QString m_fullText;
+};
 
 // A panel of one colour that can shrink inside its own area without being
 // painted again: what it still covers already shows its colour. The start
