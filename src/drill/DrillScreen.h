@@ -12,6 +12,7 @@ class LineElement;
 class OptionList;
 class PictureBox;
 class QLabel;
+class QToolButton;
 class RandomSource;
 class ScorePanel;
 
@@ -49,6 +50,18 @@ public:
     RelationDrill &drill() { return m_state.drill; }
     const OptionListRules &optionRules() const { return m_state.optionRules; }
 
+Q_SIGNALS:
+    // The sets of a new exercise are on screen.
+    void exerciseShown(int left, int right);
+    void signChosen(RelationDrill::Sign sign);
+    // The verdict is on screen; seconds is the answer time.
+    void answerJudged(int left, int right, RelationDrill::Sign chosen, bool correct,
+                      double seconds);
+    // The loudspeaker button: say the question again.
+    void replayRequested();
+    // The screen accepted its closing.
+    void closing();
+
 private:
     // Slot pictures by slot number, 1 to slotCount; index 0 is not used.
     using Slots = std::array<PictureBox *, slotCount + 1>;
@@ -70,6 +83,7 @@ private:
     QLabel *m_signBox;
     QLabel *m_correctionLabel;
     QLabel *m_verdictLabel;
+    QToolButton *m_listenButton;
     std::array<LineElement *, 2> m_crossStrokes{};
     ScorePanel *m_scorePanel;
 };
