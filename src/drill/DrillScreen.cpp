@@ -3,6 +3,7 @@
 
 #include "sets/FigureCatalogue.h"
 #include "drill/ScorePanel.h"
+#include "drill/SpeakerButton.h"
 #include "shell/DesignLayout.h"
 #include "shell/Elements.h"
 #include "shell/OptionList.h"
@@ -64,9 +65,11 @@ constexpr double signPoints = 48;
 constexpr double commandPoints = 15.75;
 
 constexpr QSize designTwips(11880, 8550);
+// Right of the heading's text, above the right set.
+constexpr QRect listenButtonTwips(10920, 45, 855, 855);
 // The pupil's name: in the band above the sets, from the left set's edge to
-// the right set's.
-constexpr QRect pupilTwips(375, 510, 11025, 465);
+// the loudspeaker button.
+constexpr QRect pupilTwips(375, 510, 10425, 465);
 // The red outline of a set, in pixels like a pen.
 constexpr int setOutlineWidth = 5;
 } // namespace
@@ -166,6 +169,12 @@ DrillScreen::DrillScreen(FigureCatalogue &figures, DrillState &state)
         m_crossStrokes[i]->hide();
     }
 
+    // Beside the question, outside the option list: it never takes the
+    // focus, so the list's keys go on as before.
+    m_listenButton = new SpeakerButton(area, QStringLiteral("cmdAscolta"), tr("Ascolta"));
+    connect(m_listenButton, &QToolButton::clicked, this, &DrillScreen::replayRequested);
+    connect(this, &Screen::closed, this, &DrillScreen::closing);
+
     m_scorePanel = new ScorePanel(area);
     m_scorePanel->addTo(*layout, {300, 6720, 4890, 1695});
 
@@ -175,6 +184,7 @@ DrillScreen::DrillScreen(FigureCatalogue &figures, DrillState &state)
     layout->addBox(m_signBox, {4980, 1665, 1815, 1815});
     layout->addBox(m_correctionLabel, {5040, 3510, 1770, 615});
     layout->addBox(m_verdictLabel, {315, 5835, 4860, 960});
+    layout->addBox(m_listenButton, listenButtonTwips);
     for (std::size_t i = 0; i < m_crossStrokes.size(); ++i)
         layout->addScaledLine(m_crossStrokes[i], strokes[i]);
     takeDesignSize();
@@ -197,6 +207,7 @@ void DrillScreen::nextExercise()
     m_scorePanel->clearAnswerTime();
     showOptions();
     showSets();
+    Q_EMIT exerciseShown(drill().leftSize(), drill().rightSize());
 }
 
 void DrillScreen::showOptions()
@@ -249,8 +260,10 @@ void DrillScreen::choose(int index)
     case RelationDrill::optEqual:
     case RelationDrill::optGreater: {
         const RelationDrill::Sign sign = RelationDrill::signOf(index);
-        if (drill().chooseSign(sign))
+        if (drill().chooseSign(sign)) {
             setSignBox(RelationDrill::text(sign));
+            Q_EMIT signChosen(sign);
+        }
         break;
     }
     case RelationDrill::optVerify:
@@ -296,4 +309,7 @@ void DrillScreen::judgeAnswer()
     }
     showOptions();
     m_scorePanel->showTimes(drill().score());
+    const ScoreTiming &score = drill().score();
+    Q_EMIT answerJudged(drill().leftSize(), drill().rightSize(), drill().sign(), drill().isRight(),
+                        static_cast<double>(score.answerSeconds().value_or(0)));
 }

@@ -14,6 +14,7 @@ class LineElement;
 class OptionList;
 class PictureBox;
 class QLabel;
+class QToolButton;
 class RandomSource;
 class ScorePanel;
 
@@ -57,6 +58,18 @@ public:
     const OptionListRules &optionRules() const { return m_state.optionRules; }
     const QString &pupil() const { return m_state.pupil; }
 
+Q_SIGNALS:
+    // The sets of a new exercise are on screen.
+    void exerciseShown(int left, int right);
+    void signChosen(RelationDrill::Sign sign);
+    // The verdict is on screen; seconds is the answer time.
+    void answerJudged(int left, int right, RelationDrill::Sign chosen, bool correct,
+                      double seconds);
+    // The loudspeaker button: say the question again.
+    void replayRequested();
+    // The screen accepted its closing.
+    void closing();
+
 private:
     // Slot pictures by slot number, 1 to slotCount; index 0 is not used.
     using Slots = std::array<PictureBox *, slotCount + 1>;
@@ -79,6 +92,7 @@ private:
     QLabel *m_correctionLabel;
     QLabel *m_verdictLabel;
     QLabel *m_pupilLabel;
+    QToolButton *m_listenButton;
     std::array<LineElement *, 2> m_crossStrokes{};
     ScorePanel *m_scorePanel;
 };

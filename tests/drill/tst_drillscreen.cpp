@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QToolButton>
 #include <QTest>
 
 using Phase = RelationDrill::Phase;
@@ -195,6 +197,7 @@ private Q_SLOTS:
     void deadChoices();
     void avantiClearsButKeepsTheScore();
     void closingAndReopening();
+    void whatTheVoiceHears();
 };
 
 void TestDrillScreen::initTestCase()
@@ -497,6 +500,52 @@ void TestDrillScreen::closingAndReopening()
     start.choose(0); // "VAI"
     QCOMPARE(text("LblOperazione"), QString::number(number + 3));
     QCOMPARE(rules().score().right() + rules().score().wrong(), answered);
+}
+
+// What the drill tells whoever speaks for it, in the order it shows.
+void TestDrillScreen::whatTheVoiceHears()
+{
+    QSignalSpy shown(&screen(), &DrillScreen::exerciseShown);
+    QSignalSpy chosen(&screen(), &DrillScreen::signChosen);
+    QSignalSpy judged(&screen(), &DrillScreen::answerJudged);
+    QSignalSpy replay(&screen(), &DrillScreen::replayRequested);
+    QSignalSpy closing(&screen(), &DrillScreen::closing);
+
+    nextExercise();
+    chosen.clear();
+    judged.clear();
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(shown[0], (QVariantList{rules().leftSize(), rules().rightSize()}));
+    const int l = rules().leftSize(), r = rules().rightSize();
+    answer(false);
+    QCOMPARE(chosen.count(), 1);
+    const auto sign = chosen[0][0].value<RelationDrill::Sign>();
+    QVERIFY(sign != RelationDrill::correctSign(l, r));
+    QCOMPARE(judged.count(), 1);
+    QCOMPARE(judged[0].mid(0, 4), (QVariantList{l, r, QVariant::fromValue(sign), false}));
+    QCOMPARE(judged[0][4].toDouble(), 0.0); // the clock stands still
+    click(4);
+    answer(true);
+    QCOMPARE(judged.count(), 2);
+    QCOMPARE(judged[1][3].toBool(), true);
+
+    // The loudspeaker asks again and never joins the option list's keys.
+    auto *listen = screen().findChild<QToolButton *>(QStringLiteral("cmdAscolta"));
+    QVERIFY(listen && listen->isVisible());
+    QCOMPARE(QAccessible::queryAccessibleInterface(listen)->text(QAccessible::Name),
+             QStringLiteral("Ascolta"));
+    QCOMPARE(listen->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!listen->geometry().intersects(label("LblRelazione")->geometry()));
+    QTest::mouseClick(listen, Qt::LeftButton);
+    QCOMPARE(replay.count(), 1);
+    for (Qt::Key k : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Backtab, Qt::Key_Left}) {
+        key(k);
+        QVERIFY(focused() >= 0);
+    }
+    QCOMPARE(shown.count(), 2);
+    QCOMPARE(closing.count(), 0);
+    QVERIFY(screen().close());
+    QCOMPARE(closing.count(), 1);
 }
 
 QTEST_MAIN(TestDrillScreen)
