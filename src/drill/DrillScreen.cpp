@@ -109,7 +109,7 @@ DrillScreen::DrillScreen(FigureCatalogue &figures, DrillState &state)
     m_pupilLabel = new ElidedLabel(area, QStringLiteral("lblAlunno"), headingFont,
                                    colours::darkBlue);
     m_pupilLabel->setFullText(m_state.pupil);
-    m_pupilLabel->setAccessibleName(tr("Alunno"));
+    m_pupilLabel->setAccessibleDescription(tr("alunno che risponde"));
     m_pupilLabel->setVisible(!m_state.pupil.isEmpty());
 
     // The two sets: a red rounded outline and fifteen hidden slots each.

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class ElidedLabel;
 class FigureCatalogue;
 class LineElement;
 class OptionList;
@@ -91,7 +92,7 @@ private:
     QLabel *m_signBox;
     QLabel *m_correctionLabel;
     QLabel *m_verdictLabel;
-    QLabel *m_pupilLabel;
+    ElidedLabel *m_pupilLabel;
     QToolButton *m_listenButton;
     std::array<LineElement *, 2> m_crossStrokes{};
     ScorePanel *m_scorePanel;

@@ -1,15 +1,56 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/Program.h"
 
+#include "pupils/ResultsScreen.h"
+#include "pupils/WhoAreYouScreen.h"
 #include "start/AboutScreen.h"
 #include "start/StartScreen.h"
+#include "storage/AnswerRecord.h"
+#include "storage/ResultsService.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <algorithm>
 
-Program::Program(QObject *parent) : QObject(parent), m_drillState(m_random), m_worksheet(m_random)
+namespace {
+// A pupil's own drill state lives as long as the drill screen made for it:
+// it is the screen's last child, deleted after everything that uses it.
+class PupilDrillState : public QObject
+{
+public:
+    PupilDrillState(RandomSource &random, const QString &pupil) : state(random, pupil) {}
+    DrillState state;
+};
+} // namespace
+
+Program::Program(QObject *parent)
+    : QObject(parent),
+      m_drillState(m_random),
+      m_worksheet(m_random),
+      m_settings(ProgramSettings::load())
 {
     m_random.reseedFromClock();
+}
+
+void Program::setSettings(const ProgramSettings &settings)
+{
+    m_settings = settings;
+}
+
+ResultsService &Program::results()
+{
+    if (!m_results)
+        m_results = new ResultsService(this);
+    return *m_results;
+}
+
+WhoAreYouScreen *Program::whoAreYouScreen() const
+{
+    return m_whoAreYou;
+}
+
+ResultsScreen *Program::resultsScreen() const
+{
+    return m_resultsScreen;
 }
 
 Program::~Program()
@@ -56,21 +97,77 @@ StartScreen *Program::openStart()
 {
     if (!m_start) {
         auto *start = track(m_start, new StartScreen);
-        connect(start, &StartScreen::drillRequested, this, &Program::openDrill);
+        connect(start, &StartScreen::drillRequested, this, &Program::startDrill);
         connect(start, &StartScreen::worksheetsRequested, this, &Program::openWorksheets);
         connect(start, &StartScreen::aboutRequested, this, &Program::openAbout);
+        connect(start, &StartScreen::resultsRequested, this, &Program::openResults);
         connect(start, &Screen::closed, this, &Program::closeAll);
     }
     m_start->present();
     return m_start;
 }
 
+void Program::startDrill()
+{
+    if (m_drill || m_settings.pupils.isEmpty())
+        openDrill();
+    else
+        openWhoAreYou();
+}
+
 DrillScreen *Program::openDrill()
 {
-    if (!m_drill)
-        track(m_drill, new DrillScreen(m_figures, m_drillState));
+    return showDrill(m_drillState);
+}
+
+DrillScreen *Program::openPupilDrill(const QString &pupil)
+{
+    if (m_drill) {
+        m_drill->present();
+        return m_drill;
+    }
+    auto *own = new PupilDrillState(m_random, pupil);
+    DrillScreen *drill = showDrill(own->state);
+    own->setParent(drill);
+    return drill;
+}
+
+DrillScreen *Program::showDrill(DrillState &state)
+{
+    if (!m_drill) {
+        auto *drill = track(m_drill, new DrillScreen(m_figures, state));
+        // Every verdict is kept, under the pupil's name or as a guest's.
+        const QString pupil = state.pupil;
+        connect(drill, &DrillScreen::answerJudged, this,
+                [this, pupil](int left, int right, RelationDrill::Sign chosen, bool correct,
+                              double seconds) {
+                    const QString sign = RelationDrill::text(chosen);
+                    results().save(AnswerRecord::now(
+                        pupil, m_settings.className, sets::levelValue(m_settings.level), left,
+                        right, sign.isEmpty() ? QChar() : sign.front(), correct, seconds));
+                });
+    }
     m_drill->present();
     return m_drill;
+}
+
+WhoAreYouScreen *Program::openWhoAreYou()
+{
+    if (!m_whoAreYou) {
+        auto *who = track(m_whoAreYou, new WhoAreYouScreen(m_settings.pupils));
+        connect(who, &WhoAreYouScreen::pupilChosen, this, &Program::openPupilDrill);
+        connect(who, &WhoAreYouScreen::guestChosen, this, &Program::openDrill);
+    }
+    m_whoAreYou->present();
+    return m_whoAreYou;
+}
+
+ResultsScreen *Program::openResults()
+{
+    if (!m_resultsScreen)
+        track(m_resultsScreen, new ResultsScreen(results(), m_printService, m_settings.className));
+    m_resultsScreen->present();
+    return m_resultsScreen;
 }
 
 WorksheetScreen *Program::openWorksheets()
@@ -122,4 +219,6 @@ void Program::closeAll()
     closeIfOpen(m_worksheets);
     closeIfOpen(m_about);
     closeIfOpen(m_printerChooser);
+    closeIfOpen(m_whoAreYou);
+    closeIfOpen(m_resultsScreen);
 }

@@ -7,6 +7,7 @@
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
+#include "settings/ProgramSettings.h"
 #include "worksheets/Worksheet.h"
 
 #include <QObject>
@@ -14,8 +15,11 @@
 #include <vector>
 
 class AboutScreen;
+class ResultsScreen;
+class ResultsService;
 class Screen;
 class StartScreen;
+class WhoAreYouScreen;
 class WorksheetScreen;
 
 // The program: made once in main (and by each test that needs it), it owns
@@ -35,6 +39,13 @@ public:
     PrintService &printService() { return m_printService; }
     DrillState &drillState() { return m_drillState; }
     Worksheet &worksheet() { return m_worksheet; }
+    // The teacher's settings, read at the start; the screens opened after a
+    // change get the new ones.
+    const ProgramSettings &settings() const { return m_settings; }
+    void setSettings(const ProgramSettings &settings);
+    // Where every judged answer goes; made on first use, and it opens its
+    // store only on its own first use.
+    ResultsService &results();
 
     // Where the printer chooser finds the installed printers: the print
     // system unless a source is set here (tests give their own).
@@ -46,10 +57,21 @@ public:
     WorksheetScreen *worksheetScreen() const;
     AboutScreen *aboutScreen() const;
     PrinterChooser *printerChooser() const { return m_printerChooser; }
+    WhoAreYouScreen *whoAreYouScreen() const;
+    ResultsScreen *resultsScreen() const;
 
     // Each opens its screen, or shows the open one and brings it to the front.
     StartScreen *openStart();
+    // "VAI": with a class list "Chi sei?" first, without one the drill.
+    // An open drill is shown as it is.
+    void startDrill();
+    // The drill whose counts carry over from one opening to the next: a
+    // guest's, or everyone's without a class list.
     DrillScreen *openDrill();
+    // A drill of `pupil`'s own, from exercise one.
+    DrillScreen *openPupilDrill(const QString &pupil);
+    WhoAreYouScreen *openWhoAreYou();
+    ResultsScreen *openResults();
     WorksheetScreen *openWorksheets();
     // Modal over the start screen.
     AboutScreen *openAbout();
@@ -65,6 +87,7 @@ Q_SIGNALS:
 
 private:
     template<class T> T *track(QPointer<T> &open, T *window);
+    DrillScreen *showDrill(DrillState &state);
 
     FigureCatalogue m_figures;
     RandomSource m_random;
@@ -73,12 +96,16 @@ private:
     DrillState m_drillState;
     Worksheet m_worksheet;
     PrinterChoice m_printerChoice;
+    ProgramSettings m_settings;
+    ResultsService *m_results = nullptr;
 
     QPointer<StartScreen> m_start;
     QPointer<DrillScreen> m_drill;
     QPointer<WorksheetScreen> m_worksheets;
     QPointer<AboutScreen> m_about;
     QPointer<PrinterChooser> m_printerChooser;
+    QPointer<WhoAreYouScreen> m_whoAreYou;
+    QPointer<ResultsScreen> m_resultsScreen;
     // Every window made, closed ones too until they are deleted: none may
     // outlive what it was given.
     std::vector<QPointer<Screen>> m_windows;

@@ -69,6 +69,9 @@ StartScreen::StartScreen()
     QAction *printMenu = menuBar()->addAction(tr("Stampa schede"));
     printMenu->setObjectName(QStringLiteral("mnuStampaSchede"));
     connect(printMenu, &QAction::triggered, this, &StartScreen::worksheetsRequested);
+    QAction *resultsMenu = menuBar()->addAction(tr("Risultati..."));
+    resultsMenu->setObjectName(QStringLiteral("mnuRisultati"));
+    connect(resultsMenu, &QAction::triggered, this, &StartScreen::resultsRequested);
     QAction *aboutMenu = menuBar()->addAction(tr("About"));
     aboutMenu->setObjectName(QStringLiteral("mnuInfo"));
     connect(aboutMenu, &QAction::triggered, this, &StartScreen::aboutRequested);
