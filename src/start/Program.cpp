@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/Program.h"
 
+#include "settings/SettingsDialog.h"
 #include "start/AboutScreen.h"
 #include "start/StartScreen.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <algorithm>
 
-Program::Program(QObject *parent) : QObject(parent), m_drillState(m_random), m_worksheet(m_random)
+Program::Program(QObject *parent)
+    : QObject(parent),
+      m_drillState(m_random),
+      m_worksheet(m_random),
+      m_settings(ProgramSettings::load())
 {
     m_random.reseedFromClock();
+    handOutSettings();
 }
 
 Program::~Program()
@@ -31,6 +37,25 @@ WorksheetScreen *Program::worksheetScreen() const
 AboutScreen *Program::aboutScreen() const
 {
     return m_about;
+}
+
+SettingsDialog *Program::settingsDialog() const
+{
+    return m_settingsDialog;
+}
+
+void Program::applySettings(const ProgramSettings &settings)
+{
+    settings.save();
+    m_settings = settings;
+    handOutSettings();
+    Q_EMIT settingsChanged(m_settings);
+}
+
+void Program::handOutSettings()
+{
+    m_drillState.drill.setLevel(m_settings.level);
+    m_worksheet.setLevel(m_settings.level);
 }
 
 void Program::setPrinterSource(PrinterChooser::PrinterSource source)
@@ -59,6 +84,7 @@ StartScreen *Program::openStart()
         connect(start, &StartScreen::drillRequested, this, &Program::openDrill);
         connect(start, &StartScreen::worksheetsRequested, this, &Program::openWorksheets);
         connect(start, &StartScreen::aboutRequested, this, &Program::openAbout);
+        connect(start, &StartScreen::settingsRequested, this, &Program::openSettings);
         connect(start, &Screen::closed, this, &Program::closeAll);
     }
     m_start->present();
@@ -93,6 +119,21 @@ AboutScreen *Program::openAbout()
     return m_about;
 }
 
+SettingsDialog *Program::openSettings()
+{
+    if (!m_start)
+        return nullptr;
+    if (!m_settingsDialog) {
+        m_settingsDialog = new SettingsDialog(m_settings, m_start);
+        connect(m_settingsDialog, &QDialog::finished, m_settingsDialog, &QObject::deleteLater);
+        connect(m_settingsDialog, &SettingsDialog::settingsChanged, this, &Program::applySettings);
+    }
+    m_settingsDialog->show();
+    m_settingsDialog->raise();
+    m_settingsDialog->activateWindow();
+    return m_settingsDialog;
+}
+
 PrinterChooser *Program::openPrinterChooser()
 {
     if (!m_printerChooser) {
@@ -122,4 +163,6 @@ void Program::closeAll()
     closeIfOpen(m_worksheets);
     closeIfOpen(m_about);
     closeIfOpen(m_printerChooser);
+    if (m_settingsDialog)
+        m_settingsDialog->reject();
 }

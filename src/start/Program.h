@@ -7,6 +7,7 @@
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
+#include "settings/ProgramSettings.h"
 #include "worksheets/Worksheet.h"
 
 #include <QObject>
@@ -15,13 +16,14 @@
 
 class AboutScreen;
 class Screen;
+class SettingsDialog;
 class StartScreen;
 class WorksheetScreen;
 
 // The program: made once in main (and by each test that needs it), it owns
 // the figure catalogue, the random source, the print service with the
-// current printer, what the screens keep between openings, and the open
-// screens. Each screen exists once: opening an open screen brings it to the
+// current printer, the teacher's settings, what the screens keep between
+// openings, and the open screens. Each screen exists once: opening an open screen brings it to the
 // front. Closing the start screen closes every screen, and so ends the run.
 class Program : public QObject
 {
@@ -35,6 +37,12 @@ public:
     PrintService &printService() { return m_printService; }
     DrillState &drillState() { return m_drillState; }
     Worksheet &worksheet() { return m_worksheet; }
+    // The teacher's settings as they apply now: read at the start and again
+    // when the settings dialog is confirmed.
+    const ProgramSettings &settings() const { return m_settings; }
+    // Keeps the settings across runs and hands each screen its part: the
+    // level to the drill and the worksheets, from their next exercise.
+    void applySettings(const ProgramSettings &settings);
 
     // Where the printer chooser finds the installed printers: the print
     // system unless a source is set here (tests give their own).
@@ -45,6 +53,7 @@ public:
     DrillScreen *drillScreen() const { return m_drill; }
     WorksheetScreen *worksheetScreen() const;
     AboutScreen *aboutScreen() const;
+    SettingsDialog *settingsDialog() const;
     PrinterChooser *printerChooser() const { return m_printerChooser; }
 
     // Each opens its screen, or shows the open one and brings it to the front.
@@ -53,6 +62,7 @@ public:
     WorksheetScreen *openWorksheets();
     // Modal over the start screen.
     AboutScreen *openAbout();
+    SettingsDialog *openSettings();
     // Modal over the worksheet screen.
     PrinterChooser *openPrinterChooser();
 
@@ -62,9 +72,13 @@ public:
 Q_SIGNALS:
     // A screen's window was made (not when an open one is shown again).
     void screenOpened(Screen *screen);
+    // The settings changed (the voice, the class list, ...).
+    void settingsChanged(const ProgramSettings &settings);
 
 private:
     template<class T> T *track(QPointer<T> &open, T *window);
+    // Hands the current settings to what is made already.
+    void handOutSettings();
 
     FigureCatalogue m_figures;
     RandomSource m_random;
@@ -73,12 +87,14 @@ private:
     DrillState m_drillState;
     Worksheet m_worksheet;
     PrinterChoice m_printerChoice;
+    ProgramSettings m_settings;
 
     QPointer<StartScreen> m_start;
     QPointer<DrillScreen> m_drill;
     QPointer<WorksheetScreen> m_worksheets;
     QPointer<AboutScreen> m_about;
     QPointer<PrinterChooser> m_printerChooser;
+    QPointer<SettingsDialog> m_settingsDialog;
     // Every window made, closed ones too until they are deleted: none may
     // outlive what it was given.
     std::vector<QPointer<Screen>> m_windows;

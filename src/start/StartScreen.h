@@ -37,6 +37,7 @@ Q_SIGNALS:
     void drillRequested();
     void worksheetsRequested();
     void aboutRequested();
+    void settingsRequested();
 
 private:
     void openCurtainsStep();
