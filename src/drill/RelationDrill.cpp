@@ -39,11 +39,11 @@ void RelationDrill::drawExercise()
     reseed();
     m_figure = m_random->draw(sets::figureCount, sets::firstFigure);
     reseed();
-    constexpr int sizes = largestSet - smallestSet + 1;
-    m_leftSize = m_random->draw(sizes, smallestSet);
+    const sets::SizeRange sizes = sets::drillSizes(m_level);
+    m_leftSize = m_random->draw(sizes.count(), sizes.smallest);
     m_leftSlots = drawDistinctSlots(m_leftSize, *m_random);
     reseed();
-    m_rightSize = m_random->draw(sizes, smallestSet);
+    m_rightSize = m_random->draw(sizes.count(), sizes.smallest);
     m_rightSlots = drawDistinctSlots(m_rightSize, *m_random);
     m_score.start();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drill/ScoreTiming.h"
+#include "sets/SetLevel.h"
 
 #include <QList>
 #include <QString>
@@ -26,6 +27,7 @@ public:
     static constexpr int optNext = 4;
     static constexpr int optExit = 5;
 
+    // The sizes at the default level.
     static constexpr int smallestSet = 2;
     static constexpr int largestSet = 10;
 
@@ -33,6 +35,9 @@ public:
                            ScoreTiming::Clock clock = ScoreTiming::steadyClock());
 
     void setRandomSource(RandomSource &random);
+    // The sizes of the sets from the next exercise on.
+    void setLevel(SetLevel level) { m_level = level; }
+    SetLevel level() const { return m_level; }
     // The clock times the answers and is mixed into the random source at
     // each reseed.
     void setClock(ScoreTiming::Clock clock);
@@ -74,6 +79,7 @@ private:
 
     RandomSource *m_random;
     ScoreTiming m_score;
+    SetLevel m_level = sets::defaultLevel;
     Phase m_phase = Phase::NotStarted;
     Sign m_sign = Sign::None;
     bool m_right = false;

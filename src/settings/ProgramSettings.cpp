@@ -3,6 +3,7 @@
 
 #include "settings/PupilList.h"
 
+#include <QFile>
 #include <QLoggingCategory>
 #include <QSettings>
 
@@ -81,8 +82,23 @@ void ProgramSettings::write(QSettings &settings) const
 
 ProgramSettings ProgramSettings::load()
 {
-    const QSettings settings(key(organisation), key(application));
-    return read(settings);
+    ProgramSettings loaded;
+    QString damaged;
+    {
+        const QSettings settings(key(organisation), key(application));
+        loaded = read(settings);
+        if (settings.status() == QSettings::FormatError)
+            damaged = settings.fileName();
+    }
+    // QSettings would later write over the file it could not parse: it goes
+    // aside now, kept for a look, and the next save starts a fresh one.
+    if (!damaged.isEmpty()) {
+        const QString aside = damaged + QStringLiteral(".damaged");
+        QFile::remove(aside);
+        if (QFile::rename(damaged, aside))
+            qCWarning(settingsLog) << "damaged settings moved to" << aside;
+    }
+    return loaded;
 }
 
 bool ProgramSettings::save() const

@@ -31,7 +31,8 @@ struct ProgramSettings
     static ProgramSettings read(const QSettings &settings);
     void write(QSettings &settings) const;
 
-    // The program's own settings (organisation and application above).
+    // The program's own settings (organisation and application above). A
+    // file that cannot be parsed is renamed to NAME.damaged.
     static ProgramSettings load();
     // False, with a line in the log, when they could not be written.
     bool save() const;

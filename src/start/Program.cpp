@@ -3,6 +3,7 @@
 
 #include "pupils/ResultsScreen.h"
 #include "pupils/WhoAreYouScreen.h"
+#include "settings/SettingsDialog.h"
 #include "start/AboutScreen.h"
 #include "start/StartScreen.h"
 #include "storage/AnswerRecord.h"
@@ -29,11 +30,7 @@ Program::Program(QObject *parent)
       m_settings(ProgramSettings::load())
 {
     m_random.reseedFromClock();
-}
-
-void Program::setSettings(const ProgramSettings &settings)
-{
-    m_settings = settings;
+    handOutSettings();
 }
 
 ResultsService &Program::results()
@@ -74,6 +71,25 @@ AboutScreen *Program::aboutScreen() const
     return m_about;
 }
 
+SettingsDialog *Program::settingsDialog() const
+{
+    return m_settingsDialog;
+}
+
+void Program::applySettings(const ProgramSettings &settings)
+{
+    settings.save();
+    m_settings = settings;
+    handOutSettings();
+    Q_EMIT settingsChanged(m_settings);
+}
+
+void Program::handOutSettings()
+{
+    m_drillState.drill.setLevel(m_settings.level);
+    m_worksheet.setLevel(m_settings.level);
+}
+
 void Program::setPrinterSource(PrinterChooser::PrinterSource source)
 {
     m_printerSource = std::move(source);
@@ -101,6 +117,7 @@ StartScreen *Program::openStart()
         connect(start, &StartScreen::worksheetsRequested, this, &Program::openWorksheets);
         connect(start, &StartScreen::aboutRequested, this, &Program::openAbout);
         connect(start, &StartScreen::resultsRequested, this, &Program::openResults);
+        connect(start, &StartScreen::settingsRequested, this, &Program::openSettings);
         connect(start, &Screen::closed, this, &Program::closeAll);
     }
     m_start->present();
@@ -127,6 +144,7 @@ DrillScreen *Program::openPupilDrill(const QString &pupil)
         return m_drill;
     }
     auto *own = new PupilDrillState(m_random, pupil);
+    own->state.drill.setLevel(m_settings.level);
     DrillScreen *drill = showDrill(own->state);
     own->setParent(drill);
     return drill;
@@ -139,12 +157,13 @@ DrillScreen *Program::showDrill(DrillState &state)
         // Every verdict is kept, under the pupil's name or as a guest's.
         const QString pupil = state.pupil;
         connect(drill, &DrillScreen::answerJudged, this,
-                [this, pupil](int left, int right, RelationDrill::Sign chosen, bool correct,
-                              double seconds) {
+                [this, drill, pupil](int left, int right, RelationDrill::Sign chosen,
+                                     bool correct, double seconds) {
                     const QString sign = RelationDrill::text(chosen);
-                    results().save(AnswerRecord::now(
-                        pupil, m_settings.className, sets::levelValue(m_settings.level), left,
-                        right, sign.isEmpty() ? QChar() : sign.front(), correct, seconds));
+                    const int level = sets::levelValue(drill->drill().level());
+                    results().save(AnswerRecord::now(pupil, m_settings.className, level, left,
+                                                     right, sign.isEmpty() ? QChar() : sign.front(),
+                                                     correct, seconds));
                 });
     }
     m_drill->present();
@@ -190,6 +209,21 @@ AboutScreen *Program::openAbout()
     return m_about;
 }
 
+SettingsDialog *Program::openSettings()
+{
+    if (!m_start)
+        return nullptr;
+    if (!m_settingsDialog) {
+        m_settingsDialog = new SettingsDialog(m_settings, m_start);
+        connect(m_settingsDialog, &QDialog::finished, m_settingsDialog, &QObject::deleteLater);
+        connect(m_settingsDialog, &SettingsDialog::settingsChanged, this, &Program::applySettings);
+    }
+    m_settingsDialog->show();
+    m_settingsDialog->raise();
+    m_settingsDialog->activateWindow();
+    return m_settingsDialog;
+}
+
 PrinterChooser *Program::openPrinterChooser()
 {
     if (!m_printerChooser) {
@@ -221,4 +255,6 @@ void Program::closeAll()
     closeIfOpen(m_printerChooser);
     closeIfOpen(m_whoAreYou);
     closeIfOpen(m_resultsScreen);
+    if (m_settingsDialog)
+        m_settingsDialog->reject();
 }

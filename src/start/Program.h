@@ -18,14 +18,15 @@ class AboutScreen;
 class ResultsScreen;
 class ResultsService;
 class Screen;
+class SettingsDialog;
 class StartScreen;
 class WhoAreYouScreen;
 class WorksheetScreen;
 
 // The program: made once in main (and by each test that needs it), it owns
 // the figure catalogue, the random source, the print service with the
-// current printer, what the screens keep between openings, and the open
-// screens. Each screen exists once: opening an open screen brings it to the
+// current printer, the teacher's settings, what the screens keep between
+// openings, and the open screens. Each screen exists once: opening an open screen brings it to the
 // front. Closing the start screen closes every screen, and so ends the run.
 class Program : public QObject
 {
@@ -39,10 +40,12 @@ public:
     PrintService &printService() { return m_printService; }
     DrillState &drillState() { return m_drillState; }
     Worksheet &worksheet() { return m_worksheet; }
-    // The teacher's settings, read at the start; the screens opened after a
-    // change get the new ones.
+    // The teacher's settings as they apply now: read at the start and again
+    // when the settings dialog is confirmed.
     const ProgramSettings &settings() const { return m_settings; }
-    void setSettings(const ProgramSettings &settings);
+    // Keeps the settings across runs and hands each screen its part: the
+    // level to the drill and the worksheets, from their next exercise.
+    void applySettings(const ProgramSettings &settings);
     // Where every judged answer goes; made on first use, and it opens its
     // store only on its own first use.
     ResultsService &results();
@@ -56,6 +59,7 @@ public:
     DrillScreen *drillScreen() const { return m_drill; }
     WorksheetScreen *worksheetScreen() const;
     AboutScreen *aboutScreen() const;
+    SettingsDialog *settingsDialog() const;
     PrinterChooser *printerChooser() const { return m_printerChooser; }
     WhoAreYouScreen *whoAreYouScreen() const;
     ResultsScreen *resultsScreen() const;
@@ -75,6 +79,7 @@ public:
     WorksheetScreen *openWorksheets();
     // Modal over the start screen.
     AboutScreen *openAbout();
+    SettingsDialog *openSettings();
     // Modal over the worksheet screen.
     PrinterChooser *openPrinterChooser();
 
@@ -84,10 +89,14 @@ public:
 Q_SIGNALS:
     // A screen's window was made (not when an open one is shown again).
     void screenOpened(Screen *screen);
+    // The settings changed (the voice, the class list, ...).
+    void settingsChanged(const ProgramSettings &settings);
 
 private:
     template<class T> T *track(QPointer<T> &open, T *window);
     DrillScreen *showDrill(DrillState &state);
+    // Hands the current settings to what is made already.
+    void handOutSettings();
 
     FigureCatalogue m_figures;
     RandomSource m_random;
@@ -106,6 +115,7 @@ private:
     QPointer<PrinterChooser> m_printerChooser;
     QPointer<WhoAreYouScreen> m_whoAreYou;
     QPointer<ResultsScreen> m_resultsScreen;
+    QPointer<SettingsDialog> m_settingsDialog;
     // Every window made, closed ones too until they are deleted: none may
     // outlive what it was given.
     std::vector<QPointer<Screen>> m_windows;

@@ -75,6 +75,9 @@ StartScreen::StartScreen()
     QAction *aboutMenu = menuBar()->addAction(tr("About"));
     aboutMenu->setObjectName(QStringLiteral("mnuInfo"));
     connect(aboutMenu, &QAction::triggered, this, &StartScreen::aboutRequested);
+    QAction *settingsMenu = menuBar()->addAction(tr("Impostazioni..."));
+    settingsMenu->setObjectName(QStringLiteral("mnuImpostazioni"));
+    connect(settingsMenu, &QAction::triggered, this, &StartScreen::settingsRequested);
 
     m_options = new OptionList(m_optionRules, this);
     m_options->add(goButton);

@@ -38,6 +38,7 @@ Q_SIGNALS:
     void worksheetsRequested();
     void aboutRequested();
     void resultsRequested();
+    void settingsRequested();
 
 private:
     void openCurtainsStep();

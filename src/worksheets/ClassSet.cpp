@@ -9,6 +9,7 @@ ClassSet::ClassSet(const Worksheet &first, int count, RandomSource &random) : m_
     m_others.reserve(count - 1);
     for (int n = 2; n <= count; ++n) {
         m_others.emplace_back(random);
+        m_others.back().setLevel(first.level());
         m_others.back().composeMissing();
     }
 }

@@ -16,8 +16,9 @@ public:
     static constexpr int maxSheets = 40;
     static constexpr int defaultSheets = 25;
 
-    // Sheets 2 to count are composed here from random; count is kept
-    // within minSheets and maxSheets. first must outlive the set.
+    // Sheets 2 to count are composed here from random, at the level of
+    // first; count is kept within minSheets and maxSheets. first must
+    // outlive the set.
     ClassSet(const Worksheet &first, int count, RandomSource &random);
 
     int count() const { return int(m_others.size()) + 1; }

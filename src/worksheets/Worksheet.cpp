@@ -78,14 +78,15 @@ void Worksheet::compose(int exercise)
     Composition c;
     c.exercise = exercise;
     c.figure = m_random.draw(sets::figureCount, sets::firstFigure);
-    c.leftSize = m_random.draw(maxSetSize, 1);
+    const sets::SizeRange sizes = sets::worksheetSizes(m_level);
+    c.leftSize = m_random.draw(sizes.count(), sizes.smallest);
     c.leftSlots = drawDistinctSlots(c.leftSize, m_random);
     for (int s : c.leftSlots) {
         m_left[base + s - 1].picture = c.figure;
     }
 
     do {
-        c.rightSize = m_random.draw(maxSetSize, 1);
+        c.rightSize = m_random.draw(sizes.count(), sizes.smallest);
     } while (c.rightSize == c.leftSize);
     for (int i = base; i < base + c.rightSize; ++i) {
         m_right[i].picture = c.figure;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "sets/SetLevel.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -19,6 +21,7 @@ public:
     static constexpr int placeCount = exerciseCount * slotCount;
     static constexpr int noPicture = -1;
     static constexpr int blankPicture = 0;
+    // The largest set at the default level.
     static constexpr int maxSetSize = 9;
 
     enum class Side { Left, Right }; // Image1, Image2
@@ -39,6 +42,10 @@ public:
     };
 
     explicit Worksheet(RandomSource &random);
+
+    // The sizes of the sets composed from now on; composed ones stay.
+    void setLevel(SetLevel level) { m_level = level; }
+    SetLevel level() const { return m_level; }
 
     // Index of slot s (1 to 15) of exercise e (1 to 4) in either array.
     static int placeIndex(int exercise, int slot) { return slotCount * (exercise - 1) + slot - 1; }
@@ -64,6 +71,7 @@ public:
 
 private:
     RandomSource &m_random;
+    SetLevel m_level = sets::defaultLevel;
     std::array<Place, placeCount> m_left{};
     std::array<Place, placeCount> m_right{};
     Composition m_last;

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void composingTheMissingOnesCompletesTheSheet();
     void classSetSheets_data();
     void classSetSheets();
+    void levelSizes_data();
+    void levelSizes();
     void outputPressesStartJobs_data();
     void outputPressesStartJobs();
 };
@@ -202,6 +204,55 @@ void TestWorksheet::classSetSheets()
         sheets.insert(all(set.sheet(n)));
     }
     QCOMPARE(sheets.size(), count);
+}
+
+void TestWorksheet::levelSizes_data()
+{
+    QTest::addColumn<SetLevel>("level");
+    QTest::addColumn<int>("largest");
+    QTest::newRow("fino a 5") << SetLevel::UpTo5 << 5;
+    QTest::newRow("fino a 10") << SetLevel::UpTo10 << 9;
+    QTest::newRow("fino a 15") << SetLevel::UpTo15 << 15;
+}
+
+void TestWorksheet::levelSizes()
+{
+    QFETCH(SetLevel, level);
+    QFETCH(int, largest);
+    QSet<int> expected;
+    for (int size = 1; size <= largest; ++size)
+        expected << size;
+
+    RandomSource random(17);
+    Worksheet w(random);
+    w.setLevel(level);
+    QSet<int> leftSizes, rightSizes;
+    for (int round = 0; round < 2000; ++round) {
+        const int e = round % 4 + 1;
+        w.compose(e);
+        const Worksheet::Composition &c = w.lastComposition();
+        QVERIFY(c.leftSize != c.rightSize);
+        QCOMPARE(w.setSize(Side::Left, e), c.leftSize);
+        QCOMPARE(w.setSize(Side::Right, e), c.rightSize);
+        leftSizes << c.leftSize;
+        rightSizes << c.rightSize;
+    }
+    QCOMPARE(leftSizes, expected);
+    QCOMPARE(rightSizes, expected);
+
+    // The class set's sheets are composed at the teacher's sheet's level.
+    const ClassSet set(w, ClassSet::maxSheets, random);
+    QSet<int> classSizes;
+    for (int n = 2; n <= set.count(); ++n) {
+        for (int e = 1; e <= 4; ++e) {
+            const int left = set.sheet(n).setSize(Side::Left, e);
+            const int right = set.sheet(n).setSize(Side::Right, e);
+            QVERIFY(left != right);
+            classSizes << left << right;
+        }
+    }
+    QVERIFY(classSizes.size() > largest / 2);
+    QCOMPARE(classSizes - expected, QSet<int>());
 }
 
 void TestWorksheet::outputPressesStartJobs_data()
