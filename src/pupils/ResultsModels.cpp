@@ -5,6 +5,7 @@
 #include <QLocale>
 
 namespace {
+using results::Common;
 constexpr int percent = 100;
 
 // What the two models show alike, from the counts of a row.
@@ -28,9 +29,7 @@ QString secondsText(double seconds)
     return QLocale().toString(seconds, 'f', 1);
 }
 
-// The cells of the columns both models have, by their role; an invalid
-// QVariant for a column of its own.
-enum class Common { Exercises, Right, Wrong, ShareRight, MeanSeconds, CommonMistake };
+// The cells of the columns both models have, by their role.
 
 QVariant commonData(const Counts &c, Common column, int role)
 {
@@ -100,6 +99,26 @@ QString results::guestName()
 
 PupilSummaryModel::PupilSummaryModel(QObject *parent) : QAbstractTableModel(parent) {}
 
+// The shared column a summary column is; the name and the last day have
+// none.
+Common PupilSummaryModel::common(Column column)
+{
+    switch (column) {
+    case Exercises:
+        return Common::Exercises;
+    case Right:
+        return Common::Right;
+    case Wrong:
+        return Common::Wrong;
+    case ShareRight:
+        return Common::ShareRight;
+    case MeanSeconds:
+        return Common::MeanSeconds;
+    default:
+        return Common::CommonMistake;
+    }
+}
+
 void PupilSummaryModel::setRows(const QList<PupilSummary> &rows)
 {
     beginResetModel();
@@ -146,7 +165,7 @@ QVariant PupilSummaryModel::data(const QModelIndex &index, int role) const
     }
     const Counts counts{s.exercises, s.right,       s.wrong,
                         s.shareRight, s.meanSeconds, s.commonMistake};
-    return commonData(counts, Common(index.column() - Exercises), role);
+    return commonData(counts, common(Column(index.column())), role);
 }
 
 QVariant PupilSummaryModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -158,8 +177,10 @@ QVariant PupilSummaryModel::headerData(int section, Qt::Orientation orientation,
         return tr("Alunno");
     case LastDay:
         return tr("Ultimo giorno");
+    case ColumnCount:
+        return {};
     default:
-        return section > Pupil && section < ColumnCount ? commonHeader(Common(section - Exercises))
+        return section > Pupil && section < ColumnCount ? commonHeader(common(Column(section)))
                                                         : QVariant();
     }
 }

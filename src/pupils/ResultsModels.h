@@ -12,6 +12,9 @@
 // the calendar; the share right column also gives its two counts (RightRole,
 // WrongRole) for the bar that shows them.
 namespace results {
+// The columns both tables have, in the same order.
+enum class Common { Exercises, Right, Wrong, ShareRight, MeanSeconds, CommonMistake };
+
 enum Role {
     SortRole = Qt::UserRole,
     RightRole,
@@ -54,6 +57,8 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    static results::Common common(Column column);
+
     QList<PupilSummary> m_rows;
 };
 

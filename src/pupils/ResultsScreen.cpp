@@ -33,8 +33,9 @@ namespace {
 constexpr QSize designTwips(11910, 8280);
 constexpr QRect periodLabelTwips(240, 150, 1400, 420);
 constexpr QRect periodChoiceTwips(1680, 120, 3000, 450);
-constexpr QRect statusTwips(4900, 150, 6770, 420);
-constexpr QRect summaryTwips(240, 690, 11430, 3960);
+// Two lines: a problem says what is wrong and where the file is.
+constexpr QRect statusTwips(240, 630, 11430, 570);
+constexpr QRect summaryTwips(240, 1230, 11430, 3420);
 constexpr QRect daysHeadingTwips(240, 4770, 11430, 420);
 constexpr QRect daysTwips(240, 5250, 11430, 2430);
 constexpr QRect messageTwips(240, 7770, 11430, 420);
@@ -112,6 +113,7 @@ ResultsScreen::ResultsScreen(ResultsService &results, PrintService &printService
     m_status = ui::label(area, QStringLiteral("lblStato"), QString(), textFont, text, QColor(),
                          left);
     m_status->setAccessibleName(tr("Stato"));
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_summary = new PupilSummaryModel(this);
     m_sorted = sorter(m_summary, this);
@@ -234,6 +236,7 @@ void ResultsScreen::setPeriod(ResultsPeriod period)
 void ResultsScreen::refresh()
 {
     m_loading = true;
+    m_problem.clear();
     setStatus(tr("Caricamento..."));
     m_results.requestSummary(m_period);
     if (m_pupilShown)
@@ -243,7 +246,10 @@ void ResultsScreen::refresh()
 void ResultsScreen::summaryArrived()
 {
     m_loading = false;
-    setStatus(m_summary->rowCount() == 0 ? tr("Nessun risultato in questo periodo.") : QString());
+    // What went wrong on the way stays in view: the rows may be none for it.
+    if (m_problem.isEmpty())
+        setStatus(m_summary->rowCount() == 0 ? tr("Nessun risultato in questo periodo.")
+                                             : QString());
     m_summaryView->resizeColumnsToContents();
     selectShownPupil();
     updateActions();
@@ -307,7 +313,7 @@ void ResultsScreen::daysArrived(const QString &pupil)
 
 void ResultsScreen::problemReported(const QString &text)
 {
-    m_loading = false;
+    m_problem = text;
     setStatus(text, true);
 }
 

@@ -73,6 +73,7 @@ public:
     // What the screen says of the data: loading, a problem, nothing there.
     QString status() const;
     bool isOutputRunning() const { return m_outputRunning; }
+    bool isLoading() const { return m_loading; }
 
 Q_SIGNALS:
     // A print or a PDF save ended; message() tells how.
@@ -109,6 +110,7 @@ private:
     QString m_shownPupil;
     bool m_pupilShown = false;
     bool m_loading = false;
+    QString m_problem; // the service's last word since the last request
     bool m_outputRunning = false;
     Question m_question;
     FileNameProvider m_fileNames;

@@ -117,7 +117,8 @@ void WhoAreYouScreen::arrange()
         m_gridLayout->setColumnStretch(c, c < columns ? 1 : 0);
     // What is left below the last row stays empty.
     const int rows = (buttonCount() + columns - 1) / columns;
-    for (int r = 0; r <= m_gridLayout->rowCount(); ++r)
+    const int rowsBefore = m_gridLayout->rowCount();
+    for (int r = 0; r <= std::max(rows, rowsBefore); ++r)
         m_gridLayout->setRowStretch(r, r == rows ? 1 : 0);
 }
 
