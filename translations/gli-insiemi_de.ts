@@ -25,6 +25,49 @@
     </message>
 </context>
 <context>
+    <name>ClassListEditor</name>
+    <message>
+        <source>Elenco degli alunni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nome dell&apos;alunno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rinomina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Togli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incolla elenco</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aggiunge i nomi copiati, uno per riga.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nomi aggiunti: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non ci sono nomi da aggiungere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Già presenti: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClassSetDialog</name>
     <message>
         <source>Schede per la classe</source>
@@ -105,6 +148,14 @@
         <source>Errato</source>
         <translation>Falsch</translation>
     </message>
+    <message>
+        <source>alunno che risponde</source>
+        <translation>der Schüler, der antwortet</translation>
+    </message>
+    <message>
+        <source>Ascolta</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FigureCatalogue</name>
@@ -167,6 +218,25 @@
     <message>
         <source>cornice</source>
         <translation>Rahmen</translation>
+    </message>
+</context>
+<context>
+    <name>Mistake</name>
+    <message>
+        <source>scambia &lt; e &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>non vede =</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sbaglia di uno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vede = dove non c&apos;è</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -254,6 +324,269 @@
     </message>
 </context>
 <context>
+    <name>PupilDayModel</name>
+    <message>
+        <source>Giorno</source>
+        <translation>Tag</translation>
+    </message>
+</context>
+<context>
+    <name>PupilList</name>
+    <message>
+        <source>Il nome è vuoto.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un nome sta su una riga sola.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questo nome c&apos;è già.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scegli prima un nome dell&apos;elenco.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PupilSummaryModel</name>
+    <message>
+        <source>Alunno</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Ultimo giorno</source>
+        <translation>Letzter Tag</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModels</name>
+    <message>
+        <source>Esercizi</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Giusti</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Sbagliati</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Giusti in %</source>
+        <translation>Richtig in %</translation>
+    </message>
+    <message>
+        <source>Secondi in media</source>
+        <translation>Sekunden im Mittel</translation>
+    </message>
+    <message>
+        <source>Errore più frequente</source>
+        <translation>Häufigster Fehler</translation>
+    </message>
+    <message>
+        <source>%1 giusti, %2 sbagliati</source>
+        <translation>%1 richtig, %2 falsch</translation>
+    </message>
+    <message>
+        <source>Ospite</source>
+        <translation>Gast</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsScreen</name>
+    <message>
+        <source>Oggi</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Questa settimana</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>Tutti i giorni</source>
+        <translation>Alle Tage</translation>
+    </message>
+    <message>
+        <source>Risultati</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Periodo:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Risultati degli alunni</source>
+        <translation>Ergebnisse der Schüler</translation>
+    </message>
+    <message>
+        <source>Giorno per giorno</source>
+        <translation>Tag für Tag</translation>
+    </message>
+    <message>
+        <source>Messaggio</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Esporta CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Salva PDF...</source>
+        <translation>PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Risultati dell&apos;alunno scelto...</source>
+        <translation>Ergebnisse des gewählten Schülers...</translation>
+    </message>
+    <message>
+        <source>Tutti i risultati...</source>
+        <translation>Alle Ergebnisse...</translation>
+    </message>
+    <message>
+        <source>Risultati eliminati.</source>
+        <translation>Ergebnisse gelöscht.</translation>
+    </message>
+    <message>
+        <source>Scegli un alunno per vedere i suoi giorni.</source>
+        <translation>Wähle einen Schüler, um seine Tage zu sehen.</translation>
+    </message>
+    <message>
+        <source>Caricamento...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Nessun risultato in questo periodo.</source>
+        <translation>Keine Ergebnisse in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>Giorno per giorno: %1 (caricamento...)</source>
+        <translation>Tag für Tag: %1 (wird geladen...)</translation>
+    </message>
+    <message>
+        <source>Giorno per giorno: %1</source>
+        <translation>Tag für Tag: %1</translation>
+    </message>
+    <message>
+        <source>Risultati: %1 (%2)</source>
+        <translation>Ergebnisse: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Risultati della classe %1: %2 (%3)</source>
+        <translation>Ergebnisse der Klasse %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati in CSV</source>
+        <translation>Ergebnisse als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Tabelle CSV (*.csv)</source>
+        <translation>CSV-Tabellen (*.csv)</translation>
+    </message>
+    <message>
+        <source>risultati.csv</source>
+        <translation>ergebnisse.csv</translation>
+    </message>
+    <message>
+        <source>Esportazione in %1...</source>
+        <translation>Export nach %1...</translation>
+    </message>
+    <message>
+        <source>Risultati esportati in %1</source>
+        <translation>Ergebnisse exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile esportare i risultati in %1: %2</source>
+        <translation>Die Ergebnisse konnten nicht nach %1 exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Stampa in corso...</source>
+        <translation>Wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile preparare la pagina.</source>
+        <translation>Die Seite konnte nicht vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile stampare i risultati su %1.</source>
+        <translation>Die Ergebnisse konnten nicht auf %1 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Risultati inviati a %1</source>
+        <translation>Ergebnisse an %1 gesendet</translation>
+    </message>
+    <message>
+        <source>Salva i risultati in PDF</source>
+        <translation>Ergebnisse als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>risultati.pdf</source>
+        <translation>ergebnisse.pdf</translation>
+    </message>
+    <message>
+        <source>Salvataggio in %1...</source>
+        <translation>Wird in %1 gespeichert...</translation>
+    </message>
+    <message>
+        <source>la pagina non si è potuta preparare</source>
+        <translation>die Seite konnte nicht vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile salvare il file &quot;%1&quot;: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Salvata in %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Eliminare tutti i risultati di %1?
+
+Ogni sua risposta, di ogni giorno, sarà cancellata per sempre da %2. Non si può annullare.</source>
+        <translation>Alle Ergebnisse von %1 löschen?
+
+Jede Antwort, von jedem Tag, wird für immer aus %2 gelöscht. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Eliminare i risultati di tutti gli alunni e degli ospiti?
+
+Ogni risposta salvata, di ogni giorno, sarà cancellata per sempre da %1. Non si può annullare.</source>
+        <translation>Die Ergebnisse aller Schüler und Gäste löschen?
+
+Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
     <name>ScorePanel</name>
     <message>
         <source>Oper</source>
@@ -282,6 +615,60 @@
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
         <translation>Sekunden für jede Aufgabe</translation>
+    </message>
+</context>
+<context>
+    <name>SetLevel</name>
+    <message>
+        <source>fino a 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fino a 15</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fino a 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Impostazioni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il programma parla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grandezza degli insiemi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nome della classe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le modifiche valgono dal prossimo esercizio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -364,6 +751,33 @@
     <message>
         <source>Vers.  %1</source>
         <translation>Vers.  %1</translation>
+    </message>
+    <message>
+        <source>Risultati...</source>
+        <translation>Ergebnisse...</translation>
+    </message>
+    <message>
+        <source>Impostazioni...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WhoAreYouScreen</name>
+    <message>
+        <source>Chi sei?</source>
+        <translation>Wer bist du?</translation>
+    </message>
+    <message>
+        <source>Nomi della classe</source>
+        <translation>Namen der Klasse</translation>
+    </message>
+    <message>
+        <source>Ospite</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>senza nome</source>
+        <translation>ohne Namen</translation>
     </message>
 </context>
 <context>

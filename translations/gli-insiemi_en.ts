@@ -25,6 +25,49 @@
     </message>
 </context>
 <context>
+    <name>ClassListEditor</name>
+    <message>
+        <source>Elenco degli alunni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nome dell&apos;alunno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rinomina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Togli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incolla elenco</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aggiunge i nomi copiati, uno per riga.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nomi aggiunti: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non ci sono nomi da aggiungere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Già presenti: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClassSetDialog</name>
     <message>
         <source>Schede per la classe</source>
@@ -105,6 +148,14 @@
         <source>Errato</source>
         <translation>Wrong</translation>
     </message>
+    <message>
+        <source>alunno che risponde</source>
+        <translation>the pupil answering</translation>
+    </message>
+    <message>
+        <source>Ascolta</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FigureCatalogue</name>
@@ -167,6 +218,25 @@
     <message>
         <source>cornice</source>
         <translation>frame</translation>
+    </message>
+</context>
+<context>
+    <name>Mistake</name>
+    <message>
+        <source>scambia &lt; e &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>non vede =</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sbaglia di uno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vede = dove non c&apos;è</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -254,6 +324,269 @@
     </message>
 </context>
 <context>
+    <name>PupilDayModel</name>
+    <message>
+        <source>Giorno</source>
+        <translation>Day</translation>
+    </message>
+</context>
+<context>
+    <name>PupilList</name>
+    <message>
+        <source>Il nome è vuoto.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un nome sta su una riga sola.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questo nome c&apos;è già.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scegli prima un nome dell&apos;elenco.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PupilSummaryModel</name>
+    <message>
+        <source>Alunno</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Ultimo giorno</source>
+        <translation>Last day</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModels</name>
+    <message>
+        <source>Esercizi</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Giusti</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Sbagliati</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Giusti in %</source>
+        <translation>Right in %</translation>
+    </message>
+    <message>
+        <source>Secondi in media</source>
+        <translation>Mean seconds</translation>
+    </message>
+    <message>
+        <source>Errore più frequente</source>
+        <translation>Most frequent mistake</translation>
+    </message>
+    <message>
+        <source>%1 giusti, %2 sbagliati</source>
+        <translation>%1 right, %2 wrong</translation>
+    </message>
+    <message>
+        <source>Ospite</source>
+        <translation>Guest</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsScreen</name>
+    <message>
+        <source>Oggi</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Questa settimana</source>
+        <translation>This week</translation>
+    </message>
+    <message>
+        <source>Tutti i giorni</source>
+        <translation>All days</translation>
+    </message>
+    <message>
+        <source>Risultati</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Periodo:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>Periodo</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Risultati degli alunni</source>
+        <translation>Pupils&apos; results</translation>
+    </message>
+    <message>
+        <source>Giorno per giorno</source>
+        <translation>Day by day</translation>
+    </message>
+    <message>
+        <source>Messaggio</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Esporta CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Salva PDF...</source>
+        <translation>Save PDF...</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Risultati dell&apos;alunno scelto...</source>
+        <translation>The chosen pupil&apos;s results...</translation>
+    </message>
+    <message>
+        <source>Tutti i risultati...</source>
+        <translation>All results...</translation>
+    </message>
+    <message>
+        <source>Risultati eliminati.</source>
+        <translation>Results deleted.</translation>
+    </message>
+    <message>
+        <source>Scegli un alunno per vedere i suoi giorni.</source>
+        <translation>Choose a pupil to see their days.</translation>
+    </message>
+    <message>
+        <source>Caricamento...</source>
+        <translation>Loading...</translation>
+    </message>
+    <message>
+        <source>Nessun risultato in questo periodo.</source>
+        <translation>No results in this period.</translation>
+    </message>
+    <message>
+        <source>Giorno per giorno: %1 (caricamento...)</source>
+        <translation>Day by day: %1 (loading...)</translation>
+    </message>
+    <message>
+        <source>Giorno per giorno: %1</source>
+        <translation>Day by day: %1</translation>
+    </message>
+    <message>
+        <source>Risultati: %1 (%2)</source>
+        <translation>Results: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Risultati della classe %1: %2 (%3)</source>
+        <translation>Results of class %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Esporta i risultati in CSV</source>
+        <translation>Export the results as CSV</translation>
+    </message>
+    <message>
+        <source>Tabelle CSV (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>risultati.csv</source>
+        <translation>results.csv</translation>
+    </message>
+    <message>
+        <source>Esportazione in %1...</source>
+        <translation>Exporting to %1...</translation>
+    </message>
+    <message>
+        <source>Risultati esportati in %1</source>
+        <translation>Results exported to %1</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile esportare i risultati in %1: %2</source>
+        <translation>The results could not be exported to %1: %2</translation>
+    </message>
+    <message>
+        <source>Stampa in corso...</source>
+        <translation>Printing...</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile preparare la pagina.</source>
+        <translation>The page could not be prepared.</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile stampare i risultati su %1.</source>
+        <translation>The results could not be printed on %1.</translation>
+    </message>
+    <message>
+        <source>Risultati inviati a %1</source>
+        <translation>Results sent to %1</translation>
+    </message>
+    <message>
+        <source>Salva i risultati in PDF</source>
+        <translation>Save the results as PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>risultati.pdf</source>
+        <translation>results.pdf</translation>
+    </message>
+    <message>
+        <source>Salvataggio in %1...</source>
+        <translation>Saving in %1...</translation>
+    </message>
+    <message>
+        <source>la pagina non si è potuta preparare</source>
+        <translation>the page could not be prepared</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile salvare il file &quot;%1&quot;: %2.</source>
+        <translation>The file &quot;%1&quot; could not be saved: %2.</translation>
+    </message>
+    <message>
+        <source>Salvata in %1</source>
+        <translation>Saved in %1</translation>
+    </message>
+    <message>
+        <source>Eliminare tutti i risultati di %1?
+
+Ogni sua risposta, di ogni giorno, sarà cancellata per sempre da %2. Non si può annullare.</source>
+        <translation>Delete all results of %1?
+
+Every answer, of every day, will be erased for good from %2. This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Eliminare i risultati di tutti gli alunni e degli ospiti?
+
+Ogni risposta salvata, di ogni giorno, sarà cancellata per sempre da %1. Non si può annullare.</source>
+        <translation>Delete the results of all pupils and guests?
+
+Every saved answer, of every day, will be erased for good from %1. This cannot be undone.</translation>
+    </message>
+</context>
+<context>
     <name>ScorePanel</name>
     <message>
         <source>Oper</source>
@@ -282,6 +615,60 @@
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
         <translation>Seconds taken for each exercise</translation>
+    </message>
+</context>
+<context>
+    <name>SetLevel</name>
+    <message>
+        <source>fino a 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fino a 15</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fino a 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Impostazioni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il programma parla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grandezza degli insiemi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nome della classe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le modifiche valgono dal prossimo esercizio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -364,6 +751,33 @@
     <message>
         <source>Vers.  %1</source>
         <translation>Ver.  %1</translation>
+    </message>
+    <message>
+        <source>Risultati...</source>
+        <translation>Results...</translation>
+    </message>
+    <message>
+        <source>Impostazioni...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WhoAreYouScreen</name>
+    <message>
+        <source>Chi sei?</source>
+        <translation>Who are you?</translation>
+    </message>
+    <message>
+        <source>Nomi della classe</source>
+        <translation>Names of the class</translation>
+    </message>
+    <message>
+        <source>Ospite</source>
+        <translation>Guest</translation>
+    </message>
+    <message>
+        <source>senza nome</source>
+        <translation>without a name</translation>
     </message>
 </context>
 <context>

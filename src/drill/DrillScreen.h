@@ -28,8 +28,7 @@ struct DrillState
 
     explicit DrillState(RandomSource &random, const QString &pupilName = QString())
         : drill(random), pupil(pupilName)
-    {
-    }
+    {}
 
     RelationDrill drill;
     OptionListRules optionRules{0, digitTargets};

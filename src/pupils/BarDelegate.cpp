@@ -43,6 +43,7 @@ void BarDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
 QSize BarDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    size.setWidth(size.width() + option.fontMetrics.horizontalAdvance(QLatin1Char('M')) * barLeastEms);
+    size.setWidth(size.width()
+                  + option.fontMetrics.horizontalAdvance(QLatin1Char('M')) * barLeastEms);
     return size;
 }

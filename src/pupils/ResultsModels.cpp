@@ -35,9 +35,8 @@ QVariant commonData(const Counts &c, Common column, int role)
 {
     using namespace results;
     if (role == Qt::TextAlignmentRole)
-        return column == Common::CommonMistake
-            ? QVariant(int(Qt::AlignLeft | Qt::AlignVCenter))
-            : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+        return column == Common::CommonMistake ? QVariant(int(Qt::AlignLeft | Qt::AlignVCenter))
+                                               : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
     if (role == RightRole)
         return c.right;
     if (role == WrongRole)
@@ -163,7 +162,7 @@ QVariant PupilSummaryModel::data(const QModelIndex &index, int role) const
     default:
         break;
     }
-    const Counts counts{s.exercises, s.right,       s.wrong,
+    const Counts counts{s.exercises,  s.right,       s.wrong,
                         s.shareRight, s.meanSeconds, s.commonMistake};
     return commonData(counts, common(Column(index.column())), role);
 }

@@ -66,7 +66,16 @@ class PupilDayModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Day, Exercises, Right, Wrong, ShareRight, MeanSeconds, CommonMistake, ColumnCount };
+    enum Column {
+        Day,
+        Exercises,
+        Right,
+        Wrong,
+        ShareRight,
+        MeanSeconds,
+        CommonMistake,
+        ColumnCount
+    };
 
     explicit PupilDayModel(QObject *parent = nullptr);
 

@@ -80,8 +80,8 @@ ResultsTable ResultsTable::fromModel(const QAbstractItemModel &model, const QStr
         table.rows.append(row);
         if (barColumn >= 0) {
             const QModelIndex bar = model.index(r, barColumn);
-            table.bars.append({bar.data(results::RightRole).toInt(),
-                               bar.data(results::WrongRole).toInt()});
+            table.bars.append(
+                {bar.data(results::RightRole).toInt(), bar.data(results::WrongRole).toInt()});
         }
     }
     return table;

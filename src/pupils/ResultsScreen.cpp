@@ -133,8 +133,8 @@ ResultsScreen::ResultsScreen(ResultsService &results, PrintService &printService
     m_daysView->setItemDelegateForColumn(PupilDayModel::ShareRight, new BarDelegate(m_daysView));
     m_daysView->sortByColumn(PupilDayModel::Day, Qt::DescendingOrder);
 
-    m_message = ui::label(area, QStringLiteral("lblMessaggio"), QString(), textFont, text,
-                          QColor(), left);
+    m_message = ui::label(area, QStringLiteral("lblMessaggio"), QString(), textFont, text, QColor(),
+                          left);
     m_message->setAccessibleName(tr("Messaggio"));
     m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -320,8 +320,8 @@ void ResultsScreen::problemReported(const QString &text)
 void ResultsScreen::setStatus(const QString &text, bool problem)
 {
     QPalette p = m_status->palette();
-    p.setColor(QPalette::WindowText, problem ? colours::darkRed
-                                             : client()->palette().color(QPalette::WindowText));
+    p.setColor(QPalette::WindowText,
+               problem ? colours::darkRed : client()->palette().color(QPalette::WindowText));
     m_status->setPalette(p);
     m_status->setText(text);
     m_status->setToolTip(text);
@@ -335,8 +335,8 @@ QString ResultsScreen::status() const
 void ResultsScreen::setMessage(const QString &text, bool problem)
 {
     QPalette p = m_message->palette();
-    p.setColor(QPalette::WindowText, problem ? colours::darkRed
-                                             : client()->palette().color(QPalette::WindowText));
+    p.setColor(QPalette::WindowText,
+               problem ? colours::darkRed : client()->palette().color(QPalette::WindowText));
     m_message->setPalette(p);
     m_message->setText(text);
     m_message->setToolTip(text);
@@ -418,9 +418,8 @@ QString ResultsScreen::askFileName(const QString &title, const QString &filter,
 
 void ResultsScreen::exportCsv()
 {
-    const QString file = askFileName(tr("Esporta i risultati in CSV"),
-                                     tr("Tabelle CSV (*.csv)"), QStringLiteral("csv"),
-                                     tr("risultati.csv"));
+    const QString file = askFileName(tr("Esporta i risultati in CSV"), tr("Tabelle CSV (*.csv)"),
+                                     QStringLiteral("csv"), tr("risultati.csv"));
     if (file.isEmpty())
         return;
     setMessage(tr("Esportazione in %1...").arg(QDir::toNativeSeparators(file)));
@@ -452,11 +451,11 @@ void ResultsScreen::printTable()
             return Outcome{false, tr("Non è stato possibile preparare la pagina.")};
         const PrintService::Result sent = session.submitPdf(pdf, table.title);
         if (!sent.ok) {
-            qCWarning(lcPrinting).noquote() << "printing the results on " << session.printer()
-                                            << " failed (" << printFailureName(sent.failure)
-                                            << "): " << sent.error;
-            QString text = tr("Non è stato possibile stampare i risultati su %1.")
-                               .arg(session.printer());
+            qCWarning(lcPrinting).noquote()
+                << "printing the results on " << session.printer() << " failed ("
+                << printFailureName(sent.failure) << "): " << sent.error;
+            QString text =
+                tr("Non è stato possibile stampare i risultati su %1.").arg(session.printer());
             const QString why = printFailureText(sent.failure);
             if (!why.isEmpty())
                 text += QLatin1Char(' ') + why;
@@ -485,8 +484,8 @@ void ResultsScreen::savePdf()
             || !out.commit()) {
             const QString why = pdf.isEmpty() ? tr("la pagina non si è potuta preparare")
                                               : out.errorString();
-            return Outcome{false, tr("Non è stato possibile salvare il file \"%1\": %2.")
-                                      .arg(shown, why)};
+            return Outcome{false,
+                           tr("Non è stato possibile salvare il file \"%1\": %2.").arg(shown, why)};
         }
         return Outcome{true, tr("Salvata in %1").arg(shown)};
     });
@@ -498,8 +497,8 @@ void ResultsScreen::runOutput(std::function<Outcome()> job)
     m_pool->start([this, job = std::move(job)] {
         const Outcome outcome = job();
         // Queued to the screen, which waits for this before it goes.
-        QMetaObject::invokeMethod(this, [this, outcome] { outputDone(outcome); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, outcome] { outputDone(outcome); }, Qt::QueuedConnection);
     });
 }
 
@@ -520,10 +519,10 @@ void ResultsScreen::deletePupil()
 {
     if (!m_pupilShown || m_shownPupil.isEmpty())
         return;
-    const QString text
-        = tr("Eliminare tutti i risultati di %1?\n\nOgni sua risposta, di ogni giorno, "
-             "sarà cancellata per sempre da %2. Non si può annullare.")
-              .arg(m_shownPupil, m_results.location());
+    const QString text =
+        tr("Eliminare tutti i risultati di %1?\n\nOgni sua risposta, di ogni giorno, "
+           "sarà cancellata per sempre da %2. Non si può annullare.")
+            .arg(m_shownPupil, m_results.location());
     if (!ask(text))
         return;
     m_results.requestDelete(m_shownPupil);

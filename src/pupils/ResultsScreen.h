@@ -35,8 +35,8 @@ public:
     // Asks the teacher a yes/no question; true for yes.
     using Question = std::function<bool(QWidget *parent, const QString &text)>;
     // The file the teacher chose to write, or an empty name.
-    using FileNameProvider = std::function<QString(QWidget *parent, const QString &title,
-                                                   const QString &proposedName)>;
+    using FileNameProvider =
+        std::function<QString(QWidget *parent, const QString &title, const QString &proposedName)>;
 
     ResultsScreen(ResultsService &results, PrintService &printService, const QString &className);
     ~ResultsScreen() override;

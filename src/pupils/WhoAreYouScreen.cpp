@@ -39,8 +39,8 @@ WhoAreYouScreen::WhoAreYouScreen(const QStringList &pupils)
     ui::fill(area, colours::windowPink);
 
     QLabel *heading = ui::label(area, QStringLiteral("lblChiSei"), tr("Chi sei?"),
-                                fonts::arial(headingPoints), colours::darkBlue,
-                                colours::windowPink, Qt::AlignCenter);
+                                fonts::arial(headingPoints), colours::darkBlue, colours::windowPink,
+                                Qt::AlignCenter);
 
     m_scroll = new QScrollArea(area);
     m_scroll->setObjectName(QStringLiteral("scrNomi"));

@@ -157,8 +157,8 @@ DrillScreen *Program::showDrill(DrillState &state)
         // Every verdict is kept, under the pupil's name or as a guest's.
         const QString pupil = state.pupil;
         connect(drill, &DrillScreen::answerJudged, this,
-                [this, drill, pupil](int left, int right, RelationDrill::Sign chosen,
-                                     bool correct, double seconds) {
+                [this, drill, pupil](int left, int right, RelationDrill::Sign chosen, bool correct,
+                                     double seconds) {
                     const QString sign = RelationDrill::text(chosen);
                     const int level = sets::levelValue(drill->drill().level());
                     results().save(AnswerRecord::now(pupil, m_settings.className, level, left,

@@ -108,16 +108,18 @@ void TestResults::summaryCells()
     const auto cell = [&](int row, int column, int role = Qt::DisplayRole) {
         return model.index(row, column).data(role);
     };
-    const QStringList bruno{QStringLiteral("Bruno"), QStringLiteral("10"),
-                            QStringLiteral("8"),     QStringLiteral("2"),
-                            QStringLiteral("80 %"),  QStringLiteral("3.5"),
+    const QStringList bruno{QStringLiteral("Bruno"),
+                            QStringLiteral("10"),
+                            QStringLiteral("8"),
+                            QStringLiteral("2"),
+                            QStringLiteral("80 %"),
+                            QStringLiteral("3.5"),
                             QLocale::c().toString(QDate(2026, 3, 10), QLocale::ShortFormat),
                             QStringLiteral("sbaglia di uno")};
     for (int column = 0; column < model.columnCount(); ++column)
         QCOMPARE(cell(0, column).toString(), bruno[column]);
     QCOMPARE(cell(1, PupilSummaryModel::CommonMistake).toString(), QStringLiteral("non vede ="));
-    QCOMPARE(cell(2, PupilSummaryModel::CommonMistake).toString(),
-             QStringLiteral("scambia < e >"));
+    QCOMPARE(cell(2, PupilSummaryModel::CommonMistake).toString(), QStringLiteral("scambia < e >"));
     QVERIFY(cell(3, PupilSummaryModel::CommonMistake).toString().isEmpty());
     // The guest by name, kept as empty.
     QCOMPARE(cell(2, PupilSummaryModel::Pupil).toString(), QStringLiteral("Ospite"));
@@ -144,8 +146,8 @@ void TestResults::sorting_data()
     QTest::newRow("right, most first")
         << int(M::Right) << Qt::DescendingOrder << QStringList{c, b, guest, a};
     QTest::newRow("wrong") << int(M::Wrong) << Qt::AscendingOrder << QStringList{c, a, b, guest};
-    QTest::newRow("share right")
-        << int(M::ShareRight) << Qt::AscendingOrder << QStringList{guest, a, b, c};
+    QTest::newRow("share right") << int(M::ShareRight) << Qt::AscendingOrder
+                                 << QStringList{guest, a, b, c};
     QTest::newRow("mean seconds as numbers")
         << int(M::MeanSeconds) << Qt::AscendingOrder << QStringList{guest, c, b, a};
     QTest::newRow("last day by the calendar")
@@ -279,8 +281,7 @@ void TestResults::screenLoadsAndShowsDays()
     QTRY_COMPARE(screen->days().rowCount(), 1);
     const QModelIndex today = screen->days().index(0, PupilDayModel::Exercises);
     QCOMPARE(today.data().toString(), QStringLiteral("3"));
-    QCOMPARE(screen->days().index(0, PupilDayModel::Right).data().toString(),
-             QStringLiteral("2"));
+    QCOMPARE(screen->days().index(0, PupilDayModel::Right).data().toString(), QStringLiteral("2"));
 
     // Another period asks again, and the pupil stays chosen.
     screen->setPeriod(ResultsPeriod::Today);
