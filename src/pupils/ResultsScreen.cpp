@@ -30,15 +30,15 @@
 #include <QThreadPool>
 
 namespace {
-constexpr QSize designTwips(11910, 8280);
+constexpr QSize designTwips(14400, 9360);
 constexpr QRect periodLabelTwips(240, 150, 1400, 420);
 constexpr QRect periodChoiceTwips(1680, 120, 3000, 450);
 // Two lines: a problem says what is wrong and where the file is.
-constexpr QRect statusTwips(240, 630, 11430, 570);
-constexpr QRect summaryTwips(240, 1230, 11430, 3420);
-constexpr QRect daysHeadingTwips(240, 4770, 11430, 420);
-constexpr QRect daysTwips(240, 5250, 11430, 2430);
-constexpr QRect messageTwips(240, 7770, 11430, 420);
+constexpr QRect statusTwips(240, 630, 13920, 570);
+constexpr QRect summaryTwips(240, 1230, 13920, 4020);
+constexpr QRect daysHeadingTwips(240, 5370, 13920, 420);
+constexpr QRect daysTwips(240, 5850, 13920, 2850);
+constexpr QRect messageTwips(240, 8790, 13920, 450);
 constexpr double textPoints = 10;
 
 struct PeriodItem
@@ -264,9 +264,11 @@ void ResultsScreen::selectShownPupil()
     for (int row = 0; row < m_sorted->rowCount(); ++row) {
         const QModelIndex index = m_sorted->index(row, PupilSummaryModel::Pupil);
         if (index.data(results::PupilRole).toString() == m_shownPupil) {
-            const QSignalBlocker quiet(m_summaryView->selectionModel());
+            // The view repaints the selection; the pupil is the same.
+            m_selecting = true;
             m_summaryView->selectionModel()->setCurrentIndex(
                 index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            m_selecting = false;
             return;
         }
     }
@@ -280,7 +282,7 @@ void ResultsScreen::selectShownPupil()
 void ResultsScreen::rowChosen()
 {
     const QModelIndex current = m_summaryView->currentIndex();
-    if (!current.isValid())
+    if (m_selecting || !current.isValid())
         return;
     showPupil(current.data(results::PupilRole).toString());
 }

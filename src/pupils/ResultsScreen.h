@@ -109,6 +109,7 @@ private:
     ResultsPeriod m_period = ResultsPeriod::ThisWeek;
     QString m_shownPupil;
     bool m_pupilShown = false;
+    bool m_selecting = false; // the screen moves the current row itself
     bool m_loading = false;
     QString m_problem; // the service's last word since the last request
     bool m_outputRunning = false;

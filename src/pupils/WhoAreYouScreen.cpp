@@ -65,8 +65,10 @@ WhoAreYouScreen::WhoAreYouScreen(const QStringList &pupils)
         auto *button = new OptionButton(m_grid, QStringLiteral("cmdNome(%1)").arg(index), index,
                                         QString(), nameFont, colours::windowPink);
         button->setAccessibleName(spoken);
+        // Few names get taller buttons, up to twice the least height.
         button->setMinimumHeight(s.pixels(buttonHeightTwips));
-        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        button->setMaximumHeight(2 * s.pixels(buttonHeightTwips));
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, index] { choose(index); });
         m_buttons.append(button);
@@ -115,11 +117,11 @@ void WhoAreYouScreen::arrange()
         m_gridLayout->addWidget(m_buttons[i], i / columns, i % columns);
     for (int c = 0; c < maxColumns; ++c)
         m_gridLayout->setColumnStretch(c, c < columns ? 1 : 0);
-    // What is left below the last row stays empty.
+    // The rows share the height; what they cannot take stays empty below.
     const int rows = (buttonCount() + columns - 1) / columns;
     const int rowsBefore = m_gridLayout->rowCount();
     for (int r = 0; r <= std::max(rows, rowsBefore); ++r)
-        m_gridLayout->setRowStretch(r, r == rows ? 1 : 0);
+        m_gridLayout->setRowStretch(r, r <= rows ? 1 : 0);
 }
 
 // The caption of a button for its width: the name on one line, cut with "…"

@@ -289,6 +289,7 @@ void TestResults::screenLoadsAndShowsDays()
     QTRY_VERIFY(!screen->isLoading());
     QCOMPARE(screen->summary().rowCount(), 3);
     QCOMPARE(view->currentIndex().data(results::PupilRole).toString(), QStringLiteral("Anna"));
+    QVERIFY(view->selectionModel()->isRowSelected(view->currentIndex().row()));
 }
 
 void TestResults::csvPdfAndPrint()
