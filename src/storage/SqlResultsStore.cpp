@@ -1,0 +1,418 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/SqlResultsStore.h"
+
+#include "storage/ResultsSchema.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+const QString metaTable = QStringLiteral("meta");
+const QString versionName = QStringLiteral("schema_version");
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("ResultsStore", source);
+}
+
+// A null QString would be bound as SQL NULL; the guest is the empty name.
+QVariant textValue(const QString &value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+QVariant idValue(const QUuid &id)
+{
+    return QVariant(id.toString(QUuid::WithoutBraces));
+}
+
+void bindPeriod(QSqlQuery &query, const PeriodBounds &period)
+{
+    query.addBindValue(QVariant(period.from));
+    query.addBindValue(QVariant(period.until));
+}
+
+// The most frequent mistake of each group; ties go to the lower value, so
+// the answer does not depend on the order rows come in.
+struct MistakeCount
+{
+    int count = 0;
+    Mistake mistake = Mistake::None;
+
+    void offer(Mistake candidate, int candidateCount)
+    {
+        if (candidateCount > count || (candidateCount == count && candidate < mistake)) {
+            count = candidateCount;
+            mistake = candidate;
+        }
+    }
+};
+
+} // namespace
+
+SqlResultsStore::SqlResultsStore(const QString &driver)
+    : m_connection(QStringLiteral("results-%1").arg(quintptr(this), 0, 16))
+{
+    if (QSqlDatabase::isDriverAvailable(driver))
+        QSqlDatabase::addDatabase(driver, m_connection);
+}
+
+SqlResultsStore::~SqlResultsStore()
+{
+    close();
+    if (QSqlDatabase::contains(m_connection))
+        QSqlDatabase::removeDatabase(m_connection);
+}
+
+QSqlDatabase SqlResultsStore::database() const
+{
+    return QSqlDatabase::database(m_connection, false);
+}
+
+bool SqlResultsStore::isOpen() const
+{
+    return m_open;
+}
+
+void SqlResultsStore::close()
+{
+    m_open = false;
+    if (QSqlDatabase::contains(m_connection))
+        database().close();
+}
+
+bool SqlResultsStore::open()
+{
+    if (m_open)
+        return true;
+    QSqlDatabase db = database();
+    if (!db.isValid()) {
+        setProblem(text("Manca il driver di Qt SQL per i risultati in %1.").arg(location()));
+        return false;
+    }
+    if (!openConnection(db))
+        return false;
+    if (!ensureSchema()) {
+        db.close();
+        return false;
+    }
+    m_open = true;
+    return true;
+}
+
+std::optional<int> SqlResultsStore::readVersion(QSqlQuery &query)
+{
+    if (!database().tables().contains(metaTable))
+        return 0;
+    query.prepare(QStringLiteral("SELECT value FROM meta WHERE name = ?"));
+    query.addBindValue(versionName);
+    if (!query.exec())
+        return std::nullopt;
+    if (!query.next())
+        return 0;
+    bool number = false;
+    const int version = query.value(0).toString().toInt(&number);
+    return number ? std::optional<int>(version) : std::nullopt;
+}
+
+bool SqlResultsStore::beginWrite(QSqlQuery &)
+{
+    return database().transaction();
+}
+
+bool SqlResultsStore::ensureSchema()
+{
+    QSqlQuery query(database());
+    std::optional<int> version = readVersion(query);
+    if (version == results_schema::currentVersion)
+        return true;
+    const QString cannotMove = text(
+        "I risultati in %1 non si possono portare alla versione di questo programma: %2");
+    if (version && *version > results_schema::currentVersion) {
+        setProblem(text("I risultati in %1 vengono da una versione più nuova del programma: "
+                        "aggiornare il programma.")
+                       .arg(location()));
+        return false;
+    }
+    if (!writable()) {
+        setProblem(cannotMove.arg(location(), text("il file è di sola lettura")));
+        return false;
+    }
+    if (!beginWrite(query)) {
+        setProblem(cannotMove.arg(location(), database().lastError().text()));
+        return false;
+    }
+    const auto fail = [&](const QSqlError &error) {
+        database().rollback();
+        recover(error, cannotMove.arg(location(), error.text()));
+        return false;
+    };
+    // Another copy of the program may have done it while this one waited.
+    version = readVersion(query);
+    if (!version)
+        return fail(query.lastError());
+    QStringList statements;
+    if (*version == 0) {
+        statements << QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS meta (name TEXT PRIMARY KEY, value TEXT NOT NULL)")
+                   << results_schema::createStatements();
+    } else {
+        for (int from = *version; from < results_schema::currentVersion; ++from)
+            statements << results_schema::upgradeStatements(from);
+    }
+    for (const QString &statement : std::as_const(statements)) {
+        if (!query.exec(statement))
+            return fail(query.lastError());
+    }
+    if (*version > 0 && !fillMistakes(query))
+        return fail(query.lastError());
+    query.prepare(*version == 0 ? QStringLiteral("INSERT INTO meta (value, name) VALUES (?, ?)")
+                                : QStringLiteral("UPDATE meta SET value = ? WHERE name = ?"));
+    query.addBindValue(QString::number(results_schema::currentVersion));
+    query.addBindValue(versionName);
+    if (!query.exec())
+        return fail(query.lastError());
+    if (!database().commit())
+        return fail(database().lastError());
+    if (*version > 0)
+        qCInfo(lcResults) << "Results in" << location() << "moved from schema version" << *version
+                          << "to" << results_schema::currentVersion;
+    return true;
+}
+
+bool SqlResultsStore::fillMistakes(QSqlQuery &query)
+{
+    struct Wrong
+    {
+        QString id;
+        Mistake mistake;
+    };
+    QList<Wrong> wrong;
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT id, left_count, right_count, chosen FROM answers "
+                                   "WHERE correct = 0")))
+        return false;
+    while (query.next()) {
+        const QString chosen = query.value(3).toString();
+        wrong.append({query.value(0).toString(),
+                      classifyMistake(query.value(1).toInt(), query.value(2).toInt(),
+                                      chosen.isEmpty() ? QChar() : chosen.front())});
+    }
+    query.finish();
+    query.prepare(QStringLiteral("UPDATE answers SET mistake = ? WHERE id = ?"));
+    for (const Wrong &answer : std::as_const(wrong)) {
+        query.addBindValue(int(answer.mistake));
+        query.addBindValue(answer.id);
+        if (!query.exec())
+            return false;
+    }
+    return true;
+}
+
+ResultsStore::Saved SqlResultsStore::insert(const AnswerRecord &answer, QSqlError *error)
+{
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral(
+        "INSERT INTO answers (id, pupil, class_name, answered_at, answered_day, level, "
+        "left_count, right_count, chosen, correct, seconds, mistake) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QDateTime at = answer.answeredAt.isValid() ? answer.answeredAt
+                                                     : QDateTime::currentDateTimeUtc();
+    query.addBindValue(idValue(answer.id));
+    query.addBindValue(textValue(answer.pupil));
+    query.addBindValue(textValue(answer.className));
+    query.addBindValue(QVariant(at.toMSecsSinceEpoch()));
+    query.addBindValue(at.toLocalTime().date().toString(Qt::ISODate));
+    query.addBindValue(answer.level);
+    query.addBindValue(answer.left);
+    query.addBindValue(answer.right);
+    query.addBindValue(QString(answer.chosen));
+    query.addBindValue(answer.correct ? 1 : 0);
+    query.addBindValue(answer.seconds);
+    query.addBindValue(int(answer.correct
+                               ? Mistake::None
+                               : classifyMistake(answer.left, answer.right, answer.chosen)));
+    if (query.exec())
+        return Saved::Kept;
+    *error = query.lastError();
+    return isDuplicate(*error) ? Saved::AlreadyKept : Saved::Failed;
+}
+
+ResultsStore::Saved SqlResultsStore::save(const AnswerRecord &answer)
+{
+    if (!open())
+        return Saved::Failed;
+    if (!writable()) {
+        setProblem(text("La risposta non è stata salvata in %1: il file è di sola lettura.")
+                       .arg(location()));
+        return Saved::Failed;
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QSqlError error;
+        const Saved saved = insert(answer, &error);
+        if (saved != Saved::Failed)
+            return saved;
+        const QString failed =
+            text("La risposta non è stata salvata in %1: %2").arg(location(), error.text());
+        if (!recover(error, failed) || !open())
+            break;
+    }
+    return Saved::Failed;
+}
+
+std::optional<QList<PupilSummary>> SqlResultsStore::summary(const PeriodBounds &period)
+{
+    if (!open())
+        return std::nullopt;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    const auto fail = [&] {
+        recover(query.lastError(),
+                text("I risultati in %1 non si possono leggere: %2")
+                    .arg(location(), query.lastError().text()));
+        return std::nullopt;
+    };
+    query.prepare(QStringLiteral(
+        "SELECT pupil, COUNT(*), SUM(correct), AVG(seconds), MAX(answered_day) FROM answers "
+        "WHERE answered_at >= ? AND answered_at < ? GROUP BY pupil ORDER BY pupil"));
+    bindPeriod(query, period);
+    if (!query.exec())
+        return fail();
+    QList<PupilSummary> rows;
+    QHash<QString, qsizetype> rowOf;
+    while (query.next()) {
+        PupilSummary row;
+        row.pupil = query.value(0).toString();
+        row.exercises = query.value(1).toInt();
+        row.right = query.value(2).toInt();
+        row.wrong = row.exercises - row.right;
+        row.shareRight = row.exercises > 0 ? double(row.right) / row.exercises : 0;
+        row.meanSeconds = query.value(3).toDouble();
+        row.lastDay = QDate::fromString(query.value(4).toString(), Qt::ISODate);
+        rowOf.insert(row.pupil, rows.size());
+        rows.append(row);
+    }
+    query.prepare(QStringLiteral(
+        "SELECT pupil, mistake, COUNT(*) FROM answers "
+        "WHERE answered_at >= ? AND answered_at < ? AND mistake <> 0 GROUP BY pupil, mistake"));
+    bindPeriod(query, period);
+    if (!query.exec())
+        return fail();
+    QHash<QString, MistakeCount> common;
+    while (query.next())
+        common[query.value(0).toString()].offer(mistakeFromValue(query.value(1).toInt()),
+                                                query.value(2).toInt());
+    for (auto it = common.cbegin(); it != common.cend(); ++it) {
+        if (const auto row = rowOf.constFind(it.key()); row != rowOf.cend())
+            rows[*row].commonMistake = it->mistake;
+    }
+    return rows;
+}
+
+std::optional<QList<PupilDay>> SqlResultsStore::pupilDays(const QString &pupil,
+                                                          const PeriodBounds &period)
+{
+    if (!open())
+        return std::nullopt;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    const auto fail = [&] {
+        recover(query.lastError(),
+                text("I risultati in %1 non si possono leggere: %2")
+                    .arg(location(), query.lastError().text()));
+        return std::nullopt;
+    };
+    query.prepare(
+        QStringLiteral("SELECT answered_day, COUNT(*), SUM(correct), AVG(seconds) FROM answers "
+                       "WHERE pupil = ? AND answered_at >= ? AND answered_at < ? "
+                       "GROUP BY answered_day ORDER BY answered_day"));
+    query.addBindValue(textValue(pupil));
+    bindPeriod(query, period);
+    if (!query.exec())
+        return fail();
+    QList<PupilDay> days;
+    QHash<QString, qsizetype> dayOf;
+    while (query.next()) {
+        PupilDay day;
+        const QString name = query.value(0).toString();
+        day.day = QDate::fromString(name, Qt::ISODate);
+        day.exercises = query.value(1).toInt();
+        day.right = query.value(2).toInt();
+        day.wrong = day.exercises - day.right;
+        day.meanSeconds = query.value(3).toDouble();
+        dayOf.insert(name, days.size());
+        days.append(day);
+    }
+    query.prepare(
+        QStringLiteral("SELECT answered_day, mistake, COUNT(*) FROM answers "
+                       "WHERE pupil = ? AND answered_at >= ? AND answered_at < ? AND mistake <> 0 "
+                       "GROUP BY answered_day, mistake"));
+    query.addBindValue(textValue(pupil));
+    bindPeriod(query, period);
+    if (!query.exec())
+        return fail();
+    QHash<QString, MistakeCount> common;
+    while (query.next())
+        common[query.value(0).toString()].offer(mistakeFromValue(query.value(1).toInt()),
+                                                query.value(2).toInt());
+    for (auto it = common.cbegin(); it != common.cend(); ++it) {
+        if (const auto day = dayOf.constFind(it.key()); day != dayOf.cend())
+            days[*day].commonMistake = it->mistake;
+    }
+    return days;
+}
+
+bool SqlResultsStore::remove(Whose whose, const QString &pupil)
+{
+    if (!open())
+        return false;
+    if (!writable()) {
+        setProblem(text("I risultati in %1 non si possono cancellare: il file è di sola lettura.")
+                       .arg(location()));
+        return false;
+    }
+    QSqlQuery query(database());
+    if (whose == Whose::Everyone) {
+        query.prepare(QStringLiteral("DELETE FROM answers"));
+    } else {
+        query.prepare(QStringLiteral("DELETE FROM answers WHERE pupil = ?"));
+        query.addBindValue(textValue(pupil));
+    }
+    if (query.exec()) {
+        removed();
+        return true;
+    }
+    recover(query.lastError(),
+            text("I risultati in %1 non si possono cancellare: %2")
+                .arg(location(), query.lastError().text()));
+    return false;
+}
+
+void SqlResultsStore::removed() {}
+
+bool SqlResultsStore::recover(const QSqlError &, const QString &failure)
+{
+    setProblem(failure);
+    return false;
+}
+
+bool SqlResultsStore::isDuplicate(const QSqlError &error)
+{
+    // SQLite's constraint codes (plain and extended), PostgreSQL's
+    // unique_violation.
+    static const QStringList codes{QStringLiteral("19"), QStringLiteral("1555"),
+                                   QStringLiteral("2067"), QStringLiteral("23505")};
+    return codes.contains(error.nativeErrorCode());
+}
+
+int SqlResultsStore::schemaVersion()
+{
+    if (!open())
+        return 0;
+    QSqlQuery query(database());
+    return readVersion(query).value_or(0);
+}

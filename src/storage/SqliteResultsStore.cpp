@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/SqliteResultsStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("ResultsStore", source);
+}
+
+// SQLite's result codes that matter here.
+const QString corruptCode = QStringLiteral("11");
+const QString fullCode = QStringLiteral("13");
+const QString notDatabaseCode = QStringLiteral("26");
+
+bool isDamage(const QSqlError &error)
+{
+    return error.nativeErrorCode() == corruptCode || error.nativeErrorCode() == notDatabaseCode;
+}
+
+// The files SQLite keeps beside the database in write-ahead mode.
+const QStringList companions{QStringLiteral("-wal"), QStringLiteral("-shm")};
+
+} // namespace
+
+SqliteResultsStore::SqliteResultsStore(const QString &path)
+    : SqlResultsStore(QStringLiteral("QSQLITE")), m_path(path)
+{}
+
+QString SqliteResultsStore::asideName(const QString &path, const QDateTime &when)
+{
+    return path + QStringLiteral(".damaged-")
+        + when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+}
+
+bool SqliteResultsStore::isDatabaseFile() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // nothing to judge; opening will say what is wrong
+    static const QByteArray header("SQLite format 3\0", 16);
+    const QByteArray start = file.read(header.size());
+    return start.isEmpty() || start == header;
+}
+
+bool SqliteResultsStore::openConnection(QSqlDatabase &db)
+{
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        setProblem(
+            text("La cartella dei risultati %1 non si può creare.").arg(info.absolutePath()));
+        return false;
+    }
+    if (info.exists() && !info.isReadable()) {
+        setProblem(
+            text("Il file dei risultati %1 non si può leggere: mancano i permessi.").arg(m_path));
+        return false;
+    }
+    if (info.exists() && !isDatabaseFile() && !moveAside(db))
+        return false;
+    m_readOnly = QFileInfo::exists(m_path) && !QFileInfo(m_path).isWritable();
+    db.setDatabaseName(m_path);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
+    if (m_readOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!db.open()) {
+            setProblem(text("Il file dei risultati %1 non si può aprire: %2")
+                           .arg(m_path, db.lastError().text()));
+            return false;
+        }
+        if (!damaged(db))
+            return configure(db);
+        if (!moveAside(db))
+            return false;
+    }
+    return false;
+}
+
+bool SqliteResultsStore::damaged(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")))
+        return isDamage(query.lastError());
+    return query.next() && query.value(0).toString() != QStringLiteral("ok");
+}
+
+bool SqliteResultsStore::configure(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (m_readOnly) {
+        setProblem(text("Il file dei risultati %1 è di sola lettura: le risposte nuove non "
+                        "vengono salvate.")
+                       .arg(m_path));
+        return true;
+    }
+    // Write-ahead log: readers do not block the writer. FULL syncs the log
+    // at every commit, so an answer survives a power cut too, not only a
+    // killed program; one sync an answer costs nothing the child notices.
+    // secure_delete: removed answers do not linger in freed pages.
+    const QStringList pragmas{QStringLiteral("PRAGMA journal_mode=WAL"),
+                              QStringLiteral("PRAGMA synchronous=FULL"),
+                              QStringLiteral("PRAGMA secure_delete=ON")};
+    for (const QString &pragma : pragmas) {
+        if (!query.exec(pragma)) {
+            const QSqlError error = query.lastError();
+            setProblem(
+                text("Il file dei risultati %1 non si può aprire: %2").arg(m_path, error.text()));
+            db.close();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SqliteResultsStore::beginWrite(QSqlQuery &query)
+{
+    // Takes the write lock at once (waiting for it as long as the busy
+    // timeout), rather than failing when a read turns into a write.
+    return query.exec(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+bool SqliteResultsStore::moveAside(QSqlDatabase &db)
+{
+    db.close();
+    const QString aside = asideName(m_path, QDateTime::currentDateTime());
+    if (!QFile::rename(m_path, aside)) {
+        setProblem(text("Il file dei risultati %1 è danneggiato e non si può mettere da parte.")
+                       .arg(m_path));
+        return false;
+    }
+    for (const QString &suffix : companions) {
+        if (QFile::exists(m_path + suffix))
+            QFile::rename(m_path + suffix, aside + suffix);
+    }
+    m_movedAside = aside;
+    setProblem(text("Il file dei risultati era danneggiato: è stato messo da parte come %1 e i "
+                    "risultati nuovi vanno in un file nuovo, %2.")
+                   .arg(aside, m_path));
+    return true;
+}
+
+bool SqliteResultsStore::recover(const QSqlError &error, const QString &failure)
+{
+    if (error.nativeErrorCode() == fullCode) {
+        setProblem(text("Il disco del file dei risultati %1 è pieno: le risposte nuove non "
+                        "vengono salvate.")
+                       .arg(m_path));
+        return false;
+    }
+    if (!isDamage(error)) {
+        setProblem(failure);
+        return false;
+    }
+    QSqlDatabase db = database();
+    close();
+    return moveAside(db);
+}
+
+void SqliteResultsStore::removed()
+{
+    // The log still holds the pages of the removed answers until it is
+    // written back; do it now and empty it.
+    QSqlQuery query(database());
+    query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+}
