@@ -28,11 +28,13 @@ public:
     ~ResultsWorker() override;
 
     void save(const AnswerRecord &answer);
-    void summary(ResultsPeriod period, const QDateTime &now);
-    void pupilDays(const QString &pupil, ResultsPeriod period, const QDateTime &now);
+    // className: only that class's answers; empty: every class.
+    void summary(ResultsPeriod period, const QDateTime &now, const QString &className = {});
+    void pupilDays(const QString &pupil, ResultsPeriod period, const QDateTime &now,
+                   const QString &className = {});
     void remove(const QString &pupil);
-    void csv(const QString &path, ResultsPeriod period, const QDateTime &now,
-             const QLocale &locale);
+    void csv(const QString &path, ResultsPeriod period, const QDateTime &now, const QLocale &locale,
+             const QString &className = {});
 
 Q_SIGNALS:
     void summaryReady(const QList<PupilSummary> &rows);

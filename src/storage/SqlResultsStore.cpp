@@ -30,8 +30,18 @@ QVariant idValue(const QUuid &id)
     return QVariant(id.toString(QUuid::WithoutBraces));
 }
 
+// The period's condition, and the class's when the bounds name one.
+QString periodCondition(const PeriodBounds &period)
+{
+    return period.className.isEmpty()
+        ? QStringLiteral(" answered_at >= ? AND answered_at < ? ")
+        : QStringLiteral(" class_name = ? AND answered_at >= ? AND answered_at < ? ");
+}
+
 void bindPeriod(QSqlQuery &query, const PeriodBounds &period)
 {
+    if (!period.className.isEmpty())
+        query.addBindValue(period.className);
     query.addBindValue(QVariant(period.from));
     query.addBindValue(QVariant(period.until));
 }
@@ -276,9 +286,9 @@ std::optional<QList<PupilSummary>> SqlResultsStore::summary(const PeriodBounds &
                     .arg(location(), query.lastError().text()));
         return std::nullopt;
     };
-    query.prepare(QStringLiteral(
-        "SELECT pupil, COUNT(*), SUM(correct), AVG(seconds), MAX(answered_day) FROM answers "
-        "WHERE answered_at >= ? AND answered_at < ? GROUP BY pupil ORDER BY pupil"));
+    query.prepare(QStringLiteral("SELECT pupil, COUNT(*), SUM(correct), AVG(seconds), "
+                                 "MAX(answered_day) FROM answers WHERE")
+                  + periodCondition(period) + QStringLiteral("GROUP BY pupil ORDER BY pupil"));
     bindPeriod(query, period);
     if (!query.exec())
         return fail();
@@ -296,9 +306,9 @@ std::optional<QList<PupilSummary>> SqlResultsStore::summary(const PeriodBounds &
         rowOf.insert(row.pupil, rows.size());
         rows.append(row);
     }
-    query.prepare(QStringLiteral(
-        "SELECT pupil, mistake, COUNT(*) FROM answers "
-        "WHERE answered_at >= ? AND answered_at < ? AND mistake <> 0 GROUP BY pupil, mistake"));
+    query.prepare(QStringLiteral("SELECT pupil, mistake, COUNT(*) FROM answers WHERE")
+                  + periodCondition(period)
+                  + QStringLiteral("AND mistake <> 0 GROUP BY pupil, mistake"));
     bindPeriod(query, period);
     if (!query.exec())
         return fail();
@@ -328,8 +338,8 @@ std::optional<QList<PupilDay>> SqlResultsStore::pupilDays(const QString &pupil,
     };
     query.prepare(
         QStringLiteral("SELECT answered_day, COUNT(*), SUM(correct), AVG(seconds) FROM answers "
-                       "WHERE pupil = ? AND answered_at >= ? AND answered_at < ? "
-                       "GROUP BY answered_day ORDER BY answered_day"));
+                       "WHERE pupil = ? AND")
+        + periodCondition(period) + QStringLiteral("GROUP BY answered_day ORDER BY answered_day"));
     query.addBindValue(textValue(pupil));
     bindPeriod(query, period);
     if (!query.exec())
@@ -348,9 +358,9 @@ std::optional<QList<PupilDay>> SqlResultsStore::pupilDays(const QString &pupil,
         days.append(day);
     }
     query.prepare(
-        QStringLiteral("SELECT answered_day, mistake, COUNT(*) FROM answers "
-                       "WHERE pupil = ? AND answered_at >= ? AND answered_at < ? AND mistake <> 0 "
-                       "GROUP BY answered_day, mistake"));
+        QStringLiteral("SELECT answered_day, mistake, COUNT(*) FROM answers WHERE pupil = ? AND")
+        + periodCondition(period)
+        + QStringLiteral("AND mistake <> 0 GROUP BY answered_day, mistake"));
     query.addBindValue(textValue(pupil));
     bindPeriod(query, period);
     if (!query.exec())
