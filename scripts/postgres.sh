@@ -23,7 +23,8 @@
 #   GLI_TEST_PG_OWNER     a role that may create databases and tables,
 #                         trusted on the socket
 #   GLI_TEST_PG_USER      the program's role: password (scram-sha-256) only,
-#                         may insert and read the tables it is granted
+#                         a member of gli_insiemi (scripts/school-server.sql
+#                         grants that role insert and read)
 #   GLI_TEST_PG_PASSFILE  a libpq password file with that role's password
 #   GLI_TEST_PG_DATABASE  an empty database owned by the owner role
 #
@@ -174,6 +175,10 @@ EOF
   psql_admin -d postgres <<EOF >/dev/null
 CREATE ROLE $owner LOGIN CREATEDB;
 CREATE ROLE $program LOGIN PASSWORD '$password';
+-- The group role of scripts/school-server.sql, made here once so that tests
+-- running that script at the same time do not race to make it.
+CREATE ROLE gli_insiemi NOLOGIN;
+GRANT gli_insiemi TO $program;
 CREATE DATABASE $database OWNER $owner;
 EOF
   # libpq reads a password file only when nobody else may read it.
