@@ -46,7 +46,7 @@ private:
 namespace {
 
 // Short pauses, so that a test waits for a retry only a moment.
-const ResultsSender::Timing quickRetries{20, 200, 20};
+const ResultsSender::Timing quickRetries{20, 200, 10};
 
 AnswerRecord answer(const QString &pupil, const QString &className, int left, int right)
 {
@@ -153,7 +153,7 @@ void TestServerSender::serverGoneWhileAnswering()
                       database.asProgram(QStringLiteral("127.0.0.1"), network.port()));
     const auto onServer = [&] { return database.number("SELECT COUNT(*) FROM answers"); };
 
-    constexpr int answers = 200;
+    constexpr int answers = 60;
     for (int i = 0; i < answers / 2; ++i)
         computer.service->save(answer("Anna", "3A", i % 9 + 1, i % 7 + 1));
     // The network goes while the sender is at it.
