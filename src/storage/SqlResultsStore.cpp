@@ -14,11 +14,6 @@ namespace {
 const QString metaTable = QStringLiteral("meta");
 const QString versionName = QStringLiteral("schema_version");
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("ResultsStore", source);
-}
-
 // A null QString would be bound as SQL NULL; the guest is the empty name.
 QVariant textValue(const QString &value)
 {
@@ -91,7 +86,9 @@ bool SqlResultsStore::open()
         return true;
     QSqlDatabase db = database();
     if (!db.isValid()) {
-        setProblem(text("Manca il driver di Qt SQL per i risultati in %1.").arg(location()));
+        setProblem(QCoreApplication::translate("ResultsStore",
+                                               "Manca il driver di Qt SQL per i risultati in %1.")
+                       .arg(location()));
         return false;
     }
     if (!openConnection(db))
@@ -130,16 +127,20 @@ bool SqlResultsStore::ensureSchema()
     std::optional<int> version = readVersion(query);
     if (version == results_schema::currentVersion)
         return true;
-    const QString cannotMove = text(
+    const QString cannotMove = QCoreApplication::translate(
+        "ResultsStore",
         "I risultati in %1 non si possono portare alla versione di questo programma: %2");
     if (version && *version > results_schema::currentVersion) {
-        setProblem(text("I risultati in %1 vengono da una versione più nuova del programma: "
-                        "aggiornare il programma.")
+        setProblem(QCoreApplication::translate(
+                       "ResultsStore",
+                       "I risultati in %1 vengono da una versione più nuova del programma: "
+                       "aggiornare il programma.")
                        .arg(location()));
         return false;
     }
     if (!writable()) {
-        setProblem(cannotMove.arg(location(), text("il file è di sola lettura")));
+        setProblem(cannotMove.arg(
+            location(), QCoreApplication::translate("ResultsStore", "il file è di sola lettura")));
         return false;
     }
     if (!beginWrite(query)) {
@@ -247,8 +248,10 @@ ResultsStore::Saved SqlResultsStore::save(const AnswerRecord &answer)
     if (!open())
         return Saved::Failed;
     if (!writable()) {
-        setProblem(text("La risposta non è stata salvata in %1: il file è di sola lettura.")
-                       .arg(location()));
+        setProblem(
+            QCoreApplication::translate(
+                "ResultsStore", "La risposta non è stata salvata in %1: il file è di sola lettura.")
+                .arg(location()));
         return Saved::Failed;
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -256,8 +259,9 @@ ResultsStore::Saved SqlResultsStore::save(const AnswerRecord &answer)
         const Saved saved = insert(answer, &error);
         if (saved != Saved::Failed)
             return saved;
-        const QString failed =
-            text("La risposta non è stata salvata in %1: %2").arg(location(), error.text());
+        const QString failed = QCoreApplication::translate(
+                                   "ResultsStore", "La risposta non è stata salvata in %1: %2")
+                                   .arg(location(), error.text());
         if (!recover(error, failed) || !open())
             break;
     }
@@ -272,7 +276,8 @@ std::optional<QList<PupilSummary>> SqlResultsStore::summary(const PeriodBounds &
     query.setForwardOnly(true);
     const auto fail = [&] {
         recover(query.lastError(),
-                text("I risultati in %1 non si possono leggere: %2")
+                QCoreApplication::translate("ResultsStore",
+                                            "I risultati in %1 non si possono leggere: %2")
                     .arg(location(), query.lastError().text()));
         return std::nullopt;
     };
@@ -322,7 +327,8 @@ std::optional<QList<PupilDay>> SqlResultsStore::pupilDays(const QString &pupil,
     query.setForwardOnly(true);
     const auto fail = [&] {
         recover(query.lastError(),
-                text("I risultati in %1 non si possono leggere: %2")
+                QCoreApplication::translate("ResultsStore",
+                                            "I risultati in %1 non si possono leggere: %2")
                     .arg(location(), query.lastError().text()));
         return std::nullopt;
     };
@@ -371,7 +377,9 @@ bool SqlResultsStore::remove(Whose whose, const QString &pupil)
     if (!open())
         return false;
     if (!writable()) {
-        setProblem(text("I risultati in %1 non si possono cancellare: il file è di sola lettura.")
+        setProblem(QCoreApplication::translate(
+                       "ResultsStore",
+                       "I risultati in %1 non si possono cancellare: il file è di sola lettura.")
                        .arg(location()));
         return false;
     }
@@ -387,7 +395,8 @@ bool SqlResultsStore::remove(Whose whose, const QString &pupil)
         return true;
     }
     recover(query.lastError(),
-            text("I risultati in %1 non si possono cancellare: %2")
+            QCoreApplication::translate("ResultsStore",
+                                        "I risultati in %1 non si possono cancellare: %2")
                 .arg(location(), query.lastError().text()));
     return false;
 }
