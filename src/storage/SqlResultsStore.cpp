@@ -272,8 +272,10 @@ ResultsStore::Saved SqlResultsStore::save(const AnswerRecord &answer)
     for (int attempt = 0; attempt < 2; ++attempt) {
         QSqlError error;
         const Saved saved = insert(answer, &error);
-        if (saved != Saved::Failed)
+        if (saved != Saved::Failed) {
+            clearProblem();
             return saved;
+        }
         const QString failed = QCoreApplication::translate(
                                    "ResultsStore", "La risposta non è stata salvata in %1: %2")
                                    .arg(location(), error.text());
@@ -411,6 +413,7 @@ bool SqlResultsStore::remove(Whose whose, const QString &pupil)
         query.addBindValue(textValue(pupil));
     }
     if (query.exec()) {
+        clearProblem();
         removed();
         return true;
     }

@@ -97,11 +97,12 @@ bool SqliteResultsStore::configure(QSqlDatabase &db)
 {
     QSqlQuery query(db);
     if (m_readOnly) {
-        setProblem(QCoreApplication::translate(
+        m_notice = QCoreApplication::translate(
                        "ResultsStore",
                        "Il file dei risultati %1 è di sola lettura: le risposte nuove non "
                        "vengono salvate.")
-                       .arg(m_path));
+                       .arg(m_path);
+        setProblem(m_notice);
         return true;
     }
     // Write-ahead log: readers do not block the writer. FULL syncs the log
@@ -147,11 +148,12 @@ bool SqliteResultsStore::moveAside(QSqlDatabase &db)
             QFile::rename(m_path + suffix, aside + suffix);
     }
     m_movedAside = aside;
-    setProblem(QCoreApplication::translate(
+    m_notice = QCoreApplication::translate(
                    "ResultsStore",
                    "Il file dei risultati era danneggiato: è stato messo da parte come %1 e i "
                    "risultati nuovi vanno in un file nuovo, %2.")
-                   .arg(aside, m_path));
+                   .arg(aside, m_path);
+    setProblem(m_notice);
     return true;
 }
 
