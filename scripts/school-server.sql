@@ -55,10 +55,11 @@ UPDATE answers SET mistake = CASE
     WHERE correct = 0
       AND EXISTS (SELECT 1 FROM meta WHERE name = 'schema_version' AND value = '1');
 
--- The results screen takes one class's answers of a period, by pupil; a
--- pupil's days take one pupil's answers.
+-- A short period's answers are found by time; the summaries and a pupil's
+-- days read the summary index alone; the results screen takes one class.
 CREATE INDEX IF NOT EXISTS answers_by_time ON answers (answered_at);
-CREATE INDEX IF NOT EXISTS answers_by_pupil ON answers (pupil, answered_at);
+CREATE INDEX IF NOT EXISTS answers_summary
+    ON answers (pupil, mistake, correct, seconds, answered_day, answered_at);
 CREATE INDEX IF NOT EXISTS answers_by_class ON answers (class_name, pupil, answered_at);
 
 INSERT INTO meta (name, value) VALUES ('schema_version', '2')

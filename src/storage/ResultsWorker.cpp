@@ -17,8 +17,14 @@ ResultsStore *ResultsWorker::store()
 
 void ResultsWorker::tell(bool always)
 {
-    const QString text = m_store ? m_store->problem() : QString();
-    if (text.isEmpty() || (!always && text == m_told))
+    QString text;
+    if (m_store)
+        text = m_store->problem().isEmpty() ? m_store->notice() : m_store->problem();
+    if (text.isEmpty()) {
+        m_told.clear();
+        return;
+    }
+    if (!always && text == m_told)
         return;
     m_told = text;
     Q_EMIT problem(text);
@@ -49,7 +55,8 @@ void ResultsWorker::summary(ResultsPeriod period, const QDateTime &now, const QS
     std::optional<QList<PupilSummary>> rows;
     if (ResultsStore *kept = store())
         rows = kept->summary(boundsOf(period, now, className));
-    tell(!rows);
+    // The results screen asks for the summary: it is told every time.
+    tell(true);
     Q_EMIT summaryReady(rows.value_or(QList<PupilSummary>()));
 }
 
