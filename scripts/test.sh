@@ -17,6 +17,11 @@
 # like the print system. They run in the first run only: real X input and
 # a window manager's timing are the same with or without the sanitizers.
 #
+# The results-server tests (label postgres) use a PostgreSQL server of the
+# project's own (scripts/postgres.sh): a private server on a Unix socket in
+# a folder made with mktemp -d, stopped and its folder removed on every
+# exit; without PostgreSQL's server binaries those tests skip and say why.
+#
 # It never ends without saying how it went: a step that fails is named on
 # stderr as it fails, and the last lines are "Skipped test functions: N",
 # each skipped function with its reason (from the QtTest output of both
@@ -29,6 +34,7 @@ failed=()
 failed_command=""
 print_dir=""
 desktop_dir=""
+postgres_dir=""
 machine_before=""
 runs=()
 
@@ -80,6 +86,15 @@ stop_desktop() {
   [[ ! -e $desktop_dir ]] || fail "the private desktop's folder is left: $desktop_dir"
 }
 
+stop_postgres() {
+  scripts/postgres.sh stop "$postgres_dir" || fail "stopping the private PostgreSQL server"
+  local left pid
+  left=$(pgrep -f -- "$postgres_dir" || true)
+  for pid in $left; do kill "$pid" 2>/dev/null || true; done
+  [[ -z $left ]] || fail "processes of the private PostgreSQL server were left running"
+  [[ ! -e $postgres_dir ]] || fail "the private PostgreSQL server's folder is left: $postgres_dir"
+}
+
 finish() {
   local status=$?
   trap - EXIT INT TERM HUP ERR
@@ -92,6 +107,7 @@ finish() {
   fi
   [[ -n $print_dir ]] && stop_print_system
   [[ -n $desktop_dir ]] && stop_desktop
+  [[ -n $postgres_dir ]] && stop_postgres
   if [[ -n $machine_before ]]; then
     local machine_after
     machine_after=$(scripts/print-system.sh machine-state)
@@ -150,6 +166,19 @@ step="starting the private desktop (scripts/desktop.sh start)"
 desktop_dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-desktop.XXXXXXXX")
 scripts/desktop.sh start "$desktop_dir" >/dev/null
 export GLI_DESKTOP=$desktop_dir
+
+step="starting the private PostgreSQL server (scripts/postgres.sh start)"
+postgres_dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-postgres.XXXXXXXX")
+start_status=0
+scripts/postgres.sh start "$postgres_dir" >/dev/null || start_status=$?
+if ((start_status == 0)); then
+  set -a
+  eval "$(scripts/postgres.sh env "$postgres_dir")"
+  set +a
+elif ((start_status != 3)); then
+  failed_command="scripts/postgres.sh start $postgres_dir"
+  exit "$start_status"
+fi
 
 step="the tests (ctest in build/)"
 runs+=(build)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/ResultsService.h"
 
+#include "storage/ResultsCsv.h"
 #include "storage/ResultsWorker.h"
 #include "storage/SqliteResultsStore.h"
 
@@ -65,21 +66,34 @@ void ResultsService::save(const AnswerRecord &answer)
         target, [target, answer] { target->save(answer); }, Qt::QueuedConnection);
 }
 
-void ResultsService::requestSummary(ResultsPeriod period)
+void ResultsService::requestSummary(ResultsPeriod period, const QString &className)
 {
     ResultsWorker *target = worker();
     const QDateTime now = QDateTime::currentDateTime();
     QMetaObject::invokeMethod(
-        target, [target, period, now] { target->summary(period, now); }, Qt::QueuedConnection);
+        target, [target, period, now, className] { target->summary(period, now, className); },
+        Qt::QueuedConnection);
 }
 
-void ResultsService::requestPupilDays(const QString &pupil, ResultsPeriod period)
+void ResultsService::requestPupilDays(const QString &pupil, ResultsPeriod period,
+                                      const QString &className)
 {
     ResultsWorker *target = worker();
     const QDateTime now = QDateTime::currentDateTime();
     QMetaObject::invokeMethod(
-        target, [target, pupil, period, now] { target->pupilDays(pupil, period, now); },
+        target,
+        [target, pupil, period, now, className] {
+            target->pupilDays(pupil, period, now, className);
+        },
         Qt::QueuedConnection);
+}
+
+void ResultsService::setLastSent(const QDateTime &when)
+{
+    if (when == m_lastSent)
+        return;
+    m_lastSent = when;
+    Q_EMIT lastSentChanged(when);
 }
 
 void ResultsService::requestDelete(const QString &pupil)
@@ -89,12 +103,15 @@ void ResultsService::requestDelete(const QString &pupil)
         target, [target, pupil] { target->remove(pupil); }, Qt::QueuedConnection);
 }
 
-void ResultsService::requestCsv(const QString &path, ResultsPeriod period)
+void ResultsService::requestCsv(const QString &path, ResultsPeriod period, const QString &className)
 {
     ResultsWorker *target = worker();
     const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale;
+    const QLocale locale = results_csv::programLocale();
     QMetaObject::invokeMethod(
-        target, [target, path, period, now, locale] { target->csv(path, period, now, locale); },
+        target,
+        [target, path, period, now, locale, className] {
+            target->csv(path, period, now, locale, className);
+        },
         Qt::QueuedConnection);
 }

@@ -5,6 +5,7 @@
 #include "storage/PupilSummary.h"
 #include "storage/ResultsPeriod.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -41,12 +42,20 @@ public:
     static QString localFile();
 
     void save(const AnswerRecord &answer); // queued, never blocks
-    void requestSummary(ResultsPeriod period); // -> summaryReady
-    void requestPupilDays(const QString &pupil, ResultsPeriod period); // -> pupilDaysReady
+    // className: one class's answers (the results screen shows one class at
+    // a time); empty: every class.
+    void requestSummary(ResultsPeriod period, const QString &className = {}); // -> summaryReady
+    void requestPupilDays(const QString &pupil, ResultsPeriod period,
+                          const QString &className = {}); // -> pupilDaysReady
     void requestDelete(const QString &pupil); // empty = all -> deleted
-    void requestCsv(const QString &path, ResultsPeriod period); // -> csvWritten(path, error)
+    void requestCsv(const QString &path, ResultsPeriod period,
+                    const QString &className = {}); // -> csvWritten(path, error)
 
     QString location() const; // file path or server description
+    // The last time this computer's answers reached the school's server;
+    // invalid without a server, or before the first send.
+    QDateTime lastSent() const { return m_lastSent; }
+    void setLastSent(const QDateTime &when); // -> lastSentChanged
 
 Q_SIGNALS:
     void summaryReady(const QList<PupilSummary> &rows);
@@ -55,12 +64,14 @@ Q_SIGNALS:
     void csvWritten(const QString &path, const QString &error); // error empty = ok
     void problem(const QString &text); // says what is wrong and where
     void saved(const QUuid &id); // the answer is in the store
+    void lastSentChanged(const QDateTime &when);
 
 private:
     ResultsWorker *worker();
 
     StoreFactory m_factory;
     QString m_location;
+    QDateTime m_lastSent;
     QThread *m_thread = nullptr;
     ResultsWorker *m_worker = nullptr;
 };

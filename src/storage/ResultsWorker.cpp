@@ -17,8 +17,14 @@ ResultsStore *ResultsWorker::store()
 
 void ResultsWorker::tell(bool always)
 {
-    const QString text = m_store ? m_store->problem() : QString();
-    if (text.isEmpty() || (!always && text == m_told))
+    QString text;
+    if (m_store)
+        text = m_store->problem().isEmpty() ? m_store->notice() : m_store->problem();
+    if (text.isEmpty()) {
+        m_told.clear();
+        return;
+    }
+    if (!always && text == m_told)
         return;
     m_told = text;
     Q_EMIT problem(text);
@@ -36,20 +42,30 @@ void ResultsWorker::save(const AnswerRecord &answer)
     tell(false);
 }
 
-void ResultsWorker::summary(ResultsPeriod period, const QDateTime &now)
+// The period's bounds, narrowed to one class when one is named.
+static PeriodBounds boundsOf(ResultsPeriod period, const QDateTime &now, const QString &className)
+{
+    PeriodBounds bounds = periodBounds(period, now);
+    bounds.className = className;
+    return bounds;
+}
+
+void ResultsWorker::summary(ResultsPeriod period, const QDateTime &now, const QString &className)
 {
     std::optional<QList<PupilSummary>> rows;
     if (ResultsStore *kept = store())
-        rows = kept->summary(periodBounds(period, now));
-    tell(!rows);
+        rows = kept->summary(boundsOf(period, now, className));
+    // The results screen asks for the summary: it is told every time.
+    tell(true);
     Q_EMIT summaryReady(rows.value_or(QList<PupilSummary>()));
 }
 
-void ResultsWorker::pupilDays(const QString &pupil, ResultsPeriod period, const QDateTime &now)
+void ResultsWorker::pupilDays(const QString &pupil, ResultsPeriod period, const QDateTime &now,
+                              const QString &className)
 {
     std::optional<QList<PupilDay>> days;
     if (ResultsStore *kept = store())
-        days = kept->pupilDays(pupil, periodBounds(period, now));
+        days = kept->pupilDays(pupil, boundsOf(period, now, className));
     tell(!days);
     Q_EMIT pupilDaysReady(pupil, days.value_or(QList<PupilDay>()));
 }
@@ -66,11 +82,12 @@ void ResultsWorker::remove(const QString &pupil)
 }
 
 void ResultsWorker::csv(const QString &path, ResultsPeriod period, const QDateTime &now,
-                        const QLocale &locale)
+                        const QLocale &locale, const QString &className)
 {
     ResultsStore *kept = store();
-    const std::optional<QList<PupilSummary>> rows = kept ? kept->summary(periodBounds(period, now))
-                                                         : std::nullopt;
+    const std::optional<QList<PupilSummary>> rows = kept
+        ? kept->summary(boundsOf(period, now, className))
+        : std::nullopt;
     if (!rows) {
         tell(true);
         Q_EMIT csvWritten(path, m_store->problem());

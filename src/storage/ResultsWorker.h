@@ -28,11 +28,13 @@ public:
     ~ResultsWorker() override;
 
     void save(const AnswerRecord &answer);
-    void summary(ResultsPeriod period, const QDateTime &now);
-    void pupilDays(const QString &pupil, ResultsPeriod period, const QDateTime &now);
+    // className: only that class's answers; empty: every class.
+    void summary(ResultsPeriod period, const QDateTime &now, const QString &className = {});
+    void pupilDays(const QString &pupil, ResultsPeriod period, const QDateTime &now,
+                   const QString &className = {});
     void remove(const QString &pupil);
-    void csv(const QString &path, ResultsPeriod period, const QDateTime &now,
-             const QLocale &locale);
+    void csv(const QString &path, ResultsPeriod period, const QDateTime &now, const QLocale &locale,
+             const QString &className = {});
 
 Q_SIGNALS:
     void summaryReady(const QList<PupilSummary> &rows);
@@ -45,8 +47,8 @@ Q_SIGNALS:
 private:
     // The store, open; null when it cannot be opened (the problem is told).
     ResultsStore *store();
-    // Tells the store's problem: always for a request the teacher made,
-    // once for saves, so that a full disk does not flood the log.
+    // Tells the store's problem, or else its notice: always when the results
+    // screen asks, once for saves, so that a full disk does not flood the log.
     void tell(bool always);
 
     StoreFactory m_factory;

@@ -2,28 +2,51 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QSettings;
 
-// A school's results server as the settings name it. No password is kept
-// here: libpq's password file (~/.pgpass) or its service file supplies it.
-// An empty host means no server: the results stay in the local file.
+// Where the results server is, as the settings name it. No password: libpq
+// takes it from its password file (~/.pgpass, PGPASSFILE) or from the
+// service file, never from our settings. An empty field leaves the value to
+// libpq: its default, or the named service's.
 struct ServerSettings
 {
+    static constexpr auto hostKey = "server/host";
+    static constexpr auto portKey = "server/port";
+    static constexpr auto databaseKey = "server/database";
+    static constexpr auto userKey = "server/user";
+    static constexpr auto sslModeKey = "server/sslmode";
+    static constexpr auto serviceKey = "server/service";
     static constexpr int defaultPort = 5432;
+    // libpq's sslmode values, weakest first.
+    static const QStringList &sslModes();
 
-    QString host;
-    int port = defaultPort;
+    QString host; // a name, an address, or a socket's folder
+    int port = 0; // 0: libpq's default
     QString database;
     QString user;
-    QString sslMode; // as libpq takes it: disable, prefer, require, verify-full ...
-    QString service; // a libpq service name; may stand for all of the above
+    QString sslMode;
+    QString service; // a section of pg_service.conf
 
-    bool isSet() const { return !host.trimmed().isEmpty() || !service.trimmed().isEmpty(); }
+    // A server is set when the settings name a host or a service.
+    bool isSet() const { return !host.isEmpty() || !service.isEmpty(); }
 
-    // Reads the keys under server/; a value out of range reads as its default.
-    static ServerSettings read(const QSettings &settings);
+    // Reads the keys (QSettings gives the user's file over the system-wide
+    // one). A value that is not valid reads as empty and is named in
+    // problems, in words.
+    static ServerSettings read(const QSettings &settings, QStringList *problems = nullptr);
+    // Writes the fields; an empty field removes its key, so that the
+    // system-wide value shows through.
     void write(QSettings &settings) const;
+    // What is wrong with each field, in words; empty when all is well.
+    QStringList problems() const;
 
-    friend bool operator==(const ServerSettings &, const ServerSettings &) = default;
+    // The options Qt's PostgreSQL driver passes on to libpq besides host,
+    // port, database and user.
+    QString connectOptions() const;
+    // For the results screen and the log: "user@host:port/database".
+    QString description() const;
+
+    bool operator==(const ServerSettings &) const = default;
 };

@@ -60,6 +60,7 @@ private:
     bool fillMistakes(QSqlQuery &query);
     std::optional<int> readVersion(QSqlQuery &query);
     Saved insert(const AnswerRecord &answer, QSqlError *error);
+    void readFailed(const QSqlError &error);
 
     QString m_connection;
     bool m_open = false;

@@ -110,9 +110,11 @@ private Q_SLOTS:
     void readOnlyFileGivesSummariesButTakesNoAnswers();
     void unreadableFileIsLeftAlone();
     void folderThatCannotBeMadeIsReported();
+    void fullDiskFailsTheSavesAndKeepsTheFile();
 
     void serviceOpensNothingUntilFirstUseAndAnswersBySignals();
     void serviceTellsProblemsAndGoesOn();
+    void serviceTellsTheResultsScreenOfAFileMovedAside();
     void serviceSavesEveryQueuedAnswerBeforeItEnds();
     void csvThroughTheServiceOrItsReason();
 
@@ -403,8 +405,8 @@ void TestResultsStore::damagedFileIsMovedAsideAndANewOneStarted()
     QCOMPARE(store.save(record), ResultsStore::Saved::Kept);
     QVERIFY(!store.movedAside().isEmpty());
     QCOMPARE(contents(store.movedAside()), damaged);
-    QVERIFY(store.problem().contains(store.movedAside()));
-    QVERIFY(store.problem().contains(path));
+    QVERIFY(store.notice().contains(store.movedAside()));
+    QVERIFY(store.notice().contains(path));
     QCOMPARE(store.summary(everything)->size(), 1);
     QCOMPARE(countIn(path), 1);
 }
@@ -455,6 +457,35 @@ void TestResultsStore::folderThatCannotBeMadeIsReported()
     QCOMPARE(store.save(answer(QStringLiteral("Anna"), 1, 2, u'<')), ResultsStore::Saved::Failed);
     QVERIFY(store.problem().contains(blocker));
     QVERIFY(!store.summary(everything));
+}
+
+void TestResultsStore::fullDiskFailsTheSavesAndKeepsTheFile()
+{
+    const QString path = freshFile();
+    constexpr int tried = 3000;
+    QProcess writer;
+    // No file may grow past 256 KiB: the log fills long before 3,000 answers.
+    writer.start(
+        QStringLiteral(GLI_RESULTS_WRITER),
+        {path, QStringLiteral("Anna"), QString::number(tried), QStringLiteral("limit=262144")});
+    QVERIFY(writer.waitForFinished(120'000));
+    const QString errors = QString::fromLocal8Bit(writer.readAllStandardError());
+    QCOMPARE(writer.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(writer.exitCode() == 0, qPrintable(errors));
+    const QByteArray line = writer.readAllStandardOutput().trimmed();
+    QVERIFY(line.startsWith("saved "));
+    const int saved = line.mid(6).toInt();
+    QVERIFY2(saved > 0 && saved < tried, line.constData());
+    // Named in the log once, told once for the saves and once more for the
+    // summary: not once for each of the thousands of answers that failed.
+    QVERIFY2(errors.contains(path), qPrintable(errors));
+    QVERIFY2(errors.count(path) <= 3, qPrintable(errors));
+    // What was saved is all there, and the file is whole.
+    SqliteResultsStore store(path);
+    const auto rows = store.summary(everything);
+    QVERIFY(rows);
+    QCOMPARE(rows->value(0).exercises, saved);
+    QVERIFY(store.movedAside().isEmpty());
 }
 
 void TestResultsStore::serviceOpensNothingUntilFirstUseAndAnswersBySignals()
@@ -529,6 +560,31 @@ void TestResultsStore::serviceTellsProblemsAndGoesOn()
     QVERIFY(problems.last().first().toString().contains(blocker));
 }
 
+void TestResultsStore::serviceTellsTheResultsScreenOfAFileMovedAside()
+{
+    const QString path = freshFile();
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Nome;Giusti\r\n");
+    }
+    ResultsService service(sqliteAt(path), path);
+    QSignalSpy problems(&service, &ResultsService::problem);
+    QSignalSpy summary(&service, &ResultsService::summaryReady);
+    service.save(AnswerRecord::now(QStringLiteral("Anna"), {}, 10, 1, 2, u'<', true, 1));
+    service.save(AnswerRecord::now(QStringLiteral("Anna"), {}, 10, 1, 2, u'<', true, 1));
+    service.requestSummary(ResultsPeriod::All);
+    QTRY_COMPARE(summary.size(), 1);
+    QCOMPARE(summary.first().first().value<QList<PupilSummary>>().value(0).exercises, 2);
+    // Once while saving, and again for the results screen, which opens later.
+    QCOMPARE(problems.size(), 2);
+    for (const QList<QVariant> &told : std::as_const(problems)) {
+        QVERIFY(told.first().toString().contains(path + QStringLiteral(".damaged-")));
+        QVERIFY(told.first().toString().contains(path + QStringLiteral(".")));
+    }
+}
+
 void TestResultsStore::serviceSavesEveryQueuedAnswerBeforeItEnds()
 {
     const QString path = freshFile();
@@ -600,6 +656,7 @@ void TestResultsStore::twoCopiesWritingAtOnceLoseNothing()
         QCOMPARE(writer->exitStatus(), QProcess::NormalExit);
         QVERIFY2(writer->exitCode() == 0, writer->readAllStandardError().constData());
         QCOMPARE(writer->readAllStandardOutput().trimmed(), QByteArray("saved 200"));
+        QCOMPARE(writer->readAllStandardError(), QByteArray());
     }
     SqliteResultsStore store(path);
     const auto rows = store.summary(everything);
