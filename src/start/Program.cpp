@@ -3,6 +3,7 @@
 
 #include "start/AboutScreen.h"
 #include "start/StartScreen.h"
+#include "sound/Voice.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <algorithm>
@@ -16,6 +17,13 @@ Program::~Program()
 {
     for (const QPointer<Screen> &window : m_windows)
         delete window.data();
+}
+
+Voice &Program::voice()
+{
+    if (!m_voice)
+        m_voice = std::make_unique<Voice>();
+    return *m_voice;
 }
 
 StartScreen *Program::startScreen() const
@@ -67,10 +75,43 @@ StartScreen *Program::openStart()
 
 DrillScreen *Program::openDrill()
 {
-    if (!m_drill)
-        track(m_drill, new DrillScreen(m_figures, m_drillState));
+    if (!m_drill) {
+        auto *drill = track(m_drill, new DrillScreen(m_figures, m_drillState));
+        giveVoice(drill);
+    }
     m_drill->present();
     return m_drill;
+}
+
+namespace {
+phrases::Relation relation(RelationDrill::Sign sign)
+{
+    return sign == RelationDrill::Sign::Less ? phrases::Relation::Less
+        : sign == RelationDrill::Sign::Equal ? phrases::Relation::Equal
+                                             : phrases::Relation::Greater;
+}
+} // namespace
+
+// The voice says what the drill shows; whatever comes next cuts off what is
+// still being said, and so does closing the drill.
+void Program::giveVoice(DrillScreen *drill)
+{
+    Voice &v = voice();
+    // The clips are in the language of the screen's texts.
+    v.setLanguage(tr("it", "language code of the drill's voice"));
+    connect(drill, &DrillScreen::exerciseShown, &v, &Voice::sayQuestion);
+    connect(drill, &DrillScreen::replayRequested, &v, &Voice::sayQuestion);
+    connect(drill, &DrillScreen::signChosen, &v, [&v](RelationDrill::Sign sign) {
+        if (sign != RelationDrill::Sign::None)
+            v.saySign(relation(sign));
+    });
+    connect(drill, &DrillScreen::answerJudged, &v,
+            [&v](int left, int right, RelationDrill::Sign, bool correct, double) {
+                v.sayVerdict(correct, left, right);
+            });
+    connect(drill, &DrillScreen::closing, &v, &Voice::stop);
+    // Its first exercise was drawn before anyone listened.
+    v.sayQuestion();
 }
 
 WorksheetScreen *Program::openWorksheets()

@@ -11,11 +11,13 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 class AboutScreen;
 class Screen;
 class StartScreen;
+class Voice;
 class WorksheetScreen;
 
 // The program: made once in main (and by each test that needs it), it owns
@@ -35,6 +37,9 @@ public:
     PrintService &printService() { return m_printService; }
     DrillState &drillState() { return m_drillState; }
     Worksheet &worksheet() { return m_worksheet; }
+    // The drill's voice, on unless turned off; made on first use, which is
+    // the drill's first opening, so that start-up never pays for sound.
+    Voice &voice();
 
     // Where the printer chooser finds the installed printers: the print
     // system unless a source is set here (tests give their own).
@@ -65,6 +70,7 @@ Q_SIGNALS:
 
 private:
     template<class T> T *track(QPointer<T> &open, T *window);
+    void giveVoice(DrillScreen *drill);
 
     FigureCatalogue m_figures;
     RandomSource m_random;
@@ -73,6 +79,7 @@ private:
     DrillState m_drillState;
     Worksheet m_worksheet;
     PrinterChoice m_printerChoice;
+    std::unique_ptr<Voice> m_voice;
 
     QPointer<StartScreen> m_start;
     QPointer<DrillScreen> m_drill;
