@@ -105,6 +105,10 @@
         <source>Errato</source>
         <translation>Falsch</translation>
     </message>
+    <message>
+        <source>Ascolta</source>
+        <translation>Anhören</translation>
+    </message>
 </context>
 <context>
     <name>FigureCatalogue</name>
@@ -251,6 +255,14 @@
     <message>
         <source>Chiudi</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>it</source>
+        <comment>language code of the drill&apos;s voice</comment>
+        <translation>de</translation>
     </message>
 </context>
 <context>

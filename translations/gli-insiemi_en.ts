@@ -105,6 +105,10 @@
         <source>Errato</source>
         <translation>Wrong</translation>
     </message>
+    <message>
+        <source>Ascolta</source>
+        <translation>Listen</translation>
+    </message>
 </context>
 <context>
     <name>FigureCatalogue</name>
@@ -251,6 +255,14 @@
     <message>
         <source>Chiudi</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>it</source>
+        <comment>language code of the drill&apos;s voice</comment>
+        <translation>en</translation>
     </message>
 </context>
 <context>

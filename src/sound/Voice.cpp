@@ -17,6 +17,42 @@ Q_LOGGING_CATEGORY(soundLog, "gli.sound")
 
 namespace {
 constexpr auto moduleFile = "gli-insiemi-sound.so";
+
+// Qt Multimedia logs on its own when it finds no sound server. While the
+// player is made, what the voice's thread logs is caught, so that the log
+// gets one line that says why there is no sound; other threads log as ever.
+thread_local QStringList *caught = nullptr;
+QtMessageHandler passOn = nullptr;
+
+void catchOnVoiceThread(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (caught)
+        caught->append(text);
+    else if (passOn)
+        passOn(type, context, text);
+}
+
+class CaughtMessages
+{
+public:
+    CaughtMessages()
+    {
+        caught = &m_lines;
+        passOn = qInstallMessageHandler(catchOnVoiceThread);
+    }
+    ~CaughtMessages()
+    {
+        qInstallMessageHandler(passOn);
+        caught = nullptr;
+    }
+    CaughtMessages(const CaughtMessages &) = delete;
+    CaughtMessages &operator=(const CaughtMessages &) = delete;
+
+    const QStringList &lines() const { return m_lines; }
+
+private:
+    QStringList m_lines;
+};
 } // namespace
 
 // What the voice's thread keeps; touched on that thread only.
@@ -43,24 +79,40 @@ struct Voice::Engine
         if (tried)
             return player.get();
         tried = true;
+        QStringList noise;
+        {
+            CaughtMessages messages;
+            make(module, reason);
+            noise = messages.lines();
+        }
+        if (!player) {
+            if (!noise.isEmpty())
+                *reason += QStringLiteral(" (%1)").arg(noise.join(QStringLiteral("; ")));
+            log(*reason);
+        } else {
+            for (const QString &line : noise)
+                log(line);
+        }
+        return player.get();
+    }
+
+    void make(const QString &module, QString *reason)
+    {
         if (module.isEmpty()) {
             *reason = QStringLiteral("No sound: the player module %1 is not installed")
                           .arg(QLatin1String(moduleFile));
-        } else {
-            loader = std::make_unique<QPluginLoader>(module);
-            auto *factory = qobject_cast<ClipPlayerFactory *>(loader->instance());
-            if (!factory) {
-                *reason = QStringLiteral("No sound: %1").arg(loader->errorString());
-            } else {
-                QString error;
-                player = factory->create([this](const QString &p) { log(p); }, &error);
-                if (!player)
-                    *reason = QStringLiteral("No sound: %1").arg(error);
-            }
+            return;
         }
+        loader = std::make_unique<QPluginLoader>(module);
+        auto *factory = qobject_cast<ClipPlayerFactory *>(loader->instance());
+        if (!factory) {
+            *reason = QStringLiteral("No sound: %1").arg(loader->errorString());
+            return;
+        }
+        QString error;
+        player = factory->create([this](const QString &p) { log(p); }, &error);
         if (!player)
-            log(*reason);
-        return player.get();
+            *reason = QStringLiteral("No sound: %1").arg(error);
     }
 };
 
