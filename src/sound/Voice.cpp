@@ -159,7 +159,7 @@ QString Voice::defaultPlayerModule()
     const QString name = QLatin1String(moduleFile);
     for (const QString &candidate :
          {bin + u'/' + name,
-          QDir::cleanPath(bin + QStringLiteral("/../" GLI_LIBDIR "/gli-insiemi/") + name)}) {
+          QDir::cleanPath(bin + QStringLiteral("/../" GLI_SOUND_MODULE_DIR "/") + name)}) {
         if (QFileInfo::exists(candidate))
             return candidate;
     }
