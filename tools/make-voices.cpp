@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTextStream>
+#include <QtEndian>
 
 #include <list>
 
@@ -23,6 +24,43 @@ constexpr int toneRate = 22050;
 // Words a minute: a little slower than espeak-ng's 175, for children.
 constexpr int wordsPerMinute = 140;
 constexpr int parallelVoices = 4;
+
+// espeak-ng ends each clip with almost half a second of silence; a sentence
+// joined from clips would stumble. What follows the last sound is cut to a
+// short pause, a longer one after a full stop, "!" or "?".
+constexpr double wordPause = 0.06;
+constexpr double sentencePause = 0.25;
+constexpr int silenceBelow = 200;
+
+bool trimTrailingSilence(const QString &path, double keepSeconds)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = file.readAll();
+    const qsizetype data = bytes.indexOf("data");
+    // espeak-ng writes 16-bit mono with the sound data last.
+    if (data < 36 || qFromLittleEndian<quint16>(bytes.constData() + 22) != 1
+        || qFromLittleEndian<quint16>(bytes.constData() + 34) != 16)
+        return false;
+    const quint32 rate = qFromLittleEndian<quint32>(bytes.constData() + 24);
+    const qsizetype start = data + 8;
+    const qsizetype count = std::min<qsizetype>(
+                                qFromLittleEndian<quint32>(bytes.constData() + data + 4),
+                                bytes.size() - start)
+        / 2;
+    const auto sample = [&](qsizetype i) {
+        return qFromLittleEndian<qint16>(bytes.constData() + start + 2 * i);
+    };
+    qsizetype last = count - 1;
+    while (last > 0 && std::abs(sample(last)) < silenceBelow)
+        --last;
+    const qsizetype kept = std::min(count, last + 1 + qsizetype(keepSeconds * rate));
+    bytes.truncate(start + 2 * kept);
+    qToLittleEndian(quint32(2 * kept), bytes.data() + data + 4);
+    qToLittleEndian(quint32(bytes.size() - 8), bytes.data() + 4);
+    return file.resize(0) && file.write(bytes) == bytes.size();
+}
 
 QTextStream &err()
 {
@@ -50,6 +88,7 @@ int main(int argc, char *argv[])
     {
         QString file;
         QStringList arguments;
+        double keep;
     };
     QList<Job> jobs;
     for (const QString &language : language::spoken()) {
@@ -63,7 +102,10 @@ int main(int argc, char *argv[])
             jobs.append({file,
                          {QStringLiteral("-v"), language, QStringLiteral("-s"),
                           QString::number(wordsPerMinute), QStringLiteral("-w"), file,
-                          QStringLiteral("--"), phrases::text(phrase, language)}});
+                          QStringLiteral("--"), phrases::text(phrase, language)},
+                         QByteArray(".!?").contains(QByteArray(phrase.english).back())
+                             ? sentencePause
+                             : wordPause});
         }
         for (const phrases::Tone &tone : phrases::tones()) {
             QFile file(
@@ -101,6 +143,12 @@ int main(int argc, char *argv[])
     }
     while (!running.empty())
         finishOne();
+    for (const Job &job : jobs) {
+        if (!failed && !trimTrailingSilence(job.file, job.keep)) {
+            err() << "cannot trim " << job.file << "\n";
+            failed = true;
+        }
+    }
 
     // Every clip of every language, or no build.
     for (const QString &language : language::spoken()) {
