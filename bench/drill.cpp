@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The relation drill on a 1920 x 1080 window: a new exercise with its two sets
 // (the pictures already drawn once), the layout apply of one resize, and one
-// answer from the mouse press on "VERIFICA" until the verdict is painted.
+// answer from the mouse press on "VERIFICA" until the verdict is painted,
+// with the voice on: it speaks through the sound server PULSE_SERVER names
+// (scripts/bench.sh starts a private one), silent without one.
 //
 // usage: gli-bench-drill [RUNS]
 
@@ -9,6 +11,7 @@
 #include "Stats.h"
 
 #include "drill/DrillScreen.h"
+#include "sound/Voice.h"
 #include "start/Program.h"
 
 #include <QApplication>
@@ -56,6 +59,13 @@ int main(int argc, char *argv[])
     const int samples = std::max(runs, 200);
 
     Program program;
+    Voice &voice = program.voice();
+    voice.setClipRoots({QStringLiteral(GLI_BUILT_VOICES)});
+    voice.setPlayerModule(QStringLiteral(GLI_SOUND_MODULE));
+    int said = 0;
+    QObject::connect(&voice, &Voice::started, [&said] { ++said; });
+    QString silent;
+    QObject::connect(&voice, &Voice::unavailable, [&silent](const QString &why) { silent = why; });
     program.openStart();
     bench::settle();
     DrillScreen &drill = *program.openDrill();
@@ -122,6 +132,10 @@ int main(int argc, char *argv[])
         bench::settle();
     }
 
+    std::fprintf(stderr, "voice: %s\n",
+                 silent.isEmpty() ? qPrintable(QStringLiteral("%1 sentences").arg(said))
+                                  : qPrintable(silent));
+
     const bench::Summary g = bench::summarize(newExercise);
     const bench::Summary l = bench::summarize(layout);
     const bench::Summary a = bench::summarize(answer);
@@ -129,8 +143,8 @@ int main(int argc, char *argv[])
                     g.median < 0.5, 4);
     bench::printRow("Drill: layout apply of one resize to 1920x1080 (ms)", l, "< 0.3",
                     l.median < 0.3, 4);
-    bench::printRow("Drill: one answer, press on VERIFICA to verdict painted (ms)", a, "< 5",
-                    a.median < 5.0, 3);
+    bench::printRow("Drill: one answer, voice on, press on VERIFICA to verdict painted (ms)", a,
+                    "< 5", a.median < 5.0, 3);
     program.closeAll();
     return 0;
 }

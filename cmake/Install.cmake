@@ -57,6 +57,11 @@ add_custom_target(gli-docs ALL DEPENDS ${gli_compressed_docs})
 target_link_options(gli-insiemi PRIVATE LINKER:-z,relro LINKER:-z,now)
 
 install(TARGETS gli-insiemi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The drill's voice: the player module the program opens on first need (it
+# looks for it from its own folder) and the clips.
+install(TARGETS gli-insiemi-sound LIBRARY DESTINATION ${GLI_SOUND_MODULE_DIR})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/voices/ DESTINATION ${CMAKE_INSTALL_DATADIR}/gli-insiemi/voices
+        FILES_MATCHING PATTERN "*.wav")
 install(FILES ${CMAKE_BINARY_DIR}/packaging/gli-insiemi.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz
@@ -74,11 +79,12 @@ foreach(size IN LISTS GLI_ICON_SIZES)
 endforeach()
 
 # The Debian package. Its library dependencies are read from the binary
-# (dpkg-shlibdeps); the platform plugins are only recommended by Qt's own
+# (dpkg-shlibdeps), the sound module's too (Qt Multimedia and the PulseAudio
+# client); the platform plugins are only recommended by Qt's own
 # packages, yet without them the program cannot open a window. The print
 # system's library is opened at run time, so the binary does not show it:
 # it is named here, at the release that brought every function the program
-# uses.
+# uses. A sound server is recommended: without one the drill is silent.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME gli-insiemi)
 set(CPACK_PACKAGE_VENDOR "Gli insiemi")
@@ -100,5 +106,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The SQLite driver of Qt SQL is a plugin, loaded when the results are first
 # needed: shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcups2 (>= 1.7.0), libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-liberation2, qt6-translations-l10n, pulseaudio | pipewire-pulse")
 include(CPack)

@@ -11,6 +11,12 @@
 # system is never touched; at the end the script checks that nothing under
 # /etc/cups changed and that no process of the private one is left.
 #
+# The sound tests (label sound) hear the drill on a sound system of the
+# project's own (scripts/sound-system.sh): a PulseAudio server of the
+# invoking user with a null sink, started here in a folder made with
+# mktemp -d and named in PULSE_SERVER and GLI_SOUND_SYSTEM, stopped, its
+# folder removed, on every exit, like the print system.
+#
 # The desktop tests (label desktop) run on a desktop of the project's own
 # (scripts/desktop.sh): a private Xvfb with openbox, started here in a
 # folder made with mktemp -d and stopped, its folder removed, on every exit,
@@ -33,6 +39,7 @@ step="starting"
 failed=()
 failed_command=""
 print_dir=""
+sound_dir=""
 desktop_dir=""
 postgres_dir=""
 machine_before=""
@@ -77,6 +84,15 @@ stop_print_system() {
   fi
 }
 
+stop_sound_system() {
+  scripts/sound-system.sh stop "$sound_dir" || fail "stopping the private sound system"
+  local left pid
+  left=$(pgrep -f -- "$sound_dir" || true)
+  for pid in $left; do kill "$pid" 2>/dev/null || true; done
+  [[ -z $left ]] || fail "processes of the private sound system were left running"
+  [[ ! -e $sound_dir ]] || fail "the private sound system's folder is left: $sound_dir"
+}
+
 stop_desktop() {
   scripts/desktop.sh stop "$desktop_dir" || fail "stopping the private desktop"
   local left pid
@@ -106,6 +122,7 @@ finish() {
     esac
   fi
   [[ -n $print_dir ]] && stop_print_system
+  [[ -n $sound_dir ]] && stop_sound_system
   [[ -n $desktop_dir ]] && stop_desktop
   [[ -n $postgres_dir ]] && stop_postgres
   if [[ -n $machine_before ]]; then
@@ -159,6 +176,18 @@ elif ((start_status != 3)); then
   # Without cupsd (exit 3) the printing tests that need a print server skip
   # and say why; any other failure to start is a failure.
   failed_command="scripts/print-system.sh start $print_dir"
+  exit "$start_status"
+fi
+
+step="starting the private sound system (scripts/sound-system.sh start)"
+sound_dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-sound.XXXXXXXX")
+start_status=0
+sound_server=$(scripts/sound-system.sh start "$sound_dir") || start_status=$?
+if ((start_status == 0)); then
+  export GLI_SOUND_SYSTEM=$sound_dir PULSE_SERVER=$sound_server
+elif ((start_status != 3)); then
+  # Without pulseaudio (exit 3) the sound tests skip and say why.
+  failed_command="scripts/sound-system.sh start $sound_dir"
   exit "$start_status"
 fi
 

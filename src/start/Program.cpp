@@ -6,6 +6,7 @@
 #include "settings/SettingsDialog.h"
 #include "start/AboutScreen.h"
 #include "start/StartScreen.h"
+#include "sound/Voice.h"
 #include "storage/AnswerRecord.h"
 #include "storage/ResultsService.h"
 #include "worksheets/WorksheetScreen.h"
@@ -56,6 +57,13 @@ Program::~Program()
         delete window.data();
 }
 
+Voice &Program::voice()
+{
+    if (!m_voice)
+        m_voice = std::make_unique<Voice>();
+    return *m_voice;
+}
+
 StartScreen *Program::startScreen() const
 {
     return m_start;
@@ -88,6 +96,8 @@ void Program::handOutSettings()
 {
     m_drillState.drill.setLevel(m_settings.level);
     m_worksheet.setLevel(m_settings.level);
+    if (m_voice)
+        m_voice->setEnabled(m_settings.voice);
 }
 
 void Program::setPrinterSource(PrinterChooser::PrinterSource source)
@@ -154,6 +164,7 @@ DrillScreen *Program::showDrill(DrillState &state)
 {
     if (!m_drill) {
         auto *drill = track(m_drill, new DrillScreen(m_figures, state));
+        giveVoice(drill);
         // Every verdict is kept, under the pupil's name or as a guest's.
         const QString pupil = state.pupil;
         connect(drill, &DrillScreen::answerJudged, this,
@@ -187,6 +198,38 @@ ResultsScreen *Program::openResults()
         track(m_resultsScreen, new ResultsScreen(results(), m_printService, m_settings.className));
     m_resultsScreen->present();
     return m_resultsScreen;
+}
+
+namespace {
+phrases::Relation relation(RelationDrill::Sign sign)
+{
+    return sign == RelationDrill::Sign::Less ? phrases::Relation::Less
+        : sign == RelationDrill::Sign::Equal ? phrases::Relation::Equal
+                                             : phrases::Relation::Greater;
+}
+} // namespace
+
+// The voice says what the drill shows; whatever comes next cuts off what is
+// still being said, and so does closing the drill.
+void Program::giveVoice(DrillScreen *drill)
+{
+    Voice &v = voice();
+    v.setEnabled(m_settings.voice);
+    // The clips are in the language of the screen's texts.
+    v.setLanguage(tr("it", "language code of the drill's voice"));
+    connect(drill, &DrillScreen::exerciseShown, &v, &Voice::sayQuestion);
+    connect(drill, &DrillScreen::replayRequested, &v, &Voice::sayQuestion);
+    connect(drill, &DrillScreen::signChosen, &v, [&v](RelationDrill::Sign sign) {
+        if (sign != RelationDrill::Sign::None)
+            v.saySign(relation(sign));
+    });
+    connect(drill, &DrillScreen::answerJudged, &v,
+            [&v](int left, int right, RelationDrill::Sign, bool correct, double) {
+                v.sayVerdict(correct, left, right);
+            });
+    connect(drill, &DrillScreen::closing, &v, &Voice::stop);
+    // Its first exercise was drawn before anyone listened.
+    v.sayQuestion();
 }
 
 WorksheetScreen *Program::openWorksheets()

@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 class AboutScreen;
@@ -21,6 +22,7 @@ class Screen;
 class SettingsDialog;
 class StartScreen;
 class WhoAreYouScreen;
+class Voice;
 class WorksheetScreen;
 
 // The program: made once in main (and by each test that needs it), it owns
@@ -49,6 +51,9 @@ public:
     // Where every judged answer goes; made on first use, and it opens its
     // store only on its own first use.
     ResultsService &results();
+    // The drill's voice, on unless turned off; made on first use, which is
+    // the drill's first opening, so that start-up never pays for sound.
+    Voice &voice();
 
     // Where the printer chooser finds the installed printers: the print
     // system unless a source is set here (tests give their own).
@@ -97,6 +102,7 @@ private:
     DrillScreen *showDrill(DrillState &state);
     // Hands the current settings to what is made already.
     void handOutSettings();
+    void giveVoice(DrillScreen *drill);
 
     FigureCatalogue m_figures;
     RandomSource m_random;
@@ -107,6 +113,7 @@ private:
     PrinterChoice m_printerChoice;
     ProgramSettings m_settings;
     ResultsService *m_results = nullptr;
+    std::unique_ptr<Voice> m_voice;
 
     QPointer<StartScreen> m_start;
     QPointer<DrillScreen> m_drill;

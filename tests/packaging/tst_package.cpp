@@ -2,6 +2,9 @@
 // The Debian package as a school's technician gets it: built by CPack from
 // this build folder, unpacked into a temporary root, its files validated and
 // its program started.
+#include "shell/Language.h"
+#include "sound/Phrases.h"
+
 #include <QtTest>
 
 #include <algorithm>
@@ -82,6 +85,7 @@ private Q_SLOTS:
     void entriesSpeakTheLanguages_data();
     void entriesSpeakTheLanguages();
     void binaryFindsItsLibraries();
+    void soundIsApartFromTheProgram();
     void compressedDocuments_data();
     void compressedDocuments();
     void changelogNamesThisRelease();
@@ -146,7 +150,8 @@ void TestPackage::dependsOn_data()
 {
     QTest::addColumn<QString>("package");
     for (const char *p : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6", "libcups2",
-                          "libc6", "qt6-qpa-plugins", "libqt6sql6", "libqt6sql6-sqlite"})
+                          "libc6", "qt6-qpa-plugins", "libqt6sql6", "libqt6sql6-sqlite",
+                          "libqt6multimedia6"})
         QTest::newRow(p) << QString::fromLatin1(p);
 }
 
@@ -325,6 +330,44 @@ void TestPackage::binaryFindsItsLibraries()
     const Run dynamic = run(QStringLiteral("readelf"), {QStringLiteral("-d"), program});
     QCOMPARE(dynamic.code, 0);
     QVERIFY2(!dynamic.out.contains(QStringLiteral("PATH")), qPrintable(dynamic.out));
+}
+
+// Qt Multimedia is the sound module's alone: the program starts without it,
+// and opens the module, and so Qt Multimedia, when the drill first speaks.
+// Every clip is there in every language.
+void TestPackage::soundIsApartFromTheProgram()
+{
+    const Run program = run(QStringLiteral("ldd"), {root(QStringLiteral("bin/gli-insiemi"))});
+    QCOMPARE(program.code, 0);
+    QVERIFY2(!program.out.contains(QStringLiteral("Multimedia")), qPrintable(program.out));
+    QVERIFY2(!program.out.contains(QStringLiteral("libpulse")), qPrintable(program.out));
+
+    const QStringList modules =
+        QDir(root(QStringLiteral("lib"))).entryList({QStringLiteral("*")}, QDir::Dirs);
+    QString module;
+    for (const QString &folder : modules) {
+        const QString candidate = root(
+            QStringLiteral("lib/%1/gli-insiemi/gli-insiemi-sound.so").arg(folder));
+        if (QFileInfo::exists(candidate))
+            module = candidate;
+    }
+    QVERIFY2(!module.isEmpty(), "no lib/*/gli-insiemi/gli-insiemi-sound.so");
+    const Run sound = run(QStringLiteral("ldd"), {module});
+    QCOMPARE(sound.code, 0);
+    QVERIFY2(sound.out.contains(QStringLiteral("libQt6Multimedia.so.6")), qPrintable(sound.out));
+    QVERIFY2(!sound.out.contains(QStringLiteral("not found")), qPrintable(sound.out));
+
+    const QStringList clips = phrases::clipNames();
+    for (const QString &language : language::spoken()) {
+        const QDir folder(root(QStringLiteral("share/gli-insiemi/voices/") + language));
+        QStringList wavs;
+        for (const QString &clip : clips)
+            wavs << clip + QStringLiteral(".wav");
+        QStringList shipped = folder.entryList(QDir::Files);
+        shipped.sort();
+        wavs.sort();
+        QCOMPARE(shipped, wavs);
+    }
 }
 
 // Debian wants the changelog and the manual page compressed at the highest

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The drill with its voice, as the sound tests reach it: a program whose
+// voice plays the clips of this build through its player module, the drill
+// answered by clicks, and a recorder of what reaches the private sound
+// system's sink.
+#include "drill/DrillScreen.h"
+#include "shell/Elements.h"
+#include "sound/Voice.h"
+#include "start/Program.h"
+
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+namespace soundtest {
+
+inline std::unique_ptr<Program> gli;
+
+// A new program whose voice uses this build's clips and module.
+inline void makeProgram()
+{
+    gli = std::make_unique<Program>();
+    gli->random().seed(4242);
+    gli->drillState().drill.setClock([] { return qint64(0); });
+    gli->voice().setClipRoots({QStringLiteral(GLI_BUILT_VOICES)});
+    gli->voice().setPlayerModule(QStringLiteral(GLI_SOUND_MODULE));
+}
+
+inline void closeProgram()
+{
+    if (!gli)
+        return;
+    gli->closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    gli.reset();
+}
+
+inline DrillScreen &drill()
+{
+    return *gli->drillScreen();
+}
+
+inline void click(int option)
+{
+    QTest::mouseClick(drill().findChild<OptionButton *>(QStringLiteral("Option1(%1)").arg(option)),
+                      Qt::LeftButton);
+}
+
+// Chooses a right (or wrong) sign for the exercise on screen and has it judged.
+inline void answer(bool right)
+{
+    const RelationDrill &rules = gli->drillState().drill;
+    const int l = rules.leftSize(), r = rules.rightSize();
+    const int correct = l < r ? 0 : l > r ? 2 : 1;
+    click(right ? correct : correct == 0 ? 2 : 0);
+    click(RelationDrill::optVerify);
+}
+
+// The lines the program writes in the log category "gli.sound", and the
+// other lines.
+inline QStringList soundLog;
+inline QStringList otherLog;
+inline QtMessageHandler passOn = nullptr;
+
+inline void keepSoundLog(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (context.category && qstrcmp(context.category, "gli.sound") == 0)
+        soundLog << text;
+    else
+        otherLog << text;
+    passOn(type, context, text);
+}
+
+// Called once, from initTestCase: QtTest's own handler gets every line too.
+inline void installSoundLog()
+{
+    passOn = qInstallMessageHandler(keepSoundLog);
+}
+
+// What the private sound system's sink plays, read from its monitor as
+// mono 16-bit samples.
+class SinkRecorder
+{
+public:
+    static constexpr int rate = 22050;
+
+    SinkRecorder()
+    {
+        QObject::connect(&m_parec, &QProcess::readyReadStandardOutput,
+                         [this] { m_bytes += m_parec.readAllStandardOutput(); });
+        m_parec.start(QStringLiteral("parec"),
+                      {QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                       QStringLiteral("--rate=%1").arg(rate), QStringLiteral("--channels=1"),
+                       QStringLiteral("--latency-msec=20"),
+                       QStringLiteral("--device=gli_test.monitor")});
+    }
+    ~SinkRecorder()
+    {
+        m_parec.kill();
+        m_parec.waitForFinished();
+    }
+    SinkRecorder(const SinkRecorder &) = delete;
+    SinkRecorder &operator=(const SinkRecorder &) = delete;
+
+    bool isRecording() const { return m_parec.state() == QProcess::Running && samples() > 0; }
+    qsizetype samples() const { return m_bytes.size() / 2; }
+    static qsizetype seconds(double s) { return qsizetype(s * rate); }
+
+    // The largest magnitude of the samples from `from` on (to `to`).
+    int loudest(qsizetype from, qsizetype to = -1) const
+    {
+        const auto *s = reinterpret_cast<const qint16 *>(m_bytes.constData());
+        const qsizetype end = to < 0 ? samples() : std::min(to, samples());
+        int peak = 0;
+        for (qsizetype i = std::max<qsizetype>(from, 0); i < end; ++i)
+            peak = std::max(peak, std::abs(int(s[i])));
+        return peak;
+    }
+
+private:
+    QProcess m_parec;
+    QByteArray m_bytes;
+};
+
+// Louder than this is sound; the null sink's silence is all zeros.
+inline constexpr int heard = 1000;
+
+} // namespace soundtest

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The drill heard through the private sound system (scripts/sound-system.sh):
+// what reaches its sink while a child answers.
+#include "SoundDriver.h"
+#include "shell/ProgramTexts.h"
+#include "sound/ClipFolders.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+
+using namespace soundtest;
+
+namespace {
+
+QStringList clipFiles(const QStringList &clips, const QString &language)
+{
+    return ClipFolders({QStringLiteral(GLI_BUILT_VOICES)}).find(clips, language).files;
+}
+
+} // namespace
+
+class TestVoice : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void verdictIsHeard_data();
+    void verdictIsHeard();
+    void voiceOffIsSilent();
+    void nextExerciseAndClosingCutOff();
+};
+
+void TestVoice::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("GLI_SOUND_SYSTEM"))
+        QSKIP("No private sound system: scripts/test.sh starts one (scripts/sound-system.sh) "
+              "and names it in GLI_SOUND_SYSTEM and PULSE_SERVER.");
+    qApp->setQuitOnLastWindowClosed(false);
+}
+
+void TestVoice::init()
+{
+    makeProgram();
+}
+
+void TestVoice::cleanup()
+{
+    closeProgram();
+}
+
+void TestVoice::verdictIsHeard_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("it wrong") << "it" << false;
+    QTest::newRow("de right") << "de" << true;
+    QTest::newRow("en wrong") << "en" << false;
+}
+
+// The question, then the verdict in the screen's language, heard.
+void TestVoice::verdictIsHeard()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, right);
+    QObject texts;
+    program::installTexts(language, &texts);
+    SinkRecorder recorder;
+    QTRY_VERIFY(recorder.isRecording());
+    QSignalSpy started(&gli->voice(), &Voice::started);
+
+    gli->openDrill();
+    QTRY_COMPARE(started.count(), 1);
+    QCOMPARE(started[0][0].toStringList(), clipFiles(phrases::question(), language));
+    const RelationDrill &rules = gli->drillState().drill;
+    const int l = rules.leftSize(), r = rules.rightSize();
+    answer(right);
+    QTRY_COMPARE(started.count(), 3); // the sign, then the verdict
+    const qsizetype verdictAt = recorder.samples();
+    QCOMPARE(started[2][0].toStringList(), clipFiles(phrases::verdict(right, l, r), language));
+    QSignalSpy finished(&gli->voice(), &Voice::finished);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.loudest(verdictAt) > heard, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 15000);
+}
+
+void TestVoice::voiceOffIsSilent()
+{
+    gli->voice().setEnabled(false);
+    SinkRecorder recorder;
+    QTRY_VERIFY(recorder.isRecording());
+    QSignalSpy started(&gli->voice(), &Voice::started);
+    gli->openDrill();
+    answer(false);
+    click(RelationDrill::optNext);
+    answer(true);
+    QVERIFY(!drill().findChild<QLabel *>(QStringLiteral("LblEsito"))->text().isEmpty());
+    // The first clip would start well within two seconds.
+    const qsizetype answeredAt = recorder.samples();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.samples() > answeredAt + SinkRecorder::seconds(2), 10000);
+    QCOMPARE(recorder.loudest(0), 0);
+    QCOMPARE(started.count(), 0);
+}
+
+// A new exercise cuts off the verdict, closing cuts off the question: neither
+// is said to its end, and the sink falls silent.
+void TestVoice::nextExerciseAndClosingCutOff()
+{
+    SinkRecorder recorder;
+    QTRY_VERIFY(recorder.isRecording());
+    QSignalSpy started(&gli->voice(), &Voice::started);
+    QSignalSpy finished(&gli->voice(), &Voice::finished);
+    gli->openDrill();
+    answer(false);
+    QTRY_COMPARE(started.count(), 3);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.loudest(0) > heard, 10000);
+    click(RelationDrill::optNext);
+    QTRY_COMPARE(started.count(), 4);
+    QCOMPARE(started[3][0].toStringList(), clipFiles(phrases::question(), QStringLiteral("it")));
+    QVERIFY(drill().close());
+    QVERIFY(!gli->drillScreen());
+    // Silent for a second on end, long before the question would have ended.
+    const auto silentSecond = [&recorder] {
+        const qsizetype end = recorder.samples();
+        return end > SinkRecorder::seconds(1)
+            && recorder.loudest(end - SinkRecorder::seconds(1), end) == 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(silentSecond(), 10000);
+    QCOMPARE(finished.count(), 0);
+}
+
+QTEST_MAIN(TestVoice)
+#include "tst_voice.moc"
