@@ -77,7 +77,8 @@ WorksheetScreen *Program::openWorksheets()
 {
     if (!m_worksheets) {
         auto *worksheets = track(
-            m_worksheets, new WorksheetScreen(m_figures, m_worksheet, m_printService, m_random));
+            m_worksheets, new WorksheetScreen(m_figures, m_worksheet, m_printService, m_random,
+                                              m_outputThread));
         connect(worksheets, &WorksheetScreen::printerChooserRequested, this,
                 &Program::openPrinterChooser);
     }

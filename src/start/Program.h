@@ -7,6 +7,7 @@
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
+#include "worksheets/OutputThread.h"
 #include "worksheets/Worksheet.h"
 
 #include <QObject>
@@ -73,6 +74,8 @@ private:
     DrillState m_drillState;
     Worksheet m_worksheet;
     PrinterChoice m_printerChoice;
+    // After what its jobs use: it finishes the job under way first.
+    OutputThread m_outputThread;
 
     QPointer<StartScreen> m_start;
     QPointer<DrillScreen> m_drill;

@@ -10,6 +10,7 @@
 #include "worksheets/PdfTools.h"
 #include "worksheets/SheetPage.h"
 #include "worksheets/SheetPrint.h"
+#include "worksheets/SheetOutput.h"
 #include "worksheets/WorksheetScreen.h"
 #include "printing/PageArea.h"
 
@@ -74,7 +75,7 @@ QWidget *openScreen(Program &program, const QString &screen)
     }
     if (screen == QLatin1String("class set")) {
         worksheets->openClassSet();
-        return worksheets->classSetDialog();
+        return worksheets->output().classSetDialog();
     }
     return worksheets;
 }
