@@ -14,7 +14,7 @@ Program::Program(QObject *parent) : QObject(parent), m_drillState(m_random), m_w
 
 Program::~Program()
 {
-    for (const QPointer<Screen> &window : m_windows)
+    for (const QPointer<QWidget> &window : m_windows)
         delete window.data();
 }
 
@@ -40,11 +40,11 @@ void Program::setPrinterSource(PrinterChooser::PrinterSource source)
 
 template<class T> T *Program::track(QPointer<T> &open, T *window)
 {
-    std::erase_if(m_windows, [](const QPointer<Screen> &w) { return w.isNull(); });
+    std::erase_if(m_windows, [](const QPointer<QWidget> &w) { return w.isNull(); });
     m_windows.emplace_back(window);
     open = window;
     // Closed, it no longer counts as open, though it is deleted only later.
-    connect(window, &Screen::closed, this, [&open, window] {
+    connect(window, &T::closed, this, [&open, window] {
         if (open == window)
             open = nullptr;
     });
@@ -89,8 +89,8 @@ WorksheetScreen *Program::openWorksheets()
 AboutScreen *Program::openAbout()
 {
     if (!m_about)
-        track(m_about, new AboutScreen);
-    m_about->presentModal(m_start);
+        track(m_about, new AboutScreen(m_start));
+    m_about->present();
     return m_about;
 }
 
@@ -102,11 +102,12 @@ PrinterChooser *Program::openPrinterChooser()
         };
         auto *chooser = track(
             m_printerChooser,
-            new PrinterChooser(m_printerChoice, installed, m_printService.currentPrinter()));
+            new PrinterChooser(m_worksheets, m_printerChoice, installed,
+                               m_printService.currentPrinter()));
         connect(chooser, &PrinterChooser::printerPicked, this,
                 [this](const QString &name) { m_printService.setCurrentPrinter(name); });
     }
-    m_printerChooser->presentModal(m_worksheets);
+    m_printerChooser->present();
     return m_printerChooser;
 }
 
@@ -114,7 +115,7 @@ void Program::closeAll()
 {
     // Read one at a time: the start screen's closing comes back here and
     // closes the others first.
-    const auto closeIfOpen = [](Screen *window) {
+    const auto closeIfOpen = [](QWidget *window) {
         if (window)
             window->close();
     };

@@ -61,8 +61,9 @@ public:
     void closeAll();
 
 Q_SIGNALS:
-    // A screen's window was made (not when an open one is shown again).
-    void screenOpened(Screen *screen);
+    // A screen's window (or dialog) was made, not when an open one is shown
+    // again.
+    void screenOpened(QWidget *window);
 
 private:
     template<class T> T *track(QPointer<T> &open, T *window);
@@ -84,5 +85,5 @@ private:
     QPointer<PrinterChooser> m_printerChooser;
     // Every window made, closed ones too until they are deleted: none may
     // outlive what it was given.
-    std::vector<QPointer<Screen>> m_windows;
+    std::vector<QPointer<QWidget>> m_windows;
 };

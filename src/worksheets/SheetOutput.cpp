@@ -272,6 +272,13 @@ void SheetOutput::classSetChosen()
     m_classSetDialog = nullptr;
     if (choice == ClassSetDialog::Choice::None || m_running || !pressStartsJob())
         return;
+    makeClassSet(count, withSolutions, file);
+}
+
+bool SheetOutput::makeClassSet(int count, bool withSolutions, const QString &file)
+{
+    if (m_running)
+        return false;
     m_target = file.isEmpty() ? Target::Printer : Target::File;
     m_classSet = true;
     // Sheet 1 is the screen's sheet: its exercises never composed are
@@ -286,6 +293,7 @@ void SheetOutput::classSetChosen()
             return sheetjobs::makeClassSet(printService, *order, stop, progress);
         },
         true);
+    return true;
 }
 
 void SheetOutput::start(Job job, bool showsProgress)

@@ -62,6 +62,12 @@ public:
     void pressSave();
     void openClassSet();
     ClassSetDialog *classSetDialog() const;
+    // A class set of count sheets, with or without the solutions page, as
+    // one job on the current printer (file empty) or as one PDF file, as
+    // the dialog's "Stampa" and "Salva PDF..." make it. Exercises of the
+    // screen's sheet never composed are composed and shown first: that
+    // sheet is sheet 1. False when another job is under way.
+    bool makeClassSet(int count, bool withSolutions, const QString &file = QString());
 
     // A job is under way: from the press until it is handed over or failed.
     bool isRunning() const { return m_running; }

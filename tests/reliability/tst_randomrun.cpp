@@ -217,7 +217,7 @@ void tst_RandomRun::initTestCase()
           &WorksheetScreen::staticMetaObject, &PrinterChooser::staticMetaObject,
           &AboutScreen::staticMetaObject})
         m_openings[QString::fromLatin1(screen->className())] = 0;
-    connect(&m_program, &Program::screenOpened, this, [this](Screen *screen) {
+    connect(&m_program, &Program::screenOpened, this, [this](QWidget *screen) {
         ++m_openings[QString::fromLatin1(screen->metaObject()->className())];
         if (auto *sheet = qobject_cast<WorksheetScreen *>(screen)) {
             sheet->output().setMessageHandler(
