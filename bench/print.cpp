@@ -77,8 +77,7 @@ int main(int argc, char *argv[])
             bench::press(printButton);
             bench::release(printButton); // the print goes on in the background
             const double pressed = bench::msSince(start);
-            const double stall = std::max(pressed,
-                                          bench::longestStallUntilOutputDone(screen));
+            const double stall = std::max(pressed, bench::longestStallUntilOutputDone(screen));
             const double spent = bench::msSince(start);
             if (i > 0) {
                 times.push_back(spent);

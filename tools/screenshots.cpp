@@ -294,8 +294,8 @@ bool Shooter::printerChooser()
     auto *menu = find<QAction>(m_program.worksheetScreen(), QStringLiteral("mnuStampante"));
     if (!menu)
         return fail(QStringLiteral("stampante: no \"Seleziona stampante\" menu item"));
-    return modal([this]() -> QWidget * { return m_program.printerChooser(); }, QStringLiteral("stampante"), menu,
-                 QStringLiteral("Command2"));
+    return modal([this]() -> QWidget * { return m_program.printerChooser(); },
+                 QStringLiteral("stampante"), menu, QStringLiteral("Command2"));
 }
 
 bool Shooter::about()
@@ -303,8 +303,8 @@ bool Shooter::about()
     auto *menu = find<QAction>(m_program.startScreen(), QStringLiteral("mnuInfo"));
     if (!menu)
         return fail(QStringLiteral("autore: no \"About\" menu item"));
-    return modal([this]() -> QWidget * { return m_program.aboutScreen(); }, QStringLiteral("autore"),
-                 menu, QStringLiteral("Command1"));
+    return modal([this]() -> QWidget * { return m_program.aboutScreen(); },
+                 QStringLiteral("autore"), menu, QStringLiteral("Command1"));
 }
 
 // The sheet as printed: the worksheet screen's exercises drawn by the print

@@ -77,8 +77,8 @@ WorksheetScreen *Program::openWorksheets()
 {
     if (!m_worksheets) {
         auto *worksheets = track(
-            m_worksheets, new WorksheetScreen(m_figures, m_worksheet, m_printService, m_random,
-                                              m_outputThread));
+            m_worksheets,
+            new WorksheetScreen(m_figures, m_worksheet, m_printService, m_random, m_outputThread));
         connect(worksheets, &WorksheetScreen::printerChooserRequested, this,
                 &Program::openPrinterChooser);
     }
@@ -100,10 +100,9 @@ PrinterChooser *Program::openPrinterChooser()
         auto installed = [this] {
             return m_printerSource ? m_printerSource() : m_printService.printers();
         };
-        auto *chooser = track(
-            m_printerChooser,
-            new PrinterChooser(m_worksheets, m_printerChoice, installed,
-                               m_printService.currentPrinter()));
+        auto *chooser = track(m_printerChooser,
+                              new PrinterChooser(m_worksheets, m_printerChoice, installed,
+                                                 m_printService.currentPrinter()));
         connect(chooser, &PrinterChooser::printerPicked, this,
                 [this](const QString &name) { m_printService.setCurrentPrinter(name); });
     }

@@ -72,10 +72,10 @@ OutputOutcome sheetjobs::saveSheet(const QString &file, const Worksheet &sheet, 
         sheet, figures, PageArea::fallback(),
         QCoreApplication::translate("WorksheetScreen", "Scheda - Gli insiemi"));
     if (pdf.isEmpty())
-        return outcome(Kind::Problem, file,
-                       pdffile::failureMessage(
-                           file, QCoreApplication::translate(
-                                     "Sheet", "la pagina non si è potuta disegnare")));
+        return outcome(
+            Kind::Problem, file,
+            pdffile::failureMessage(
+                file, QCoreApplication::translate("Sheet", "la pagina non si è potuta disegnare")));
     if (stop)
         return {};
     return saved(file, pdf);
@@ -85,8 +85,7 @@ sheetjobs::ClassSetOrder::ClassSetOrder(const Worksheet &screenSheet, int count,
                                         RandomSource &random, bool withSolutions_,
                                         const QString &file_)
     : first(screenSheet), set(first, count, random), withSolutions(withSolutions_), file(file_)
-{
-}
+{}
 
 OutputOutcome sheetjobs::makeClassSet(PrintService &printService, const ClassSetOrder &order,
                                       const Stop &stop, const Progress &progress)

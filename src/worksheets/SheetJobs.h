@@ -50,8 +50,8 @@ OutputOutcome saveSheet(const QString &file, const Worksheet &sheet, const Stop 
 // owns random).
 struct ClassSetOrder
 {
-    ClassSetOrder(const Worksheet &screenSheet, int count, RandomSource &random,
-                  bool withSolutions, const QString &file);
+    ClassSetOrder(const Worksheet &screenSheet, int count, RandomSource &random, bool withSolutions,
+                  const QString &file);
     ClassSetOrder(const ClassSetOrder &) = delete;
     ClassSetOrder &operator=(const ClassSetOrder &) = delete;
 
@@ -60,7 +60,7 @@ struct ClassSetOrder
     bool withSolutions;
     QString file; // empty: to the current printer
 };
-OutputOutcome makeClassSet(PrintService &printService, const ClassSetOrder &order,
-                           const Stop &stop, const Progress &progress);
+OutputOutcome makeClassSet(PrintService &printService, const ClassSetOrder &order, const Stop &stop,
+                           const Progress &progress);
 
 } // namespace sheetjobs

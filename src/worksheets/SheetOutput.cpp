@@ -400,8 +400,7 @@ void SheetOutput::clearConfirmation()
     static_cast<ElidingLine *>(m_confirmation)->setFullText(QString());
 }
 
-QString SheetOutput::askFileName(QWidget *parent, const QString &title,
-                                 const QString &proposedName)
+QString SheetOutput::askFileName(QWidget *parent, const QString &title, const QString &proposedName)
 {
     if (m_fileNames)
         return pdffile::withPdfSuffix(m_fileNames(parent, proposedName));

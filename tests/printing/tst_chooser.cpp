@@ -95,7 +95,8 @@ private Q_SLOTS:
         const auto *chosen = chooser().findChild<QLabel *>(QStringLiteral("Label2"));
         QCOMPARE(chosen->toolTip(), installed.at(index));
         if (installed.at(index).size() < 100)
-            QCOMPARE(chosen->text(), QStringLiteral("La stampante scelta è \r\n") + installed.at(index));
+            QCOMPARE(chosen->text(),
+                     QStringLiteral("La stampante scelta è \r\n") + installed.at(index));
         // What the system calls a printer is shown as it is, never as markup.
         for (const char *name : {"Label1", "Label2"})
             QCOMPARE(chooser().findChild<QLabel *>(QString::fromLatin1(name))->textFormat(),

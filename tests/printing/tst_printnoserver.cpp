@@ -195,9 +195,10 @@ private Q_SLOTS:
             chooserdriver::endProgram(); // waits for the print to give up
             QCOMPARE(messages, QStringList());
         } else {
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(QStringLiteral(
-                                     "^printing on .Aula 2. failed \\(print server not answering\\)")));
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                QRegularExpression(QStringLiteral(
+                    "^printing on .Aula 2. failed \\(print server not answering\\)")));
             QVERIFY(outputIdle(screen));
             QCOMPARE(messages,
                      QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});

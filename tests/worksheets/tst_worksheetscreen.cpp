@@ -422,7 +422,8 @@ void TestWorksheetScreen::menuItemsAct()
         QCOMPARE(m_asked.first().proposed, QStringLiteral("scheda.pdf"));
         QCOMPARE(m_asked.first().parent, w);
     } else {
-        QTRY_VERIFY(screen().output().classSetDialog() && screen().output().classSetDialog()->isVisible());
+        QTRY_VERIFY(screen().output().classSetDialog()
+                    && screen().output().classSetDialog()->isVisible());
         QVERIFY(m_asked.isEmpty());
     }
     QVERIFY(m_messages.isEmpty());
@@ -729,7 +730,7 @@ void TestWorksheetScreen::classSetSavedFromItsDialog()
     dialog->findChild<QCheckBox *>(QStringLiteral("chkSoluzioni"))->setChecked(withSolutions);
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")),
                       Qt::LeftButton);
-                      QVERIFY(outputIdle(&screen()));
+    QVERIFY(outputIdle(&screen()));
     QTRY_VERIFY(!screen().output().classSetDialog());
     QCOMPARE(m_messages, QStringList());
     QVERIFY(screen().findChildren<QProgressDialog *>().isEmpty());
@@ -883,7 +884,7 @@ void TestWorksheetScreen::classSetActsOnTheNumberShown()
         QTest::keyClick(count, Qt::Key_Return);
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")),
                       Qt::LeftButton);
-                      QVERIFY(outputIdle(&screen()));
+    QVERIFY(outputIdle(&screen()));
     if (sheets == 0) {
         QVERIFY(m_asked.isEmpty());
         QCOMPARE(m_messages, QStringList());
