@@ -7,9 +7,15 @@
 
 #include "printing/BrokenPipe.h"
 #include "start/Program.h"
+#include "worksheets/SheetOutput.h"
 #include "worksheets/WorksheetScreen.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace bench {
 
@@ -19,10 +25,30 @@ inline WorksheetScreen &openWorksheetScreen(Program &program, QStringList &messa
     program.openStart();
     settle();
     WorksheetScreen &screen = *program.openWorksheets();
-    screen.setMessageHandler(
+    screen.output().setMessageHandler(
         [&messages](const QString &text, const QString &) { messages << text; });
     settle();
     return screen;
+}
+
+// Runs the event loop until the screen's output job has been told, and
+// answers the longest the loop went without turning meanwhile: how long the
+// screen was blocked (ms).
+inline double longestStallUntilOutputDone(WorksheetScreen &screen)
+{
+    QElapsedTimer sinceTurn;
+    sinceTurn.start();
+    qint64 longest = 0;
+    QTimer probe;
+    probe.setInterval(0);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        longest = std::max(longest, sinceTurn.nsecsElapsed());
+        sinceTurn.restart();
+    });
+    probe.start();
+    (void)QTest::qWaitFor([&screen] { return !screen.output().isRunning(); }, 60000);
+    longest = std::max(longest, sinceTurn.nsecsElapsed());
+    return static_cast<double>(longest) / 1e6;
 }
 
 } // namespace bench

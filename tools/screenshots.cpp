@@ -19,6 +19,7 @@
 #include "worksheets/ClassSetDialog.h"
 #include "worksheets/SheetPage.h"
 #include "worksheets/SheetPrint.h"
+#include "worksheets/SheetOutput.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMouseEvent>
@@ -91,9 +93,9 @@ private:
         return false;
     }
     bool save(QWidget *window, const QString &name);
-    static bool shown(const Screen *screen);
+    static bool shown(const QWidget *screen);
     // target answers the open screen, or null.
-    bool modal(const std::function<Screen *()> &target, const QString &name, QAction *open,
+    bool modal(const std::function<QWidget *()> &target, const QString &name, QAction *open,
                const QString &closeButton);
 
     static bool waitFor(const std::function<bool()> &ready, int ms = 10000);
@@ -103,7 +105,7 @@ private:
     }
     static void click(QWidget *target);
     bool rasterise(const QString &pdfPath, int page, const QString &name);
-    template<class T> static T *find(const Screen *screen, const QString &name);
+    template<class T> static T *find(const QWidget *screen, const QString &name);
 
     Program &m_program;
     QDir m_out;
@@ -138,12 +140,12 @@ void Shooter::click(QWidget *target)
     QCoreApplication::processEvents();
 }
 
-template<class T> T *Shooter::find(const Screen *screen, const QString &name)
+template<class T> T *Shooter::find(const QWidget *screen, const QString &name)
 {
     return screen ? screen->findChild<T *>(name) : nullptr;
 }
 
-bool Shooter::shown(const Screen *screen)
+bool Shooter::shown(const QWidget *screen)
 {
     return screen && screen->isVisible();
 }
@@ -247,7 +249,7 @@ bool Shooter::worksheet()
 
 // Opens a modal screen by its menu item, saves it once it is shown and closes
 // it with its own button, whether the opening waits for the close or not.
-bool Shooter::modal(const std::function<Screen *()> &target, const QString &name, QAction *open,
+bool Shooter::modal(const std::function<QWidget *()> &target, const QString &name, QAction *open,
                     const QString &closeButton)
 {
     bool saved = false;
@@ -256,7 +258,7 @@ bool Shooter::modal(const std::function<Screen *()> &target, const QString &name
     QTimer poll;
     poll.setInterval(20);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        Screen *screen = target();
+        QWidget *screen = target();
         if (!shown(screen)) {
             visibleFor.invalidate();
             return;
@@ -292,8 +294,8 @@ bool Shooter::printerChooser()
     auto *menu = find<QAction>(m_program.worksheetScreen(), QStringLiteral("mnuStampante"));
     if (!menu)
         return fail(QStringLiteral("stampante: no \"Seleziona stampante\" menu item"));
-    return modal([this] { return m_program.printerChooser(); }, QStringLiteral("stampante"), menu,
-                 QStringLiteral("Command2"));
+    return modal([this]() -> QWidget * { return m_program.printerChooser(); },
+                 QStringLiteral("stampante"), menu, QStringLiteral("Command2"));
 }
 
 bool Shooter::about()
@@ -301,8 +303,8 @@ bool Shooter::about()
     auto *menu = find<QAction>(m_program.startScreen(), QStringLiteral("mnuInfo"));
     if (!menu)
         return fail(QStringLiteral("autore: no \"About\" menu item"));
-    return modal([this]() -> Screen * { return m_program.aboutScreen(); }, QStringLiteral("autore"),
-                 menu, QStringLiteral("Command1"));
+    return modal([this]() -> QWidget * { return m_program.aboutScreen(); },
+                 QStringLiteral("autore"), menu, QStringLiteral("Command1"));
 }
 
 // The sheet as printed: the worksheet screen's exercises drawn by the print
@@ -349,7 +351,7 @@ bool Shooter::classSetDialog()
     if (!menu)
         return fail(QStringLiteral("schede-classe: no \"Schede per la classe...\" menu item"));
     menu->trigger();
-    ClassSetDialog *dialog = sheet->classSetDialog();
+    ClassSetDialog *dialog = sheet->output().classSetDialog();
     if (!dialog || !waitFor([dialog] { return dialog->isVisible(); }))
         return fail(QStringLiteral("schede-classe: the dialog did not open"));
     if (!dialog->isModal())
@@ -357,7 +359,7 @@ bool Shooter::classSetDialog()
     const bool saved = save(dialog, QStringLiteral("schede-classe"));
     if (auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("cmdAnnulla")))
         click(cancel);
-    if (!waitFor([sheet] { return !sheet->classSetDialog(); }))
+    if (!waitFor([sheet] { return !sheet->output().classSetDialog(); }))
         return fail(QStringLiteral("schede-classe: \"Annulla\" did not close the dialog"));
     return saved;
 }
@@ -370,7 +372,9 @@ bool Shooter::solutionsPage(const QTemporaryDir &work)
     const QString pdfPath = work.filePath(QStringLiteral("schede-classe.pdf"));
     constexpr int sheets = 25;
     WorksheetScreen *sheet = m_program.worksheetScreen();
-    if (!sheet || !sheet->saveClassSet(pdfPath, sheets, true))
+    if (!sheet || !sheet->output().makeClassSet(sheets, true, pdfPath)
+        || !waitFor([sheet] { return !sheet->output().isRunning(); }, 60000)
+        || !QFileInfo::exists(pdfPath))
         return fail(name + QStringLiteral(": the class set was not saved"));
     return rasterise(pdfPath, sheets + 1, name);
 }

@@ -8,6 +8,7 @@
 
 const CupsLibrary *CupsLibraryLoader::library()
 {
+    const std::lock_guard lock(m_opening);
     if (!m_tried) {
         m_tried = true;
         m_table = CupsLibrary::open(CupsLibrary::systemFile, &m_error);

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <mutex>
 
 // The print system's library, opened on the first call that needs it rather
 // than when the program starts: linked in, it would bring some twenty more
@@ -109,7 +110,8 @@ private:
 };
 
 // The print system's library for one owner, opened on the first call that
-// needs it rather than when the program starts.
+// needs it rather than when the program starts, from whichever thread asks
+// first.
 class CupsLibraryLoader
 {
 public:
@@ -120,6 +122,7 @@ public:
     bool isLoaded() const { return m_table != nullptr; }
 
 private:
+    std::mutex m_opening;
     bool m_tried = false;
     std::unique_ptr<CupsLibrary> m_table;
     QString m_error;

@@ -354,23 +354,35 @@ QString PrintService::defaultPrinter()
 
 QString PrintService::currentPrinter()
 {
-    if (!m_resolved)
-        resolveCurrent(defaultPrinter());
-    return m_current;
+    {
+        const std::lock_guard lock(m_currentLock);
+        if (m_resolved)
+            return m_current;
+    }
+    return resolveCurrent(defaultPrinter());
 }
 
-void PrintService::resolveCurrent(const QString &systemDefault)
+QString PrintService::resolveCurrent(const QString &systemDefault)
 {
+    const std::lock_guard lock(m_currentLock);
     // Until the system names a default, ask again next time: the print
     // system may just not have been running yet.
     if (!m_resolved && !systemDefault.isEmpty()) {
         m_current = systemDefault;
         m_resolved = true;
     }
+    return m_current;
+}
+
+bool PrintService::isResolved() const
+{
+    const std::lock_guard lock(m_currentLock);
+    return m_resolved;
 }
 
 void PrintService::setCurrentPrinter(const QString &name)
 {
+    const std::lock_guard lock(m_currentLock);
     m_current = name;
     m_resolved = !name.isEmpty();
 }
@@ -442,9 +454,8 @@ PrintSession::PrintSession(PrintService &service) : d(std::make_unique<State>(se
 {
     // The current printer, the system's default if none was chosen, is
     // resolved over this session's connection too.
-    if (!service.m_resolved)
-        service.resolveCurrent(defaultPrinterOn(d->connection));
-    d->printer = service.m_current;
+    d->printer = service.isResolved() ? service.currentPrinter()
+                                      : service.resolveCurrent(defaultPrinterOn(d->connection));
     if (d->printer.isEmpty())
         return;
     d->queue = QueueAddress::forQueue(d->printer);

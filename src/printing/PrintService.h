@@ -9,11 +9,16 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <mutex>
 
 // The program's current printer and the print system behind it (CUPS),
 // reached through its library, opened on the first call that needs it.
 // The current printer is the system's default until the printer chooser
 // replaces it; a sheet goes to exactly that printer or is reported as failed.
+// Any thread may call it: prints run on a thread of their own while the
+// screens ask for the printers. (The library keeps the print server's
+// address for each thread apart; every thread takes it from the
+// environment and the client configuration.)
 class PrintService
 {
 public:
@@ -63,10 +68,13 @@ public:
 
 private:
     friend class PrintSession;
-    // Takes the system's default as the current printer while none is set.
-    void resolveCurrent(const QString &systemDefault);
+    // Takes the system's default as the current printer while none is set;
+    // the current printer.
+    QString resolveCurrent(const QString &systemDefault);
+    bool isResolved() const;
 
     CupsLibraryLoader m_cups;
+    mutable std::mutex m_currentLock; // m_resolved and m_current
     bool m_resolved = false;
     QString m_current;
 };

@@ -12,10 +12,10 @@ namespace {
 constexpr QSize designTwips(6060, 5460);
 } // namespace
 
-PrinterChooser::PrinterChooser(PrinterChoice &choice, PrinterSource installed,
+PrinterChooser::PrinterChooser(QWidget *owner, PrinterChoice &choice, PrinterSource installed,
                                const QString &currentPrinter)
-    : Screen(QStringLiteral("frmStampante"), QStringLiteral("Form1"), designTwips,
-             Opening::DesignSize, Frame::Full),
+    : DesignDialog(owner, QStringLiteral("frmStampante"), QStringLiteral("Form1"), designTwips,
+                   Frame::Resizable),
       m_choice(choice),
       m_installed(std::move(installed)),
       m_current(currentPrinter)
@@ -46,8 +46,7 @@ PrinterChooser::PrinterChooser(PrinterChoice &choice, PrinterSource installed,
                                            fonts::dialog(13.5), colours::yellow);
     closeButton->setAccessibleName(tr("Chiudi")); // a word, not letters
     layout->addFixed(closeButton, {1128, 4188, 3168, 648});
-    // The button only hides the chooser: opened again, it shows the same list.
-    connect(closeButton, &QPushButton::clicked, this, &PrinterChooser::hide);
+    connect(closeButton, &QPushButton::clicked, this, &PrinterChooser::close);
     takeDesignSize();
 
     m_choice.reset();
@@ -56,7 +55,23 @@ PrinterChooser::PrinterChooser(PrinterChoice &choice, PrinterSource installed,
     // Selecting the first entry raises the selection event, as picking does
     // (the list itself reports only the teacher's picks).
     takePick();
-    m_defaultLabel->setText(PrinterChoice::defaultText(m_current));
+    showPrinter(m_defaultLabel, PrinterChoice::defaultText(m_current), m_current);
+}
+
+void PrinterChooser::showPrinter(QLabel *label, const QString &text, const QString &printer)
+{
+    label->setToolTip(printer);
+    label->setAccessibleDescription(printer);
+    const QRect room = label->contentsRect();
+    const QFontMetrics metrics = label->fontMetrics();
+    const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap, text);
+    if (printer.isEmpty() || (needed.width() <= room.width() && needed.height() <= room.height())) {
+        label->setText(text);
+        return;
+    }
+    // The name on one line of its own, both its ends kept.
+    const QString lead = text.left(text.size() - printer.size());
+    label->setText(lead + metrics.elidedText(printer, Qt::ElideMiddle, room.width()));
 }
 
 // The list's pick: the printer named by the entry becomes the current one.
@@ -70,5 +85,5 @@ void PrinterChooser::takePick()
         m_current = *printer;
         Q_EMIT printerPicked(*printer);
     }
-    m_chosenLabel->setText(PrinterChoice::chosenText(m_current));
+    showPrinter(m_chosenLabel, PrinterChoice::chosenText(m_current), m_current);
 }

@@ -27,9 +27,8 @@ const Row rows[] = {
 };
 } // namespace
 
-AboutScreen::AboutScreen()
-    : Screen(QStringLiteral("frmAutore"), tr("Autore"), designTwips, Opening::DesignSize,
-             Frame::FixedDialog)
+AboutScreen::AboutScreen(QWidget *owner)
+    : DesignDialog(owner, QStringLiteral("frmAutore"), tr("Autore"), designTwips, Frame::Fixed)
 {
     QWidget *area = client();
     DesignLayout *layout = designLayout();

@@ -53,7 +53,7 @@ ResultsScreen *Program::resultsScreen() const
 
 Program::~Program()
 {
-    for (const QPointer<Screen> &window : m_windows)
+    for (const QPointer<QWidget> &window : m_windows)
         delete window.data();
 }
 
@@ -107,11 +107,11 @@ void Program::setPrinterSource(PrinterChooser::PrinterSource source)
 
 template<class T> T *Program::track(QPointer<T> &open, T *window)
 {
-    std::erase_if(m_windows, [](const QPointer<Screen> &w) { return w.isNull(); });
+    std::erase_if(m_windows, [](const QPointer<QWidget> &w) { return w.isNull(); });
     m_windows.emplace_back(window);
     open = window;
     // Closed, it no longer counts as open, though it is deleted only later.
-    connect(window, &Screen::closed, this, [&open, window] {
+    connect(window, &T::closed, this, [&open, window] {
         if (open == window)
             open = nullptr;
     });
@@ -236,7 +236,8 @@ WorksheetScreen *Program::openWorksheets()
 {
     if (!m_worksheets) {
         auto *worksheets = track(
-            m_worksheets, new WorksheetScreen(m_figures, m_worksheet, m_printService, m_random));
+            m_worksheets,
+            new WorksheetScreen(m_figures, m_worksheet, m_printService, m_random, m_outputThread));
         connect(worksheets, &WorksheetScreen::printerChooserRequested, this,
                 &Program::openPrinterChooser);
     }
@@ -247,8 +248,8 @@ WorksheetScreen *Program::openWorksheets()
 AboutScreen *Program::openAbout()
 {
     if (!m_about)
-        track(m_about, new AboutScreen);
-    m_about->presentModal(m_start);
+        track(m_about, new AboutScreen(m_start));
+    m_about->present();
     return m_about;
 }
 
@@ -273,13 +274,13 @@ PrinterChooser *Program::openPrinterChooser()
         auto installed = [this] {
             return m_printerSource ? m_printerSource() : m_printService.printers();
         };
-        auto *chooser = track(
-            m_printerChooser,
-            new PrinterChooser(m_printerChoice, installed, m_printService.currentPrinter()));
+        auto *chooser = track(m_printerChooser,
+                              new PrinterChooser(m_worksheets, m_printerChoice, installed,
+                                                 m_printService.currentPrinter()));
         connect(chooser, &PrinterChooser::printerPicked, this,
                 [this](const QString &name) { m_printService.setCurrentPrinter(name); });
     }
-    m_printerChooser->presentModal(m_worksheets);
+    m_printerChooser->present();
     return m_printerChooser;
 }
 
@@ -287,7 +288,7 @@ void Program::closeAll()
 {
     // Read one at a time: the start screen's closing comes back here and
     // closes the others first.
-    const auto closeIfOpen = [](Screen *window) {
+    const auto closeIfOpen = [](QWidget *window) {
         if (window)
             window->close();
     };

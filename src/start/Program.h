@@ -8,6 +8,7 @@
 #include "sets/FigureCatalogue.h"
 #include "sets/RandomSource.h"
 #include "settings/ProgramSettings.h"
+#include "worksheets/OutputThread.h"
 #include "worksheets/Worksheet.h"
 
 #include <QObject>
@@ -92,8 +93,9 @@ public:
     void closeAll();
 
 Q_SIGNALS:
-    // A screen's window was made (not when an open one is shown again).
-    void screenOpened(Screen *screen);
+    // A screen's window (or dialog) was made, not when an open one is shown
+    // again.
+    void screenOpened(QWidget *window);
     // The settings changed (the voice, the class list, ...).
     void settingsChanged(const ProgramSettings &settings);
 
@@ -114,6 +116,8 @@ private:
     ProgramSettings m_settings;
     ResultsService *m_results = nullptr;
     std::unique_ptr<Voice> m_voice;
+    // After what its jobs use: it finishes the job under way first.
+    OutputThread m_outputThread;
 
     QPointer<StartScreen> m_start;
     QPointer<DrillScreen> m_drill;
@@ -125,5 +129,5 @@ private:
     QPointer<SettingsDialog> m_settingsDialog;
     // Every window made, closed ones too until they are deleted: none may
     // outlive what it was given.
-    std::vector<QPointer<Screen>> m_windows;
+    std::vector<QPointer<QWidget>> m_windows;
 };

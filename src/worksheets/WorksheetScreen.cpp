@@ -1,33 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/WorksheetScreen.h"
 
-#include "printing/PageArea.h"
-#include "printing/PrintService.h"
 #include "sets/FigureCatalogue.h"
-#include "sets/RandomSource.h"
 #include "shell/DesignLayout.h"
 #include "shell/Elements.h"
 #include "shell/Palette.h"
-#include "shell/ProgramTexts.h"
-#include "worksheets/ClassSet.h"
-#include "worksheets/ClassSetDialog.h"
-#include "worksheets/PdfFile.h"
-#include "worksheets/SheetPage.h"
+#include "worksheets/SheetOutput.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QProgressDialog>
-#include <QScopedValueRollback>
-#include <QStyleHints>
-#include <QTimer>
-
-#include <optional>
 
 namespace {
 
@@ -80,53 +61,6 @@ QWidget *setFrame(QWidget *parent, const QString &name)
     return ui::panel(parent, name, colours::white);
 }
 
-const char *const sheetFileTitle = QT_TRANSLATE_NOOP("WorksheetScreen", "Scheda - Gli insiemi");
-const char *const classSetTitle = QT_TRANSLATE_NOOP("WorksheetScreen",
-                                                    "Schede per la classe - Gli insiemi");
-const char *const saveDialogTitle = QT_TRANSLATE_NOOP("WorksheetScreen", "Salva la scheda in PDF");
-const char *const classSetSaveDialogTitle = QT_TRANSLATE_NOOP("WorksheetScreen",
-                                                              "Salva le schede in PDF");
-const char *const sheetFileName = QT_TRANSLATE_NOOP("WorksheetScreen", "scheda.pdf");
-const char *const classSetFileName = QT_TRANSLATE_NOOP("WorksheetScreen", "schede-classe.pdf");
-constexpr int progressDelayMs = 500;
-
-// A line that elides its middle when it does not fit, the whole text in its
-// tooltip and accessible name: a long printer name or path keeps both ends.
-class ElidingLine : public QLabel
-{
-public:
-    explicit ElidingLine(QWidget *parent) : QLabel(parent) {}
-
-    void setFullText(const QString &text)
-    {
-        m_full = text;
-        setToolTip(text);
-        setAccessibleName(text);
-        elide();
-    }
-
-protected:
-    void resizeEvent(QResizeEvent *event) override
-    {
-        QLabel::resizeEvent(event);
-        elide();
-    }
-    void changeEvent(QEvent *event) override
-    {
-        QLabel::changeEvent(event);
-        if (event->type() == QEvent::FontChange)
-            elide();
-    }
-
-private:
-    void elide()
-    {
-        setText(fontMetrics().elidedText(m_full, Qt::ElideMiddle, contentsRect().width()));
-    }
-
-    QString m_full;
-};
-
 QString setName(Worksheet::Side side, int exercise)
 {
     return WorksheetScreen::tr("insieme di %1, esercizio %2")
@@ -137,15 +71,13 @@ QString setName(Worksheet::Side side, int exercise)
 } // namespace
 
 WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
-                                 PrintService &printService, RandomSource &random)
+                                 PrintService &printService, RandomSource &random,
+                                 OutputThread &outputThread)
     : Screen(QStringLiteral("frmStampaSchede3"), tr("VISUALIZZAZIONE SCHEDA         "), designTwips,
              Opening::Maximized, Frame::NoMinMax),
       m_figures(figures),
-      m_sheet(sheet),
-      m_printService(printService),
-      m_random(random)
+      m_sheet(sheet)
 {
-    m_steadyClock.start();
     QWidget *area = client();
     DesignLayout *layout = designLayout();
     ui::fill(area, colours::windowPink);
@@ -196,22 +128,7 @@ WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
     title->setWordWrap(false);
     layout->addBox(title, {0, 0, 12000, 585});
 
-    // Beside the part button, in the space the sets leave free.
-    auto *confirmation = new ElidingLine(area);
-    confirmation->setObjectName(QStringLiteral("lblConferma"));
-    confirmation->setFont(buttonFont);
-    confirmation->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Placed while hidden too, so that it elides for its box when it shows.
-    QSizePolicy policy = confirmation->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    confirmation->setSizePolicy(policy);
-    confirmation->hide();
-    layout->addBox(confirmation, {3700, 7710, 5700, 495});
-    m_confirmation = confirmation;
-    m_confirmationTimer = new QTimer(this);
-    m_confirmationTimer->setSingleShot(true);
-    m_confirmationTimer->setInterval(confirmationTimeout);
-    connect(m_confirmationTimer, &QTimer::timeout, this, &WorksheetScreen::clearConfirmation);
+    m_output = new SheetOutput(this, area, layout, sheet, printService, random, outputThread);
 
     QAction *printerMenu = menuBar()->addAction(tr("Seleziona stampante"));
     printerMenu->setObjectName(QStringLiteral("mnuStampante"));
@@ -225,33 +142,25 @@ WorksheetScreen::WorksheetScreen(FigureCatalogue &figures, Worksheet &sheet,
     connect(exercise2, &QPushButton::clicked, this, [this] { composeExercise(2); });
     connect(exercise3, &QPushButton::clicked, this, [this] { composeExercise(3); });
     connect(exercise4, &QPushButton::clicked, this, [this] { composeExercise(4); });
-    connect(m_printButton, &QPushButton::clicked, this, [this] {
-        if (pressStartsJob())
-            printSheet();
-    });
+    connect(m_printButton, &QPushButton::clicked, m_output, &SheetOutput::pressPrint);
+    // Closed at once: a job not yet handed over goes with the screen.
+    connect(this, &Screen::closed, m_output, &SheetOutput::abandon);
     connect(exitButton, &QPushButton::clicked, this, &WorksheetScreen::close);
     connect(m_partButton, &QPushButton::clicked, this, &WorksheetScreen::togglePart);
     connect(printerMenu, &QAction::triggered, this, &WorksheetScreen::printerChooserRequested);
-    connect(m_savePdfItem, &QAction::triggered, this, [this] {
-        if (pressStartsJob())
-            saveSheet();
+    connect(m_savePdfItem, &QAction::triggered, m_output, &SheetOutput::pressSave);
+    connect(m_classSetItem, &QAction::triggered, m_output, &SheetOutput::openClassSet);
+    connect(m_output, &SheetOutput::runningChanged, this,
+            [this](bool running) { setOutputEnabled(!running); });
+    connect(m_output, &SheetOutput::exercisesComposed, this, [this](const QList<int> &exercises) {
+        for (int e : exercises)
+            showExercise(e);
     });
-    connect(m_classSetItem, &QAction::triggered, this, &WorksheetScreen::openClassSet);
     takeDesignSize();
 
     // A new opening starts from exercise 1 alone.
     m_sheet.reset();
     startOver();
-}
-
-void WorksheetScreen::setMessageHandler(MessageHandler handler)
-{
-    m_messageHandler = std::move(handler);
-}
-
-void WorksheetScreen::setFileNameProvider(FileNameProvider provider)
-{
-    m_fileNames = std::move(provider);
 }
 
 void WorksheetScreen::showPart(Part part)
@@ -300,308 +209,9 @@ void WorksheetScreen::togglePart()
     showPart(m_part == Part::First ? Part::Second : Part::First);
 }
 
-class WorksheetScreen::OutputRun
-{
-public:
-    explicit OutputRun(WorksheetScreen &screen) : m_screen(screen)
-    {
-        ++m_screen.m_outputRuns;
-        m_screen.setOutputEnabled(false);
-    }
-    ~OutputRun()
-    {
-        // The presses that waited for the run are delivered first, to
-        // controls still off; they come back once no run is left waiting.
-        // One of those presses may have closed the screen ("ESCI").
-        QMetaObject::invokeMethod(
-            &m_screen,
-            [screen = QPointer<WorksheetScreen>(&m_screen)] {
-                QCoreApplication::processEvents();
-                if (screen && --screen->m_outputRuns == 0)
-                    screen->setOutputEnabled(true);
-            },
-            Qt::QueuedConnection);
-    }
-    OutputRun(const OutputRun &) = delete;
-    OutputRun &operator=(const OutputRun &) = delete;
-
-private:
-    WorksheetScreen &m_screen;
-};
-
-void WorksheetScreen::setPressClock(PressClock clock)
-{
-    m_pressClock = std::move(clock);
-}
-
-void WorksheetScreen::setConfirmationTimeout(std::chrono::milliseconds timeout)
-{
-    m_confirmationTimer->setInterval(timeout);
-}
-
-void WorksheetScreen::confirm(const QString &text)
-{
-    static_cast<ElidingLine *>(m_confirmation)->setFullText(text);
-    m_confirmation->show();
-    m_confirmationTimer->start();
-}
-
-void WorksheetScreen::clearConfirmation()
-{
-    m_confirmationTimer->stop();
-    m_confirmation->hide();
-    static_cast<ElidingLine *>(m_confirmation)->setFullText(QString());
-}
-
-bool WorksheetScreen::pressStartsJob()
-{
-    const qint64 now = m_pressClock ? m_pressClock() : m_steadyClock.elapsed();
-    return m_presses.startsJob(now, QGuiApplication::styleHints()->mouseDoubleClickInterval());
-}
-
 void WorksheetScreen::setOutputEnabled(bool enabled)
 {
     m_printButton->setEnabled(enabled);
     m_savePdfItem->setEnabled(enabled);
     m_classSetItem->setEnabled(enabled);
-}
-
-void WorksheetScreen::printSheet()
-{
-    const OutputRun run(*this);
-    clearConfirmation();
-    const QString title = tr("GLI INSIEMI - scheda");
-    // One print, one connection: the printer's page is asked for once.
-    PrintSession printer(m_printService);
-    const QByteArray pdf = sheet::sheetPdf(m_sheet, m_figures, printer.printableArea(), title);
-    if (pdf.isEmpty()) {
-        showMessage(sheet::problemMessage());
-        return;
-    }
-    const PrintService::Result result = printer.submitPdf(pdf, title);
-    if (!result.ok) {
-        reportPrintFailure(printer.printer(), result.failure, result.error);
-        return;
-    }
-    confirm(tr("Scheda inviata a %1").arg(printer.printer()));
-}
-
-void WorksheetScreen::reportPrintFailure(const QString &printer, PrintFailure failure,
-                                         const QString &words)
-{
-    qCWarning(lcPrinting).nospace()
-        << "printing on " << printer << " failed (" << printFailureName(failure) << "): " << words;
-    showMessage(sheet::problemMessage(), printFailureText(failure));
-}
-
-void WorksheetScreen::showMessage(const QString &text, const QString &detail)
-{
-    if (m_messageHandler) {
-        m_messageHandler(text, detail);
-        return;
-    }
-    QMessageBox box(QMessageBox::Warning, program::displayName(), text, QMessageBox::Ok, this);
-    box.setDetailedText(detail);
-    box.exec();
-}
-
-QString WorksheetScreen::askFileName(QWidget *parent, const QString &title,
-                                     const QString &proposedName) const
-{
-    if (m_fileNames)
-        return pdffile::withPdfSuffix(m_fileNames(parent, proposedName));
-
-    // Qt's own dialog: the same on every desktop, and it asks before it lets
-    // an existing file be replaced. It opens where the last save went.
-    const QString folder = !m_saveFolder.isEmpty() && QFileInfo(m_saveFolder).isDir()
-        ? m_saveFolder
-        : pdffile::defaultFolder();
-    QFileDialog dialog(parent, title, folder);
-    dialog.setObjectName(QStringLiteral("dlgSalvaPdf"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(tr("Documenti PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf")); // for a name without any suffix
-    dialog.selectFile(proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    const QString typed = dialog.selectedFiles().constFirst();
-    const QString file = pdffile::withPdfSuffix(typed);
-    // The dialog asked about the name as typed; the file written is this one.
-    if (file != typed && QFileInfo::exists(file)
-        && QMessageBox::question(
-               parent, title,
-               tr("Il file \"%1\" esiste già. Sostituirlo?").arg(QFileInfo(file).fileName()),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-            != QMessageBox::Yes)
-        return {};
-    return file;
-}
-
-// The page "STAMPA" prints, on the quarter-inch margins any printer reaches:
-// the file does not depend on the printer of the moment, nor needs one.
-void WorksheetScreen::saveSheet()
-{
-    const OutputRun run(*this);
-    clearConfirmation();
-    const QString file = askFileName(this, tr(saveDialogTitle), tr(sheetFileName));
-    if (file.isEmpty())
-        return;
-    const QByteArray pdf = sheet::sheetPdf(m_sheet, m_figures, PageArea::fallback(),
-                                           tr(sheetFileTitle));
-    if (pdf.isEmpty()) {
-        showMessage(pdffile::failureMessage(
-            file, QCoreApplication::translate("Sheet", "la pagina non si è potuta disegnare")));
-        return;
-    }
-    const pdffile::Saved saved = pdffile::save(file, pdf);
-    if (!saved.ok) {
-        showMessage(saved.message);
-        return;
-    }
-    m_saveFolder = QFileInfo(file).absolutePath();
-    confirm(tr("Salvata in %1").arg(QDir::toNativeSeparators(file)));
-}
-
-void WorksheetScreen::openClassSet()
-{
-    if (m_classSet) {
-        m_classSet->raise();
-        return;
-    }
-    m_classSet = new ClassSetDialog(this, [this](QWidget *parent) {
-        return askFileName(parent, tr(classSetSaveDialogTitle), tr(classSetFileName));
-    });
-    connect(m_classSet, &QDialog::finished, m_classSet, &QObject::deleteLater);
-    connect(m_classSet, &QDialog::accepted, this, &WorksheetScreen::classSetChosen);
-    m_classSet->show();
-}
-
-ClassSetDialog *WorksheetScreen::classSetDialog() const
-{
-    return m_classSet;
-}
-
-void WorksheetScreen::classSetChosen()
-{
-    if (!m_classSet)
-        return;
-    // Read before the set is made: the dialog goes at the next turn of the
-    // event loop, which the progress dialog may run.
-    const ClassSetDialog::Choice choice = m_classSet->choice();
-    const int count = m_classSet->sheetCount();
-    const bool withSolutions = m_classSet->withSolutions();
-    const QString file = m_classSet->fileName();
-    m_classSet = nullptr;
-    if (!pressStartsJob())
-        return;
-    if (choice == ClassSetDialog::Choice::Print)
-        printClassSet(count, withSolutions);
-    else if (choice == ClassSetDialog::Choice::Save)
-        saveClassSet(file, count, withSolutions);
-}
-
-bool WorksheetScreen::printClassSet(int count, bool withSolutions)
-{
-    return makeClassSet(Target::Printer, QString(), count, withSolutions);
-}
-
-bool WorksheetScreen::saveClassSet(const QString &file, int count, bool withSolutions)
-{
-    return makeClassSet(Target::File, pdffile::withPdfSuffix(file), count, withSolutions);
-}
-
-bool WorksheetScreen::makeClassSet(Target target, const QString &file, int count,
-                                   bool withSolutions)
-{
-    if (m_makingClassSet)
-        return false;
-    const QScopedValueRollback busy(m_makingClassSet, true);
-    const OutputRun run(*this);
-    clearConfirmation();
-    PrintService &printer = m_printService;
-    // A printer that is gone is told before forty pages are drawn for it.
-    if (target == Target::Printer) {
-        const PrintService::Result check = printer.checkCurrentPrinter();
-        if (!check.ok) {
-            reportPrintFailure(printer.currentPrinter(), check.failure, check.error);
-            return false;
-        }
-    }
-
-    for (int e : m_sheet.composeMissing())
-        showExercise(e);
-    const ClassSet set(m_sheet, count, m_random);
-
-    std::optional<PrintSession> session;
-    if (target == Target::Printer)
-        session.emplace(printer);
-    const QRectF area = session ? session->printableArea() : PageArea::fallback();
-
-    // Shown only when the set takes longer than half a second; modal, so
-    // the screen waits as it does for "STAMPA".
-    const int total = sheet::classSetSteps(set.count(), withSolutions);
-    m_progress = new QProgressDialog(QString(), tr("Annulla"), 0, total, this);
-    m_progress->setObjectName(QStringLiteral("prgSchedeClasse"));
-    m_progress->setWindowTitle(tr("Schede per la classe"));
-    m_progress->setWindowModality(Qt::ApplicationModal);
-    m_progress->setAutoClose(false);
-    m_progress->setAutoReset(false);
-    m_progress->setMinimumDuration(progressDelayMs);
-    const auto progress = [&](int done, int steps) {
-        if (!m_progress)
-            return false;
-        QString text;
-        if (done < set.count())
-            text = tr("Preparazione della scheda %1 di %2").arg(done + 1).arg(set.count());
-        else if (done < steps - 1)
-            text = tr("Preparazione delle soluzioni");
-        else
-            text = target == Target::Printer ? tr("Invio alla stampante...")
-                                             : tr("Scrittura del file...");
-        m_progress->setLabelText(text);
-        m_progress->setValue(done);
-        return !m_progress->wasCanceled();
-    };
-    const QString documentTitle = tr(classSetTitle);
-    const sheet::ClassSetPdf made = sheet::classSetPdf(set, withSolutions, m_figures, area,
-                                                       documentTitle, progress);
-
-    // Handed on while the progress dialog still says so; a stopped set
-    // hands nothing on.
-    QString problem;
-    std::optional<PrintService::Result> refused;
-    if (made.result == sheet::DocumentResult::Ready) {
-        if (target == Target::File) {
-            const pdffile::Saved saved = pdffile::save(file, made.pdf);
-            problem = saved.message;
-        } else if (PrintService::Result sent = session->submitPdf(made.pdf, documentTitle);
-                   !sent.ok) {
-            refused = std::move(sent);
-        }
-    } else if (made.result == sheet::DocumentResult::Failed) {
-        problem = target == Target::Printer
-            ? sheet::problemMessage()
-            : pdffile::failureMessage(
-                file,
-                QCoreApplication::translate("Sheet", "le pagine non si sono potute disegnare"));
-    }
-    delete m_progress;
-
-    if (refused)
-        reportPrintFailure(session->printer(), refused->failure, refused->error);
-    else if (!problem.isEmpty())
-        showMessage(problem);
-    const bool handedOn = made.result == sheet::DocumentResult::Ready && problem.isEmpty()
-        && !refused;
-    if (!handedOn)
-        return false;
-    if (target == Target::File) {
-        m_saveFolder = QFileInfo(file).absolutePath();
-        confirm(tr("Salvate in %1").arg(QDir::toNativeSeparators(file)));
-    } else {
-        confirm(tr("Schede inviate a %1").arg(session->printer()));
-    }
-    return true;
 }

@@ -15,6 +15,7 @@
 #include "start/Program.h"
 #include "start/StartScreen.h"
 #include "worksheets/ClassSetDialog.h"
+#include "worksheets/SheetOutput.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QApplication>
@@ -138,9 +139,9 @@ WorksheetScreen &TestDesktop::openSheet()
 {
     m_program->printService().setCurrentPrinter(printtest::defaultQueue);
     WorksheetScreen *sheet = m_program->openWorksheets();
-    sheet->setMessageHandler(
+    sheet->output().setMessageHandler(
         [this](const QString &text, const QString &) { m_messages.append(text); });
-    sheet->setFileNameProvider([this](QWidget *, const QString &) {
+    sheet->output().setFileNameProvider([this](QWidget *, const QString &) {
         ++m_saves;
         return m_files->filePath(QStringLiteral("sheet-%1.pdf").arg(m_saves));
     });
@@ -196,8 +197,8 @@ void TestDesktop::aDoubleClickStartsOneJob()
             point = menuItemCentre(&sheet, "mnuSalvaPdf");
         } else {
             QVERIFY(click(menuItemCentre(&sheet, "mnuClasse")));
-            QVERIFY(QTest::qWaitFor([&] { return sheet.classSetDialog(); }, settleMs));
-            ClassSetDialog *dialog = sheet.classSetDialog();
+            QVERIFY(QTest::qWaitFor([&] { return sheet.output().classSetDialog(); }, settleMs));
+            ClassSetDialog *dialog = sheet.output().classSetDialog();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             child<QSpinBox>(dialog, "spnNumeroSchede")->setValue(2);
             point = centreOf(child<QPushButton>(dialog, "cmdStampa"));

@@ -10,6 +10,8 @@
 #include "worksheets/PdfTools.h"
 #include "worksheets/SheetPage.h"
 #include "worksheets/SheetPrint.h"
+#include "worksheets/SheetJobs.h"
+#include "worksheets/SheetOutput.h"
 #include "worksheets/WorksheetScreen.h"
 #include "printing/PageArea.h"
 
@@ -73,8 +75,8 @@ QWidget *openScreen(Program &program, const QString &screen)
         return program.openPrinterChooser();
     }
     if (screen == QLatin1String("class set")) {
-        worksheets->openClassSet();
-        return worksheets->classSetDialog();
+        worksheets->output().openClassSet();
+        return worksheets->output().classSetDialog();
     }
     return worksheets;
 }
@@ -334,7 +336,11 @@ void TestLanguages::printedSheet()
                                  QStringLiteral("prova")));
     single.close();
     const QString classSet = dir.filePath(QStringLiteral("classe.pdf"));
-    QVERIFY(worksheets->saveClassSet(classSet, 2, true));
+    const sheetjobs::ClassSetOrder order(worksheets->worksheet(), 2, program.random(), true,
+                                         classSet);
+    const sheetjobs::Stop stop{false};
+    QCOMPARE(sheetjobs::makeClassSet(program.printService(), order, stop, {}).kind,
+             OutputOutcome::Kind::HandedOver);
 
     const QString sheetText = pdftools::text(single.fileName()).simplified();
     const QString setText = pdftools::text(classSet).simplified();

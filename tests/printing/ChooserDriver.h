@@ -25,6 +25,8 @@ inline void makeProgram()
 
 inline void endProgram()
 {
+    if (!program)
+        return;
     program->closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     program.reset();

@@ -7,10 +7,16 @@
 #include "printing/PrintService.h"
 #include "printing/PageArea.h"
 #include "printing/PrinterChooser.h"
+#include "worksheets/SheetOutput.h"
+#include "worksheets/WorksheetScreen.h"
+#include "OutputWait.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +66,8 @@ public:
             ::close(m_fd);
     }
     bool isListening() const { return m_fd >= 0; }
+    // Connections taken so far.
+    int accepted() const { return m_accepted; }
 
 private:
     void serve()
@@ -71,6 +79,7 @@ private:
             const int client = accept(m_fd, nullptr, nullptr);
             if (client < 0)
                 continue;
+            ++m_accepted;
             if (m_manner == Manner::HangsUp)
                 ::close(client);
             else
@@ -81,9 +90,14 @@ private:
     Manner m_manner;
     int m_fd = -1;
     std::atomic<bool> m_stop{false};
+    std::atomic<int> m_accepted{0};
     std::vector<int> m_held;
     std::thread m_thread;
 };
+
+// Long enough that a print to the silent server is still waiting while the
+// screen is tried, short enough for the test.
+constexpr const char *slowTimeoutMs = "3000";
 
 // Generous: only a call that never comes back fails it.
 constexpr qint64 noHang = 30000;
@@ -126,6 +140,72 @@ private Q_SLOTS:
     {
         chooserdriver::endProgram();
         cupsSetServer(nullptr);
+        qunsetenv("CUPS_SERVER");
+        qputenv("GLI_PRINT_TIMEOUT_MS", shortTimeoutMs);
+    }
+
+    // "STAMPA" with a print server that takes the connection and never
+    // answers: the screen goes on handling events while the print waits,
+    // "ESCI" closes it at once, or the teacher is told why in the end; a
+    // second press meanwhile starts nothing.
+    void screenAnswersWhileTheServerIsSilent_data()
+    {
+        QTest::addColumn<bool>("exits");
+        QTest::newRow("ESCI while it waits") << true;
+        QTest::newRow("told once the wait is over") << false;
+    }
+
+    void screenAnswersWhileTheServerIsSilent()
+    {
+        QFETCH(bool, exits);
+        const QString path = m_dir->filePath(QStringLiteral("silent-%1.sock").arg(int(exits)));
+        FakeServer server(path, FakeServer::Manner::Silent);
+        QVERIFY(server.isListening());
+        // The print runs on a thread of its own, which takes the server
+        // from the environment.
+        qputenv("CUPS_SERVER", path.toLocal8Bit());
+        qputenv("GLI_PRINT_TIMEOUT_MS", slowTimeoutMs);
+        chooserdriver::endProgram();
+        chooserdriver::makeProgram();
+        Program &program = *chooserdriver::program;
+        program.printService().setCurrentPrinter(QStringLiteral("Aula 2"));
+        WorksheetScreen *screen = program.openWorksheets();
+        QStringList messages, details;
+        screen->output().setMessageHandler([&](const QString &text, const QString &detail) {
+            messages << text;
+            details << detail;
+        });
+        qint64 pressMs = 0;
+        screen->output().setPressClock([&] { return pressMs += 1000; });
+        auto *print = screen->findChild<QPushButton *>(QStringLiteral("Command1"));
+
+        QTest::mouseClick(print, Qt::LeftButton);
+        bool handled = false;
+        QTimer::singleShot(0, screen, [&] { handled = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(handled, 100);
+        QVERIFY(screen->output().isRunning());
+        QVERIFY(!print->isEnabled());
+        QTest::mouseClick(print, Qt::LeftButton);
+        QTRY_COMPARE(server.accepted(), 1);
+
+        if (exits) {
+            QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("CmdFine")),
+                              Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!program.worksheetScreen(), 1000);
+            chooserdriver::endProgram(); // waits for the print to give up
+            QCOMPARE(messages, QStringList());
+        } else {
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                QRegularExpression(QStringLiteral(
+                    "^printing on .Aula 2. failed \\(print server not answering\\)")));
+            QVERIFY(outputIdle(screen));
+            QCOMPARE(messages,
+                     QStringList{QStringLiteral("Problema di stampa nella stampante utilizzata.")});
+            QCOMPARE(details, QStringList{QStringLiteral("Il server di stampa non risponde.")});
+            QVERIFY(print->isEnabled());
+        }
+        QCOMPARE(server.accepted(), 1);
     }
 
     void everyCallComesBackEmptyOrFailed_data()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Census.h"
 
+#include "shell/DesignDialog.h"
 #include "shell/Screen.h"
 #include "start/AboutScreen.h"
 #include "start/Program.h"
@@ -22,7 +23,9 @@ QString census::check(const Program &program)
     // open one is a screen closed but left standing, or a second copy of one.
     QSet<QByteArray> classes;
     for (QWidget *top : QApplication::topLevelWidgets()) {
-        auto *screen = qobject_cast<Screen *>(top);
+        QWidget *screen = qobject_cast<Screen *>(top);
+        if (!screen)
+            screen = qobject_cast<DesignDialog *>(top);
         if (!screen)
             continue;
         const QByteArray name = screen->metaObject()->className();

@@ -21,6 +21,7 @@
 #include "start/Program.h"
 #include "start/StartScreen.h"
 #include "start/AboutScreen.h"
+#include "worksheets/SheetOutput.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QAbstractButton>
@@ -216,12 +217,12 @@ void tst_RandomRun::initTestCase()
           &WorksheetScreen::staticMetaObject, &PrinterChooser::staticMetaObject,
           &AboutScreen::staticMetaObject})
         m_openings[QString::fromLatin1(screen->className())] = 0;
-    connect(&m_program, &Program::screenOpened, this, [this](Screen *screen) {
+    connect(&m_program, &Program::screenOpened, this, [this](QWidget *screen) {
         ++m_openings[QString::fromLatin1(screen->metaObject()->className())];
         if (auto *sheet = qobject_cast<WorksheetScreen *>(screen)) {
-            sheet->setMessageHandler(
+            sheet->output().setMessageHandler(
                 [this](const QString &text, const QString &) { m_messages << text; });
-            sheet->setFileNameProvider(
+            sheet->output().setFileNameProvider(
                 [this](QWidget *, const QString &proposed) { return m_files.filePath(proposed); });
         }
     });

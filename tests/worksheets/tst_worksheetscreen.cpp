@@ -5,6 +5,7 @@
 // PDF file and a class set saved from its dialog, once for a double click,
 // for the number of sheets the teacher sees.
 #include "PdfTools.h"
+#include "OutputWait.h"
 #include "QueuedClick.h"
 
 #include "printing/PageArea.h"
@@ -16,6 +17,7 @@
 #include "worksheets/PdfFile.h"
 #include "worksheets/SheetPrint.h"
 #include "start/Program.h"
+#include "worksheets/SheetOutput.h"
 #include "worksheets/WorksheetScreen.h"
 
 #include <QAccessible>
@@ -115,7 +117,7 @@ QList<bool> figuresOnScreen()
 ClassSetDialog *openClassSetDialog()
 {
     screen().findChild<QAction *>("mnuClasse")->trigger();
-    return screen().classSetDialog();
+    return screen().output().classSetDialog();
 }
 
 QList<QAction *> menuItems()
@@ -180,9 +182,8 @@ private:
     {
         m_answer = QDir(folder).filePath(QStringLiteral("prima.pdf"));
         screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
-        return QFileInfo::exists(m_answer) && QTest::qWaitFor([] {
-                   return screen().findChild<QAction *>("mnuSalvaPdf")->isEnabled();
-               });
+        return outputIdle(&screen()) && QFileInfo::exists(m_answer)
+            && screen().findChild<QAction *>("mnuSalvaPdf")->isEnabled();
     }
 
     // The file-name provider's questions, and its answer.
@@ -205,14 +206,14 @@ void TestWorksheetScreen::init()
     m_answer.clear();
     program = std::make_unique<Program>();
     program->openWorksheets();
-    screen().setFileNameProvider([this](QWidget *parent, const QString &proposed) {
+    screen().output().setFileNameProvider([this](QWidget *parent, const QString &proposed) {
         m_asked.append({parent, proposed});
         return m_answer;
     });
-    screen().setMessageHandler(
+    screen().output().setMessageHandler(
         [this](const QString &text, const QString &) { m_messages.append(text); });
     // Each press of a test is a press of its own, a second after the last.
-    screen().setPressClock([this] { return m_pressMs += 1000; });
+    screen().output().setPressClock([this] { return m_pressMs += 1000; });
 }
 
 void TestWorksheetScreen::cleanup()
@@ -421,7 +422,8 @@ void TestWorksheetScreen::menuItemsAct()
         QCOMPARE(m_asked.first().proposed, QStringLiteral("scheda.pdf"));
         QCOMPARE(m_asked.first().parent, w);
     } else {
-        QTRY_VERIFY(screen().classSetDialog() && screen().classSetDialog()->isVisible());
+        QTRY_VERIFY(screen().output().classSetDialog()
+                    && screen().output().classSetDialog()->isVisible());
         QVERIFY(m_asked.isEmpty());
     }
     QVERIFY(m_messages.isEmpty());
@@ -436,6 +438,7 @@ void TestWorksheetScreen::savesTheSheetAsOnePage()
     const QList<int> before = allPictures();
     m_answer = m_dir.filePath(QStringLiteral("scheda")); // ".pdf" is added
     screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
+    QVERIFY(outputIdle(&screen()));
     const QString file = m_answer + QStringLiteral(".pdf");
     QVERIFY(QFileInfo(file).isFile());
     QCOMPARE(m_messages, QStringList());
@@ -486,6 +489,7 @@ void TestWorksheetScreen::failedSaveLeavesEverythingAsItWas()
     } else {
         screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
     }
+    QVERIFY(outputIdle(&screen()));
     QCOMPARE(m_messages, QStringList{pdffile::failureMessage(m_answer, reason)});
     QVERIFY(m_messages.first().contains(m_answer));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -527,10 +531,11 @@ void TestWorksheetScreen::saveIsConfirmedOnScreenForAWhile()
                               Qt::LeftButton);
         else
             screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
+        QVERIFY(outputIdle(&screen()));
     };
 
     // The timer runs only once the save is over and the test waits.
-    screen().setConfirmationTimeout(std::chrono::milliseconds(50));
+    screen().output().setConfirmationTimeout(std::chrono::milliseconds(50));
     m_answer = m_dir.filePath(name);
     save();
     QCOMPARE(m_messages, QStringList());
@@ -545,7 +550,7 @@ void TestWorksheetScreen::saveIsConfirmedOnScreenForAWhile()
     QVERIFY(QTest::qWaitFor([line] { return line->isHidden(); }, 5000));
     QCOMPARE(line->accessibleName(), QString());
 
-    screen().setConfirmationTimeout(WorksheetScreen::confirmationTimeout);
+    screen().output().setConfirmationTimeout(SheetOutput::confirmationTimeout);
     save();
     QVERIFY(line->isVisible());
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("cartella.pdf")));
@@ -594,7 +599,7 @@ void TestWorksheetScreen::saveDialogOfItsOwn()
     // "scheda.pdf" that the dialog could select once it has read it.
     QTemporaryDir last(m_dir.filePath(QStringLiteral("XXXXXX")));
     QVERIFY(saveInto(last.path()));
-    screen().setFileNameProvider({});
+    screen().output().setFileNameProvider({});
 
     QString title, folder, proposed;
     bool ownDialog = false, saves = false, typedIn = false;
@@ -631,6 +636,7 @@ void TestWorksheetScreen::saveDialogOfItsOwn()
     });
     poll.start();
     screen().findChild<QAction *>("mnuSalvaPdf")->trigger();
+    QVERIFY(outputIdle(&screen()));
     poll.stop();
 
     QCOMPARE(title, QStringLiteral("Salva la scheda in PDF"));
@@ -694,7 +700,7 @@ void TestWorksheetScreen::classSetDialogAndItsAnnulla()
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdAnnulla")),
                       Qt::LeftButton);
     QTRY_VERIFY(dialog.isNull());
-    QVERIFY(!screen().classSetDialog());
+    QVERIFY(!screen().output().classSetDialog());
     QCOMPARE(allPictures(), before);
     QVERIFY(!screen().worksheet().isComposed(2));
     QCOMPARE(m_messages, QStringList());
@@ -724,7 +730,8 @@ void TestWorksheetScreen::classSetSavedFromItsDialog()
     dialog->findChild<QCheckBox *>(QStringLiteral("chkSoluzioni"))->setChecked(withSolutions);
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")),
                       Qt::LeftButton);
-    QTRY_VERIFY(!screen().classSetDialog());
+    QVERIFY(outputIdle(&screen()));
+    QTRY_VERIFY(!screen().output().classSetDialog());
     QCOMPARE(m_messages, QStringList());
     QVERIFY(screen().findChildren<QProgressDialog *>().isEmpty());
 
@@ -772,7 +779,7 @@ void TestWorksheetScreen::saveDialogsOpenWhereTheLastSaveWent()
     const QString expected = folderRemoved ? pdffile::defaultFolder() : last->path();
     if (folderRemoved)
         last.reset();
-    screen().setFileNameProvider({});
+    screen().output().setFileNameProvider({});
 
     QString title, folder, proposed;
     // Runs inside the file dialog's own event loop.
@@ -826,14 +833,16 @@ void TestWorksheetScreen::aDoubleClickSavesOnce()
             QTest::mouseClick(target, Qt::LeftButton, {}, pos);
     };
     press(true);
+    QVERIFY(outputIdle(&screen()));
     QCOMPARE(m_asked.size(), 1);
     QVERIFY(QFileInfo::exists(m_answer));
     QCOMPARE(m_messages, QStringList());
-    QVERIFY(!screen().classSetDialog());
+    QVERIFY(!screen().output().classSetDialog());
 
     for (const char *item : {"mnuSalvaPdf", "mnuClasse"})
         QTRY_VERIFY(screen().findChild<QAction *>(item)->isEnabled());
     press(false);
+    QVERIFY(outputIdle(&screen()));
     QCOMPARE(m_asked.size(), 2);
     QCOMPARE(m_messages, QStringList());
 }
@@ -875,13 +884,14 @@ void TestWorksheetScreen::classSetActsOnTheNumberShown()
         QTest::keyClick(count, Qt::Key_Return);
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdSalvaPdf")),
                       Qt::LeftButton);
+    QVERIFY(outputIdle(&screen()));
     if (sheets == 0) {
         QVERIFY(m_asked.isEmpty());
         QCOMPARE(m_messages, QStringList());
-        QCOMPARE(screen().classSetDialog(), dialog);
+        QCOMPARE(screen().output().classSetDialog(), dialog);
         return;
     }
-    QTRY_VERIFY(!screen().classSetDialog());
+    QTRY_VERIFY(!screen().output().classSetDialog());
     QCOMPARE(m_messages, QStringList());
     if (!pdftools::available())
         QSKIP("poppler-utils not installed: the file's pages are not counted");
