@@ -36,6 +36,7 @@ public:
     PrintService &printService() { return m_printService; }
     DrillState &drillState() { return m_drillState; }
     Worksheet &worksheet() { return m_worksheet; }
+    OutputThread &outputThread() { return m_outputThread; }
 
     // Where the printer chooser finds the installed printers: the print
     // system unless a source is set here (tests give their own).
