@@ -28,43 +28,43 @@
     <name>ClassListEditor</name>
     <message>
         <source>Elenco degli alunni</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der Kinder</translation>
     </message>
     <message>
         <source>Nome dell&apos;alunno</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Kindes</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Rinomina</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Togli</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Incolla elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste einfügen</translation>
     </message>
     <message>
         <source>Aggiunge i nomi copiati, uno per riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt die kopierten Namen ein, einen je Zeile.</translation>
     </message>
     <message>
         <source>Nomi aggiunti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen hinzugefügt: %1.</translation>
     </message>
     <message>
         <source>Non ci sono nomi da aggiungere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Namen zum Hinzufügen.</translation>
     </message>
     <message>
         <source>Già presenti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon vorhanden: %1.</translation>
     </message>
 </context>
 <context>
@@ -96,6 +96,29 @@
     <message>
         <source>Annulla</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 non scritto: %2</source>
+        <translation>%1 nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>Confronta due insiemi con i segni &lt;, = e &gt;; schede per l&apos;insegnante.</source>
+        <translation>Vergleicht zwei Mengen mit den Zeichen &lt;, = und &gt;; Arbeitsblätter für die Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>Scrive i risultati di ogni alunno nel FILE CSV ed esce.</source>
+        <translation>Schreibt die Ergebnisse jedes Schülers in die CSV-Datei FILE und endet.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>argomento sconosciuto: %1</source>
+        <translation>unbekanntes Argument: %1</translation>
     </message>
 </context>
 <context>
@@ -154,7 +177,7 @@
     </message>
     <message>
         <source>Ascolta</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhören</translation>
     </message>
 </context>
 <context>
@@ -224,19 +247,19 @@
     <name>Mistake</name>
     <message>
         <source>scambia &lt; e &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>verwechselt &lt; und &gt;</translation>
     </message>
     <message>
         <source>non vede =</source>
-        <translation type="unfinished"></translation>
+        <translation>übersieht =</translation>
     </message>
     <message>
         <source>sbaglia di uno</source>
-        <translation type="unfinished"></translation>
+        <translation>liegt um eins daneben</translation>
     </message>
     <message>
         <source>vede = dove non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>sieht = wo keins ist</translation>
     </message>
 </context>
 <context>
@@ -324,6 +347,14 @@
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>it</source>
+        <comment>language code of the drill&apos;s voice</comment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>PupilDayModel</name>
     <message>
         <source>Giorno</source>
@@ -334,19 +365,19 @@
     <name>PupilList</name>
     <message>
         <source>Il nome è vuoto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist leer.</translation>
     </message>
     <message>
         <source>Un nome sta su una riga sola.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name steht in einer einzigen Zeile.</translation>
     </message>
     <message>
         <source>Questo nome c&apos;è già.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Namen gibt es schon.</translation>
     </message>
     <message>
         <source>Scegli prima un nome dell&apos;elenco.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle zuerst einen Namen aus der Liste.</translation>
     </message>
 </context>
 <context>
@@ -358,6 +389,53 @@
     <message>
         <source>Ultimo giorno</source>
         <translation>Letzter Tag</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>Ospite</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Alunno</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Esercizi</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Giusti</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Sbagliati</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Giusti (%)</source>
+        <translation>Richtig (%)</translation>
+    </message>
+    <message>
+        <source>Secondi in media</source>
+        <translation>Sekunden im Mittel</translation>
+    </message>
+    <message>
+        <source>Ultimo giorno</source>
+        <translation>Letzter Tag</translation>
+    </message>
+    <message>
+        <source>Errore più frequente</source>
+        <translation>Häufigster Fehler</translation>
+    </message>
+    <message>
+        <source>la cartella %1 non esiste</source>
+        <translation>den Ordner %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1 è una cartella</source>
+        <translation>%1 ist ein Ordner</translation>
     </message>
 </context>
 <context>
@@ -587,6 +665,92 @@ Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das 
     </message>
 </context>
 <context>
+    <name>ResultsSender</name>
+    <message>
+        <source>Le risposte non si possono leggere da %1 per inviarle al server: %2</source>
+        <translation>Die Antworten können nicht aus %1 gelesen werden, um sie an den Server zu senden: %2</translation>
+    </message>
+    <message>
+        <source>Le risposte restano su questo computer e partono appena il server risponde.</source>
+        <translation>Die Antworten bleiben auf diesem Computer und werden gesendet, sobald der Server antwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStore</name>
+    <message>
+        <source>il server %1</source>
+        <translation>der Server %1</translation>
+    </message>
+    <message>
+        <source>Connessione riuscita: %1, tabelle dei risultati alla versione %2.</source>
+        <translation>Verbindung hergestellt: %1, Ergebnistabellen in Version %2.</translation>
+    </message>
+    <message>
+        <source>Manca il driver di Qt SQL per i risultati in %1.</source>
+        <translation>Für die Ergebnisse in %1 fehlt der Qt-SQL-Treiber.</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono portare alla versione di questo programma: %2</source>
+        <translation>Die Ergebnisse in %1 lassen sich nicht auf die Version dieses Programms bringen: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 vengono da una versione più nuova del programma: aggiornare il programma.</source>
+        <translation>Die Ergebnisse in %1 stammen von einer neueren Version des Programms: bitte das Programm aktualisieren.</translation>
+    </message>
+    <message>
+        <source>il file è di sola lettura</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>La risposta non è stata salvata in %1: il file è di sola lettura.</source>
+        <translation>Die Antwort wurde nicht in %1 gespeichert: die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>La risposta non è stata salvata in %1: %2</source>
+        <translation>Die Antwort wurde nicht in %1 gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono leggere: %2</source>
+        <translation>Die Ergebnisse in %1 lassen sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono cancellare: il file è di sola lettura.</source>
+        <translation>Die Ergebnisse in %1 lassen sich nicht löschen: die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono cancellare: %2</source>
+        <translation>Die Ergebnisse in %1 lassen sich nicht löschen: %2</translation>
+    </message>
+    <message>
+        <source>La cartella dei risultati %1 non si può creare.</source>
+        <translation>Der Ordner für die Ergebnisse, %1, lässt sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 non si può leggere: mancano i permessi.</source>
+        <translation>Die Ergebnisdatei %1 lässt sich nicht lesen: die Berechtigung fehlt.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 non si può aprire: %2</source>
+        <translation>Die Ergebnisdatei %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 è di sola lettura: le risposte nuove non vengono salvate.</source>
+        <translation>Die Ergebnisdatei %1 ist schreibgeschützt: neue Antworten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 è danneggiato e non si può mettere da parte.</source>
+        <translation>Die Ergebnisdatei %1 ist beschädigt und lässt sich nicht beiseitelegen.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati era danneggiato: è stato messo da parte come %1 e i risultati nuovi vanno in un file nuovo, %2.</source>
+        <translation>Die Ergebnisdatei war beschädigt: sie wurde als %1 beiseitegelegt, neue Ergebnisse kommen in eine neue Datei, %2.</translation>
+    </message>
+    <message>
+        <source>Il disco del file dei risultati %1 è pieno: le risposte nuove non vengono salvate.</source>
+        <translation>Der Datenträger der Ergebnisdatei %1 ist voll: neue Antworten werden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>ScorePanel</name>
     <message>
         <source>Oper</source>
@@ -618,53 +782,250 @@ Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das 
     </message>
 </context>
 <context>
+    <name>ServerFault</name>
+    <message>
+        <source>Il server %1 non si trova: il nome è sbagliato o la rete non funziona.</source>
+        <translation>Der Server %1 wird nicht gefunden: Der Name ist falsch oder das Netzwerk funktioniert nicht.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non risponde: è spento o non raggiungibile.</source>
+        <translation>Der Server %1 antwortet nicht: Er ist ausgeschaltet oder nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>La connessione con il server %1 si è interrotta.</source>
+        <translation>Die Verbindung zum Server %1 wurde unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non offre una connessione cifrata, ma le impostazioni la richiedono (sslmode).</source>
+        <translation>Der Server %1 bietet keine verschlüsselte Verbindung, die Einstellungen verlangen aber eine (sslmode).</translation>
+    </message>
+    <message>
+        <source>Il certificato del server %1 non è valido o non si può verificare.</source>
+        <translation>Das Zertifikat des Servers %1 ist ungültig oder kann nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>Manca la password per il server %1: va scritta nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>Für den Server %1 fehlt das Passwort: Es gehört in die Passwortdatei (~/.pgpass) oder in die Dienstdatei.</translation>
+    </message>
+    <message>
+        <source>Il server %1 rifiuta la password: correggerla nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>Der Server %1 lehnt das Passwort ab: Korrigieren Sie es in der Passwortdatei (~/.pgpass) oder in der Dienstdatei.</translation>
+    </message>
+    <message>
+        <source>Sul server %1 non esiste l&apos;utente indicato.</source>
+        <translation>Auf dem Server %1 gibt es den angegebenen Benutzer nicht.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non accetta questo computer o questo utente (pg_hba.conf).</source>
+        <translation>Der Server %1 lässt diesen Computer oder diesen Benutzer nicht zu (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>Sul server %1 non esiste il database indicato.</source>
+        <translation>Auf dem Server %1 gibt es die angegebene Datenbank nicht.</translation>
+    </message>
+    <message>
+        <source>Sul server %1 l&apos;utente non ha il permesso di usare le tabelle dei risultati.</source>
+        <translation>Auf dem Server %1 darf der Benutzer die Ergebnistabellen nicht verwenden.</translation>
+    </message>
+    <message>
+        <source>Nel database del server %1 mancano le tabelle dei risultati: vanno create con scripts/school-server.sql.</source>
+        <translation>In der Datenbank des Servers %1 fehlen die Ergebnistabellen: Legen Sie sie mit scripts/school-server.sql an.</translation>
+    </message>
+    <message>
+        <source>Le tabelle dei risultati sul server %1 sono di una versione più vecchia: vanno aggiornate con scripts/school-server.sql.</source>
+        <translation>Die Ergebnistabellen auf dem Server %1 stammen von einer älteren Version: Aktualisieren Sie sie mit scripts/school-server.sql.</translation>
+    </message>
+    <message>
+        <source>Le tabelle dei risultati sul server %1 sono di una versione più nuova del programma: va aggiornato il programma.</source>
+        <translation>Die Ergebnistabellen auf dem Server %1 stammen von einer neueren Version des Programms: Aktualisieren Sie das Programm.</translation>
+    </message>
+    <message>
+        <source>Il server %1 risponde con un errore: %2</source>
+        <translation>Der Server %1 antwortet mit einem Fehler: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSection</name>
+    <message>
+        <source>Server dei risultati</source>
+        <translation>Ergebnisserver</translation>
+    </message>
+    <message>
+        <source>nessuno: i risultati restano su questo computer</source>
+        <translation>keiner: Die Ergebnisse bleiben auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Servizio</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>dal file dei servizi (pg_service.conf)</source>
+        <translation>aus der Dienstdatei (pg_service.conf)</translation>
+    </message>
+    <message>
+        <source>Prova connessione</source>
+        <translation>Verbindung testen</translation>
+    </message>
+    <message>
+        <source>predefinita</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Porta</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Cifratura (sslmode)</source>
+        <translation>Verschlüsselung (sslmode)</translation>
+    </message>
+    <message>
+        <source>Esito della prova</source>
+        <translation>Ergebnis des Tests</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Porta:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Datenbank:</translation>
+    </message>
+    <message>
+        <source>Utente:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Cifratura (sslmode):</source>
+        <translation>Verschlüsselung (sslmode):</translation>
+    </message>
+    <message>
+        <source>Servizio:</source>
+        <translation>Dienst:</translation>
+    </message>
+    <message>
+        <source>La password non si scrive qui: va nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>Das Passwort wird nicht hier eingegeben: Es gehört in die Passwortdatei (~/.pgpass) oder in die Dienstdatei.</translation>
+    </message>
+    <message>
+        <source>Nessun server: i risultati restano su questo computer.</source>
+        <translation>Kein Server: Die Ergebnisse bleiben auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>Prova in corso con %1...</source>
+        <translation>Test mit %1 läuft...</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Il nome del server è troppo lungo.</source>
+        <translation>Der Name des Servers ist zu lang.</translation>
+    </message>
+    <message>
+        <source>Il nome del server «%1» non è valido: sono ammessi lettere, cifre, punti e trattini, oppure la cartella di un socket.</source>
+        <translation>Der Servername „%1“ ist ungültig: Erlaubt sind Buchstaben, Ziffern, Punkte und Bindestriche oder der Ordner eines Sockets.</translation>
+    </message>
+    <message>
+        <source>La porta %1 non è valida: deve essere fra 1 e 65535.</source>
+        <translation>Der Port %1 ist ungültig: Er muss zwischen 1 und 65535 liegen.</translation>
+    </message>
+    <message>
+        <source>Il nome %1 è troppo lungo: al massimo 63 byte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il nome %1 contiene caratteri di controllo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La modalità SSL «%1» non esiste: valori ammessi %2.</source>
+        <translation>Den SSL-Modus „%1“ gibt es nicht: Erlaubt sind %2.</translation>
+    </message>
+    <message>
+        <source>Il nome del servizio «%1» non è valido: sono ammessi lettere, cifre, punti, trattini e trattini bassi.</source>
+        <translation>Der Dienstname „%1“ ist ungültig: Erlaubt sind Buchstaben, Ziffern, Punkte, Bindestriche und Unterstriche.</translation>
+    </message>
+    <message>
+        <source>La porta «%1» non è valida: deve essere fra 1 e 65535.</source>
+        <translation>Der Port „%1“ ist ungültig: Er muss zwischen 1 und 65535 liegen.</translation>
+    </message>
+    <message>
+        <source>del database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dell&apos;utente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>servizio %1</source>
+        <translation>Dienst %1</translation>
+    </message>
+    <message>
+        <source>%1 (servizio %2)</source>
+        <translation>%1 (Dienst %2)</translation>
+    </message>
+</context>
+<context>
     <name>SetLevel</name>
     <message>
         <source>fino a 5</source>
-        <translation type="unfinished"></translation>
+        <translation>bis 5</translation>
     </message>
     <message>
         <source>fino a 15</source>
-        <translation type="unfinished"></translation>
+        <translation>bis 15</translation>
     </message>
     <message>
         <source>fino a 10</source>
-        <translation type="unfinished"></translation>
+        <translation>bis 10</translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>Impostazioni</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Voce</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme</translation>
     </message>
     <message>
         <source>Il programma parla</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm spricht</translation>
     </message>
     <message>
         <source>Grandezza degli insiemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Mengen</translation>
     </message>
     <message>
         <source>Nome della classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Klasse</translation>
     </message>
     <message>
         <source>Classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse</translation>
     </message>
     <message>
         <source>Le modifiche valgono dal prossimo esercizio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen gelten ab der nächsten Aufgabe.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
@@ -758,7 +1119,7 @@ Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das 
     </message>
     <message>
         <source>Impostazioni...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen...</translation>
     </message>
 </context>
 <context>

@@ -28,43 +28,43 @@
     <name>ClassListEditor</name>
     <message>
         <source>Elenco degli alunni</source>
-        <translation type="unfinished"></translation>
+        <translation>List of the pupils</translation>
     </message>
     <message>
         <source>Nome dell&apos;alunno</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of the pupil</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Rinomina</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename</translation>
     </message>
     <message>
         <source>Togli</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Incolla elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste a list</translation>
     </message>
     <message>
         <source>Aggiunge i nomi copiati, uno per riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds the copied names, one a line.</translation>
     </message>
     <message>
         <source>Nomi aggiunti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Names added: %1.</translation>
     </message>
     <message>
         <source>Non ci sono nomi da aggiungere.</source>
-        <translation type="unfinished"></translation>
+        <translation>There are no names to add.</translation>
     </message>
     <message>
         <source>Già presenti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Already there: %1.</translation>
     </message>
 </context>
 <context>
@@ -96,6 +96,29 @@
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 non scritto: %2</source>
+        <translation>%1 not written: %2</translation>
+    </message>
+    <message>
+        <source>Confronta due insiemi con i segni &lt;, = e &gt;; schede per l&apos;insegnante.</source>
+        <translation>Compares two sets with the signs &lt;, = and &gt;; worksheets for the teacher.</translation>
+    </message>
+    <message>
+        <source>Scrive i risultati di ogni alunno nel FILE CSV ed esce.</source>
+        <translation>Writes the results of every pupil to the CSV file FILE and ends.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>argomento sconosciuto: %1</source>
+        <translation>unknown argument: %1</translation>
     </message>
 </context>
 <context>
@@ -154,7 +177,7 @@
     </message>
     <message>
         <source>Ascolta</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen</translation>
     </message>
 </context>
 <context>
@@ -224,19 +247,19 @@
     <name>Mistake</name>
     <message>
         <source>scambia &lt; e &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>mixes up &lt; and &gt;</translation>
     </message>
     <message>
         <source>non vede =</source>
-        <translation type="unfinished"></translation>
+        <translation>misses =</translation>
     </message>
     <message>
         <source>sbaglia di uno</source>
-        <translation type="unfinished"></translation>
+        <translation>is off by one</translation>
     </message>
     <message>
         <source>vede = dove non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>sees = where there is none</translation>
     </message>
 </context>
 <context>
@@ -324,6 +347,14 @@
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>it</source>
+        <comment>language code of the drill&apos;s voice</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>PupilDayModel</name>
     <message>
         <source>Giorno</source>
@@ -334,19 +365,19 @@
     <name>PupilList</name>
     <message>
         <source>Il nome è vuoto.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name is empty.</translation>
     </message>
     <message>
         <source>Un nome sta su una riga sola.</source>
-        <translation type="unfinished"></translation>
+        <translation>A name fits on one line only.</translation>
     </message>
     <message>
         <source>Questo nome c&apos;è già.</source>
-        <translation type="unfinished"></translation>
+        <translation>This name is already there.</translation>
     </message>
     <message>
         <source>Scegli prima un nome dell&apos;elenco.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a name from the list first.</translation>
     </message>
 </context>
 <context>
@@ -358,6 +389,53 @@
     <message>
         <source>Ultimo giorno</source>
         <translation>Last day</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>Ospite</source>
+        <translation>Guest</translation>
+    </message>
+    <message>
+        <source>Alunno</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Esercizi</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Giusti</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Sbagliati</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Giusti (%)</source>
+        <translation>Right (%)</translation>
+    </message>
+    <message>
+        <source>Secondi in media</source>
+        <translation>Mean seconds</translation>
+    </message>
+    <message>
+        <source>Ultimo giorno</source>
+        <translation>Last day</translation>
+    </message>
+    <message>
+        <source>Errore più frequente</source>
+        <translation>Most frequent mistake</translation>
+    </message>
+    <message>
+        <source>la cartella %1 non esiste</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 è una cartella</source>
+        <translation>%1 is a folder</translation>
     </message>
 </context>
 <context>
@@ -587,6 +665,92 @@ Every saved answer, of every day, will be erased for good from %1. This cannot b
     </message>
 </context>
 <context>
+    <name>ResultsSender</name>
+    <message>
+        <source>Le risposte non si possono leggere da %1 per inviarle al server: %2</source>
+        <translation>The answers cannot be read from %1 to send them to the server: %2</translation>
+    </message>
+    <message>
+        <source>Le risposte restano su questo computer e partono appena il server risponde.</source>
+        <translation>The answers stay on this computer and are sent as soon as the server answers.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStore</name>
+    <message>
+        <source>il server %1</source>
+        <translation>the server %1</translation>
+    </message>
+    <message>
+        <source>Connessione riuscita: %1, tabelle dei risultati alla versione %2.</source>
+        <translation>Connected: %1, results tables at version %2.</translation>
+    </message>
+    <message>
+        <source>Manca il driver di Qt SQL per i risultati in %1.</source>
+        <translation>The Qt SQL driver for the results in %1 is missing.</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono portare alla versione di questo programma: %2</source>
+        <translation>The results in %1 cannot be moved to this program&apos;s version: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 vengono da una versione più nuova del programma: aggiornare il programma.</source>
+        <translation>The results in %1 come from a newer version of the program: please update the program.</translation>
+    </message>
+    <message>
+        <source>il file è di sola lettura</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>La risposta non è stata salvata in %1: il file è di sola lettura.</source>
+        <translation>The answer was not saved in %1: the file is read-only.</translation>
+    </message>
+    <message>
+        <source>La risposta non è stata salvata in %1: %2</source>
+        <translation>The answer was not saved in %1: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono leggere: %2</source>
+        <translation>The results in %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono cancellare: il file è di sola lettura.</source>
+        <translation>The results in %1 cannot be deleted: the file is read-only.</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono cancellare: %2</source>
+        <translation>The results in %1 cannot be deleted: %2</translation>
+    </message>
+    <message>
+        <source>La cartella dei risultati %1 non si può creare.</source>
+        <translation>The results folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 non si può leggere: mancano i permessi.</source>
+        <translation>The results file %1 cannot be read: permission is missing.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 non si può aprire: %2</source>
+        <translation>The results file %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 è di sola lettura: le risposte nuove non vengono salvate.</source>
+        <translation>The results file %1 is read-only: new answers are not saved.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 è danneggiato e non si può mettere da parte.</source>
+        <translation>The results file %1 is damaged and cannot be moved aside.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati era danneggiato: è stato messo da parte come %1 e i risultati nuovi vanno in un file nuovo, %2.</source>
+        <translation>The results file was damaged: it was moved aside as %1, and new results go to a new file, %2.</translation>
+    </message>
+    <message>
+        <source>Il disco del file dei risultati %1 è pieno: le risposte nuove non vengono salvate.</source>
+        <translation>The disk of the results file %1 is full: new answers are not saved.</translation>
+    </message>
+</context>
+<context>
     <name>ScorePanel</name>
     <message>
         <source>Oper</source>
@@ -618,53 +782,250 @@ Every saved answer, of every day, will be erased for good from %1. This cannot b
     </message>
 </context>
 <context>
+    <name>ServerFault</name>
+    <message>
+        <source>Il server %1 non si trova: il nome è sbagliato o la rete non funziona.</source>
+        <translation>The server %1 cannot be found: the name is wrong or the network is not working.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non risponde: è spento o non raggiungibile.</source>
+        <translation>The server %1 does not answer: it is switched off or cannot be reached.</translation>
+    </message>
+    <message>
+        <source>La connessione con il server %1 si è interrotta.</source>
+        <translation>The connection to the server %1 was broken.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non offre una connessione cifrata, ma le impostazioni la richiedono (sslmode).</source>
+        <translation>The server %1 offers no encrypted connection, but the settings require one (sslmode).</translation>
+    </message>
+    <message>
+        <source>Il certificato del server %1 non è valido o non si può verificare.</source>
+        <translation>The certificate of the server %1 is not valid or cannot be verified.</translation>
+    </message>
+    <message>
+        <source>Manca la password per il server %1: va scritta nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>The password for the server %1 is missing: it belongs in the password file (~/.pgpass) or the service file.</translation>
+    </message>
+    <message>
+        <source>Il server %1 rifiuta la password: correggerla nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>The server %1 refuses the password: correct it in the password file (~/.pgpass) or the service file.</translation>
+    </message>
+    <message>
+        <source>Sul server %1 non esiste l&apos;utente indicato.</source>
+        <translation>The given user does not exist on the server %1.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non accetta questo computer o questo utente (pg_hba.conf).</source>
+        <translation>The server %1 does not let this computer or this user in (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>Sul server %1 non esiste il database indicato.</source>
+        <translation>The given database does not exist on the server %1.</translation>
+    </message>
+    <message>
+        <source>Sul server %1 l&apos;utente non ha il permesso di usare le tabelle dei risultati.</source>
+        <translation>On the server %1 the user may not use the results tables.</translation>
+    </message>
+    <message>
+        <source>Nel database del server %1 mancano le tabelle dei risultati: vanno create con scripts/school-server.sql.</source>
+        <translation>The database of the server %1 lacks the results tables: create them with scripts/school-server.sql.</translation>
+    </message>
+    <message>
+        <source>Le tabelle dei risultati sul server %1 sono di una versione più vecchia: vanno aggiornate con scripts/school-server.sql.</source>
+        <translation>The results tables on the server %1 are of an older version: update them with scripts/school-server.sql.</translation>
+    </message>
+    <message>
+        <source>Le tabelle dei risultati sul server %1 sono di una versione più nuova del programma: va aggiornato il programma.</source>
+        <translation>The results tables on the server %1 are of a newer version of the program: update the program.</translation>
+    </message>
+    <message>
+        <source>Il server %1 risponde con un errore: %2</source>
+        <translation>The server %1 answers with an error: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSection</name>
+    <message>
+        <source>Server dei risultati</source>
+        <translation>Results server</translation>
+    </message>
+    <message>
+        <source>nessuno: i risultati restano su questo computer</source>
+        <translation>none: the results stay on this computer</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Servizio</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>dal file dei servizi (pg_service.conf)</source>
+        <translation>from the service file (pg_service.conf)</translation>
+    </message>
+    <message>
+        <source>Prova connessione</source>
+        <translation>Test connection</translation>
+    </message>
+    <message>
+        <source>predefinita</source>
+        <translation>default</translation>
+    </message>
+    <message>
+        <source>Porta</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Cifratura (sslmode)</source>
+        <translation>Encryption (sslmode)</translation>
+    </message>
+    <message>
+        <source>Esito della prova</source>
+        <translation>Result of the test</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Porta:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Database:</translation>
+    </message>
+    <message>
+        <source>Utente:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Cifratura (sslmode):</source>
+        <translation>Encryption (sslmode):</translation>
+    </message>
+    <message>
+        <source>Servizio:</source>
+        <translation>Service:</translation>
+    </message>
+    <message>
+        <source>La password non si scrive qui: va nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>The password is not typed here: it belongs in the password file (~/.pgpass) or the service file.</translation>
+    </message>
+    <message>
+        <source>Nessun server: i risultati restano su questo computer.</source>
+        <translation>No server: the results stay on this computer.</translation>
+    </message>
+    <message>
+        <source>Prova in corso con %1...</source>
+        <translation>Testing %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Il nome del server è troppo lungo.</source>
+        <translation>The server&apos;s name is too long.</translation>
+    </message>
+    <message>
+        <source>Il nome del server «%1» non è valido: sono ammessi lettere, cifre, punti e trattini, oppure la cartella di un socket.</source>
+        <translation>The server name &quot;%1&quot; is not valid: letters, digits, dots and hyphens are allowed, or a socket&apos;s folder.</translation>
+    </message>
+    <message>
+        <source>La porta %1 non è valida: deve essere fra 1 e 65535.</source>
+        <translation>The port %1 is not valid: it must be between 1 and 65535.</translation>
+    </message>
+    <message>
+        <source>Il nome %1 è troppo lungo: al massimo 63 byte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il nome %1 contiene caratteri di controllo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La modalità SSL «%1» non esiste: valori ammessi %2.</source>
+        <translation>The SSL mode &quot;%1&quot; does not exist: allowed values are %2.</translation>
+    </message>
+    <message>
+        <source>Il nome del servizio «%1» non è valido: sono ammessi lettere, cifre, punti, trattini e trattini bassi.</source>
+        <translation>The service name &quot;%1&quot; is not valid: letters, digits, dots, hyphens and underscores are allowed.</translation>
+    </message>
+    <message>
+        <source>La porta «%1» non è valida: deve essere fra 1 e 65535.</source>
+        <translation>The port &quot;%1&quot; is not valid: it must be between 1 and 65535.</translation>
+    </message>
+    <message>
+        <source>del database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dell&apos;utente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>servizio %1</source>
+        <translation>service %1</translation>
+    </message>
+    <message>
+        <source>%1 (servizio %2)</source>
+        <translation>%1 (service %2)</translation>
+    </message>
+</context>
+<context>
     <name>SetLevel</name>
     <message>
         <source>fino a 5</source>
-        <translation type="unfinished"></translation>
+        <translation>up to 5</translation>
     </message>
     <message>
         <source>fino a 15</source>
-        <translation type="unfinished"></translation>
+        <translation>up to 15</translation>
     </message>
     <message>
         <source>fino a 10</source>
-        <translation type="unfinished"></translation>
+        <translation>up to 10</translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>Impostazioni</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Voce</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice</translation>
     </message>
     <message>
         <source>Il programma parla</source>
-        <translation type="unfinished"></translation>
+        <translation>The program speaks</translation>
     </message>
     <message>
         <source>Grandezza degli insiemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Size of the sets</translation>
     </message>
     <message>
         <source>Nome della classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of the class</translation>
     </message>
     <message>
         <source>Classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Class</translation>
     </message>
     <message>
         <source>Le modifiche valgono dal prossimo esercizio.</source>
-        <translation type="unfinished"></translation>
+        <translation>The changes apply from the next exercise.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
@@ -758,7 +1119,7 @@ Every saved answer, of every day, will be erased for good from %1. This cannot b
     </message>
     <message>
         <source>Impostazioni...</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings...</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,7 @@ public:
     // The drill's voice, on unless turned off; made on first use, which is
     // the drill's first opening, so that start-up never pays for sound.
     Voice &voice();
+    OutputThread &outputThread() { return m_outputThread; }
 
     // Where the printer chooser finds the installed printers: the print
     // system unless a source is set here (tests give their own).

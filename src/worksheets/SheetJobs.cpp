@@ -33,6 +33,14 @@ OutputOutcome refused(const QString &printer, const PrintService::Result &result
     return failed;
 }
 
+// The figures are drawn from SVG renderers that belong to one thread: each
+// thread that runs jobs keeps its own, read once.
+FigureCatalogue &figuresOfThisThread()
+{
+    thread_local FigureCatalogue figures;
+    return figures;
+}
+
 OutputOutcome saved(const QString &file, const QByteArray &pdf)
 {
     const pdffile::Saved written = pdffile::save(file, pdf);
@@ -50,8 +58,8 @@ OutputOutcome sheetjobs::printSheet(PrintService &printService, const Worksheet 
     const QString title = QCoreApplication::translate("WorksheetScreen", "GLI INSIEMI - scheda");
     // One print, one connection: the printer's page is asked for once.
     PrintSession printer(printService);
-    FigureCatalogue figures;
-    const QByteArray pdf = sheet::sheetPdf(sheet, figures, printer.printableArea(), title);
+    const QByteArray pdf = sheet::sheetPdf(sheet, figuresOfThisThread(), printer.printableArea(),
+                                           title);
     if (pdf.isEmpty())
         return outcome(Kind::Problem, printer.printer(), sheet::problemMessage());
     if (stop)
@@ -67,9 +75,8 @@ OutputOutcome sheetjobs::saveSheet(const QString &file, const Worksheet &sheet, 
 {
     if (stop)
         return {};
-    FigureCatalogue figures;
     const QByteArray pdf = sheet::sheetPdf(
-        sheet, figures, PageArea::fallback(),
+        sheet, figuresOfThisThread(), PageArea::fallback(),
         QCoreApplication::translate("WorksheetScreen", "Scheda - Gli insiemi"));
     if (pdf.isEmpty())
         return outcome(
@@ -122,11 +129,10 @@ OutputOutcome sheetjobs::makeClassSet(PrintService &printService, const ClassSet
             progress(done, steps, doing);
         return !stop;
     };
-    FigureCatalogue figures;
     const QString title = QCoreApplication::translate("WorksheetScreen",
                                                       "Schede per la classe - Gli insiemi");
-    const sheet::ClassSetPdf made = sheet::classSetPdf(set, order.withSolutions, figures, area,
-                                                       title, step);
+    const sheet::ClassSetPdf made = sheet::classSetPdf(set, order.withSolutions,
+                                                       figuresOfThisThread(), area, title, step);
     // A stopped set hands nothing on.
     if (made.result == sheet::DocumentResult::Stopped)
         return {};

@@ -2,17 +2,18 @@
 #include "worksheets/SheetOutput.h"
 
 #include "shell/DesignLayout.h"
+#include "shell/ElidingLabel.h"
 #include "shell/Palette.h"
 #include "shell/ProgramTexts.h"
 #include "worksheets/ClassSetDialog.h"
 #include "worksheets/OutputThread.h"
 #include "worksheets/PdfFile.h"
+#include "worksheets/PdfFileDialog.h"
 #include "worksheets/SheetPrint.h"
 #include "worksheets/Worksheet.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -37,9 +38,6 @@ const char *const classSetSaveDialogTitle = QT_TRANSLATE_NOOP("WorksheetScreen",
                                                               "Salva le schede in PDF");
 const char *const sheetFileName = QT_TRANSLATE_NOOP("WorksheetScreen", "scheda.pdf");
 const char *const classSetFileName = QT_TRANSLATE_NOOP("WorksheetScreen", "schede-classe.pdf");
-const char *const pdfFilter = QT_TRANSLATE_NOOP("WorksheetScreen", "Documenti PDF (*.pdf)");
-const char *const replaceQuestion = QT_TRANSLATE_NOOP("WorksheetScreen",
-                                                      "Il file \"%1\" esiste già. Sostituirlo?");
 const char *const sentTo = QT_TRANSLATE_NOOP("WorksheetScreen", "Scheda inviata a %1");
 const char *const savedIn = QT_TRANSLATE_NOOP("WorksheetScreen", "Salvata in %1");
 const char *const setSentTo = QT_TRANSLATE_NOOP("WorksheetScreen", "Schede inviate a %1");
@@ -53,43 +51,6 @@ constexpr int progressDelayMs = 500;
 // Beside the part button, in the space the sets leave free: the line and,
 // while a class set is made, its progress.
 constexpr QRect outputLineTwips(3700, 7710, 5700, 495);
-
-// A line that elides its middle when it does not fit, the whole text in its
-// tooltip and accessible name: a long printer name or path keeps both ends.
-class ElidingLine : public QLabel
-{
-public:
-    explicit ElidingLine(QWidget *parent) : QLabel(parent) {}
-
-    void setFullText(const QString &full)
-    {
-        m_full = full;
-        setToolTip(full);
-        setAccessibleName(full);
-        elide();
-    }
-
-protected:
-    void resizeEvent(QResizeEvent *event) override
-    {
-        QLabel::resizeEvent(event);
-        elide();
-    }
-    void changeEvent(QEvent *event) override
-    {
-        QLabel::changeEvent(event);
-        if (event->type() == QEvent::FontChange)
-            elide();
-    }
-
-private:
-    void elide()
-    {
-        setText(fontMetrics().elidedText(m_full, Qt::ElideMiddle, contentsRect().width()));
-    }
-
-    QString m_full;
-};
 
 // Placed while hidden too, so that it fits its box when it shows.
 void keepPlaceWhenHidden(QWidget *widget)
@@ -114,7 +75,7 @@ SheetOutput::SheetOutput(QWidget *window, QWidget *area, DesignLayout *layout, W
     m_steadyClock.start();
     const QFont font = fonts::arial(9.75);
 
-    auto *line = new ElidingLine(area);
+    auto *line = new ElidingLabel(area);
     line->setObjectName(QStringLiteral("lblConferma"));
     line->setFont(font);
     line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -388,7 +349,7 @@ void SheetOutput::showMessage(const QString &message, const QString &detail)
 
 void SheetOutput::confirm(const QString &said)
 {
-    static_cast<ElidingLine *>(m_confirmation)->setFullText(said);
+    m_confirmation->setFullText(said);
     m_confirmation->show();
     m_confirmationTimer->start();
 }
@@ -397,37 +358,16 @@ void SheetOutput::clearConfirmation()
 {
     m_confirmationTimer->stop();
     m_confirmation->hide();
-    static_cast<ElidingLine *>(m_confirmation)->setFullText(QString());
+    m_confirmation->setFullText(QString());
 }
 
 QString SheetOutput::askFileName(QWidget *parent, const QString &title, const QString &proposedName)
 {
     if (m_fileNames)
         return pdffile::withPdfSuffix(m_fileNames(parent, proposedName));
-
-    // Qt's own dialog: the same on every desktop, and it asks before it lets
-    // an existing file be replaced. It opens where the last save went.
+    // It opens where the last save of the run went.
     const QString folder = !m_saveFolder.isEmpty() && QFileInfo(m_saveFolder).isDir()
         ? m_saveFolder
         : pdffile::defaultFolder();
-    QFileDialog dialog(parent, title, folder);
-    dialog.setObjectName(QStringLiteral("dlgSalvaPdf"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(text(pdfFilter));
-    dialog.setDefaultSuffix(QStringLiteral("pdf")); // for a name without any suffix
-    dialog.selectFile(proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    const QString typed = dialog.selectedFiles().constFirst();
-    const QString file = pdffile::withPdfSuffix(typed);
-    // The dialog asked about the name as typed; the file written is this one.
-    if (file != typed && QFileInfo::exists(file)
-        && QMessageBox::question(parent, title,
-                                 text(replaceQuestion).arg(QFileInfo(file).fileName()),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-            != QMessageBox::Yes)
-        return {};
-    return file;
+    return pdffile::askFileName(parent, title, folder, proposedName);
 }

@@ -15,6 +15,7 @@
 
 class ClassSetDialog;
 class DesignLayout;
+class ElidingLabel;
 class OutputThread;
 class PrintService;
 class QLabel;
@@ -111,7 +112,7 @@ private:
     bool m_classSet = false;
     std::shared_ptr<sheetjobs::Stop> m_stop;
     QFutureWatcher<OutputOutcome> *m_watcher;
-    QLabel *m_confirmation;
+    ElidingLabel *m_confirmation;
     QTimer *m_confirmationTimer;
     QWidget *m_progress;
     QLabel *m_progressText;

@@ -3,6 +3,8 @@
 
 #include "shell/DesignDialog.h"
 #include "shell/Screen.h"
+#include "pupils/ResultsScreen.h"
+#include "pupils/WhoAreYouScreen.h"
 #include "start/AboutScreen.h"
 #include "start/Program.h"
 #include "start/StartScreen.h"
@@ -17,7 +19,8 @@ QString census::check(const Program &program)
 {
     QWidget *const screens[] = {program.startScreen(), program.drillScreen(),
                                 program.worksheetScreen(), program.aboutScreen(),
-                                program.printerChooser()};
+                                program.printerChooser(), program.whoAreYouScreen(),
+                                program.resultsScreen()};
     const QSet<QWidget *> open(std::begin(screens), std::end(screens));
     // Once deferred deletions have run, a screen's window that is not the
     // open one is a screen closed but left standing, or a second copy of one.

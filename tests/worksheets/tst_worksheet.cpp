@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Composition of the worksheet's exercises over the two arrays of places,
-// their answers, and the sheets of a class set.
+// their answers, the sheets of a class set, which presses start a job, and
+// the thread the jobs run on.
 #include "sets/RandomSource.h"
 #include "worksheets/ClassSet.h"
 #include "worksheets/OutputPresses.h"
+#include "worksheets/OutputThread.h"
 #include "worksheets/Worksheet.h"
 
+#include <QMutex>
 #include <QSet>
+#include <QThread>
 #include <QTest>
+
+#include <atomic>
+#include <memory>
+#include <semaphore>
 
 namespace {
 using Side = Worksheet::Side;
@@ -48,6 +56,8 @@ private Q_SLOTS:
     void levelSizes();
     void outputPressesStartJobs_data();
     void outputPressesStartJobs();
+    void outputThreadRunsJobsInTurnAwayFromTheCaller();
+    void outputThreadEndsOnlyAfterTheJobUnderWay();
 };
 
 void TestWorksheet::composingTouchesOnlyItsOwnPlaces_data()
@@ -288,5 +298,47 @@ void TestWorksheet::outputPressesStartJobs()
     QCOMPARE(seen, starts);
 }
 
-QTEST_APPLESS_MAIN(TestWorksheet)
+void TestWorksheet::outputThreadRunsJobsInTurnAwayFromTheCaller()
+{
+    OutputThread thread;
+    QMutex lock;
+    QList<int> ran;
+    QSet<QThread *> where;
+    for (int job = 1; job <= 5; ++job)
+        thread.post([&, job] {
+            const QMutexLocker locked(&lock);
+            ran << job;
+            where << QThread::currentThread();
+        });
+    const auto count = [&] {
+        const QMutexLocker locked(&lock);
+        return ran.size();
+    };
+    QTRY_COMPARE(count(), 5);
+    const QMutexLocker locked(&lock);
+    QCOMPARE(ran, (QList<int>{1, 2, 3, 4, 5}));
+    QCOMPARE(where.size(), 1);
+    QVERIFY(!where.contains(QThread::currentThread()));
+}
+
+// The program ends while a job hands a print over: the job ends first.
+void TestWorksheet::outputThreadEndsOnlyAfterTheJobUnderWay()
+{
+    auto thread = std::make_unique<OutputThread>();
+    std::atomic<bool> started{false};
+    std::atomic<bool> finished{false};
+    std::binary_semaphore mayFinish{0};
+    thread->post([&] {
+        started = true;
+        mayFinish.acquire();
+        finished = true;
+    });
+    QTRY_VERIFY(started.load());
+    mayFinish.release();
+    thread.reset();
+    QVERIFY(finished.load());
+}
+
+// The output thread turns an event loop: the test needs an application.
+QTEST_GUILESS_MAIN(TestWorksheet)
 #include "tst_worksheet.moc"

@@ -4,7 +4,8 @@
 // printer's queue and matches the screen, and the sheet saved as a PDF file
 // is the same page; a class set arrives as one job; one print is one
 // connection that asks for the printer's page once; a double click prints
-// once; "ESCI" pressed during a print closes the screen after it; a
+// once; "ESCI" pressed during a print closes the screen at once, and a print
+// not yet handed over never goes; a
 // printer that is gone, a stopped queue, a refused job or a silent print
 // server is reported once with its reason and nothing is printed
 // elsewhere; a print that went is confirmed on the screen for a while.
@@ -133,6 +134,7 @@ private Q_SLOTS:
     void aDoubleClickPrintsOnce_data();
     void aDoubleClickPrintsOnce();
     void exitPressedWhilePrintingClosesTheScreen();
+    void exitBeforeTheHandOverPrintsNothing();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere_data();
     void failedPrintIsReportedOnceAndNothingPrintsElsewhere();
     void printIsConfirmedOnScreenForAWhile_data();
@@ -333,6 +335,26 @@ void TestWorksheetPrint::exitPressedWhilePrintingClosesTheScreen()
         QCOMPARE(printtest::waitForJobEnd(made.first()), int(IPP_JSTATE_COMPLETED));
         QCOMPARE(pdftools::pageCount(printtest::printed(defaultQueue, made.first())), 1);
     }
+    QCOMPARE(m_messages, QStringList());
+}
+
+// A print still waiting its turn when "ESCI" closes the screen never goes.
+void TestWorksheetPrint::exitBeforeTheHandOverPrintsNothing()
+{
+    const QList<int> before = printtest::jobs();
+    const QStringList printed = printtest::printedFiles();
+    {
+        OutputHold hold(program->outputThread());
+        QTest::mouseClick(screen().findChild<QPushButton *>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QVERIFY(screen().output().isRunning());
+        QTest::mouseClick(screen().findChild<QPushButton *>(QStringLiteral("CmdFine")),
+                          Qt::LeftButton);
+        QVERIFY(!program->worksheetScreen());
+    }
+    program.reset(); // waits for the output thread
+    QCOMPARE(newJobs(before), QList<int>());
+    QCOMPARE(printtest::printedFiles(), printed);
     QCOMPARE(m_messages, QStringList());
 }
 

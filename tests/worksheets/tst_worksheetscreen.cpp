@@ -3,7 +3,8 @@
 // exercises composed on their own places, the two parts and the toggle,
 // closing, scaling, the printer chooser from the menu, the sheet saved as a
 // PDF file and a class set saved from its dialog, once for a double click,
-// for the number of sheets the teacher sees.
+// for the number of sheets the teacher sees, its progress on the screen and
+// its "Annulla".
 #include "PdfTools.h"
 #include "OutputWait.h"
 #include "QueuedClick.h"
@@ -31,6 +32,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -174,6 +176,7 @@ private Q_SLOTS:
     void classSetDialogAndItsAnnulla();
     void classSetSavedFromItsDialog_data();
     void classSetSavedFromItsDialog();
+    void classSetProgressShowsAndAnnullaStopsIt();
 
 private:
     // Saves the sheet through the provider into folder, and waits for the
@@ -757,6 +760,33 @@ void TestWorksheetScreen::classSetSavedFromItsDialog()
         QVERIFY(
             pdftools::text(file, n).contains(QStringLiteral("Scheda %1 di %2").arg(n).arg(count)));
     QCOMPARE(pdftools::text(file).contains(QStringLiteral("Soluzioni")), withSolutions);
+}
+
+// While a class set is made the screen shows how far it is, beside the part
+// button, and goes on answering; "Annulla" there stops the set before it is
+// handed on: nothing is written and nothing is said.
+void TestWorksheetScreen::classSetProgressShowsAndAnnullaStopsIt()
+{
+    auto *panel = find(QStringLiteral("fraAvanzamento"));
+    QVERIFY(panel && panel->isHidden());
+    const QString file = m_dir.filePath(QStringLiteral("fermata.pdf"));
+    OutputHold hold(program->outputThread()); // the set waits its turn
+    QVERIFY(screen().output().makeClassSet(3, true, file));
+    QVERIFY(!screen().findChild<QAction *>("mnuClasse")->isEnabled());
+    QTRY_VERIFY(panel->isVisible());
+    auto *bar = screen().findChild<QProgressBar *>(QStringLiteral("prgSchedeClasse"));
+    QVERIFY(bar && bar->isVisible());
+    QCOMPARE(bar->accessibleName(), QStringLiteral("Schede per la classe"));
+    auto *stop = screen().findChild<QPushButton *>(QStringLiteral("cmdAnnullaSchede"));
+    QCOMPARE(stop->text(), QStringLiteral("Annulla"));
+    QTest::mouseClick(stop, Qt::LeftButton);
+    hold.release();
+    QVERIFY(outputIdle(&screen()));
+    QVERIFY(panel->isHidden());
+    QVERIFY(!QFileInfo::exists(file));
+    QCOMPARE(m_messages, QStringList());
+    QVERIFY(screen().findChild<QLabel *>(QStringLiteral("lblConferma"))->isHidden());
+    QVERIFY(screen().findChild<QAction *>("mnuClasse")->isEnabled());
 }
 
 void TestWorksheetScreen::saveDialogsOpenWhereTheLastSaveWent_data()
