@@ -25,6 +25,49 @@
     </message>
 </context>
 <context>
+    <name>ClassListEditor</name>
+    <message>
+        <source>Elenco degli alunni</source>
+        <translation>Liste der Kinder</translation>
+    </message>
+    <message>
+        <source>Nome dell&apos;alunno</source>
+        <translation>Name des Kindes</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rinomina</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Togli</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Incolla elenco</source>
+        <translation>Liste einfügen</translation>
+    </message>
+    <message>
+        <source>Aggiunge i nomi copiati, uno per riga.</source>
+        <translation>Fügt die kopierten Namen ein, einen je Zeile.</translation>
+    </message>
+    <message>
+        <source>Nomi aggiunti: %1.</source>
+        <translation>Namen hinzugefügt: %1.</translation>
+    </message>
+    <message>
+        <source>Non ci sono nomi da aggiungere.</source>
+        <translation>Es gibt keine Namen zum Hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Già presenti: %1.</source>
+        <translation>Schon vorhanden: %1.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSetDialog</name>
     <message>
         <source>Schede per la classe</source>
@@ -254,6 +297,25 @@
     </message>
 </context>
 <context>
+    <name>PupilList</name>
+    <message>
+        <source>Il nome è vuoto.</source>
+        <translation>Der Name ist leer.</translation>
+    </message>
+    <message>
+        <source>Un nome sta su una riga sola.</source>
+        <translation>Ein Name steht in einer einzigen Zeile.</translation>
+    </message>
+    <message>
+        <source>Questo nome c&apos;è già.</source>
+        <translation>Diesen Namen gibt es schon.</translation>
+    </message>
+    <message>
+        <source>Scegli prima un nome dell&apos;elenco.</source>
+        <translation>Wähle zuerst einen Namen aus der Liste.</translation>
+    </message>
+</context>
+<context>
     <name>ScorePanel</name>
     <message>
         <source>Oper</source>
@@ -282,6 +344,60 @@
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
         <translation>Sekunden für jede Aufgabe</translation>
+    </message>
+</context>
+<context>
+    <name>SetLevel</name>
+    <message>
+        <source>fino a 5</source>
+        <translation>bis 5</translation>
+    </message>
+    <message>
+        <source>fino a 15</source>
+        <translation>bis 15</translation>
+    </message>
+    <message>
+        <source>fino a 10</source>
+        <translation>bis 10</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Impostazioni</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Voce</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>Il programma parla</source>
+        <translation>Das Programm spricht</translation>
+    </message>
+    <message>
+        <source>Grandezza degli insiemi</source>
+        <translation>Größe der Mengen</translation>
+    </message>
+    <message>
+        <source>Nome della classe</source>
+        <translation>Name der Klasse</translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Le modifiche valgono dal prossimo esercizio.</source>
+        <translation>Die Änderungen gelten ab der nächsten Aufgabe.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -364,6 +480,10 @@
     <message>
         <source>Vers.  %1</source>
         <translation>Vers.  %1</translation>
+    </message>
+    <message>
+        <source>Impostazioni...</source>
+        <translation>Einstellungen...</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,49 @@
     </message>
 </context>
 <context>
+    <name>ClassListEditor</name>
+    <message>
+        <source>Elenco degli alunni</source>
+        <translation>List of the pupils</translation>
+    </message>
+    <message>
+        <source>Nome dell&apos;alunno</source>
+        <translation>Name of the pupil</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Rinomina</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Togli</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Incolla elenco</source>
+        <translation>Paste a list</translation>
+    </message>
+    <message>
+        <source>Aggiunge i nomi copiati, uno per riga.</source>
+        <translation>Adds the copied names, one a line.</translation>
+    </message>
+    <message>
+        <source>Nomi aggiunti: %1.</source>
+        <translation>Names added: %1.</translation>
+    </message>
+    <message>
+        <source>Non ci sono nomi da aggiungere.</source>
+        <translation>There are no names to add.</translation>
+    </message>
+    <message>
+        <source>Già presenti: %1.</source>
+        <translation>Already there: %1.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSetDialog</name>
     <message>
         <source>Schede per la classe</source>
@@ -254,6 +297,25 @@
     </message>
 </context>
 <context>
+    <name>PupilList</name>
+    <message>
+        <source>Il nome è vuoto.</source>
+        <translation>The name is empty.</translation>
+    </message>
+    <message>
+        <source>Un nome sta su una riga sola.</source>
+        <translation>A name fits on one line only.</translation>
+    </message>
+    <message>
+        <source>Questo nome c&apos;è già.</source>
+        <translation>This name is already there.</translation>
+    </message>
+    <message>
+        <source>Scegli prima un nome dell&apos;elenco.</source>
+        <translation>Choose a name from the list first.</translation>
+    </message>
+</context>
+<context>
     <name>ScorePanel</name>
     <message>
         <source>Oper</source>
@@ -282,6 +344,60 @@
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
         <translation>Seconds taken for each exercise</translation>
+    </message>
+</context>
+<context>
+    <name>SetLevel</name>
+    <message>
+        <source>fino a 5</source>
+        <translation>up to 5</translation>
+    </message>
+    <message>
+        <source>fino a 15</source>
+        <translation>up to 15</translation>
+    </message>
+    <message>
+        <source>fino a 10</source>
+        <translation>up to 10</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Impostazioni</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Voce</source>
+        <translation>Voice</translation>
+    </message>
+    <message>
+        <source>Il programma parla</source>
+        <translation>The program speaks</translation>
+    </message>
+    <message>
+        <source>Grandezza degli insiemi</source>
+        <translation>Size of the sets</translation>
+    </message>
+    <message>
+        <source>Nome della classe</source>
+        <translation>Name of the class</translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Le modifiche valgono dal prossimo esercizio.</source>
+        <translation>The changes apply from the next exercise.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -364,6 +480,10 @@
     <message>
         <source>Vers.  %1</source>
         <translation>Ver.  %1</translation>
+    </message>
+    <message>
+        <source>Impostazioni...</source>
+        <translation>Settings...</translation>
     </message>
 </context>
 <context>
