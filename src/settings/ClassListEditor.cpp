@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QStringListModel>
 
+#include <algorithm>
+
 namespace {
 constexpr int visibleNames = 8;
 constexpr int messageWidth = 320;
