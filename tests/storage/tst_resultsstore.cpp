@@ -113,6 +113,7 @@ private Q_SLOTS:
     void fullDiskFailsTheSavesAndKeepsTheFile();
 
     void serviceOpensNothingUntilFirstUseAndAnswersBySignals();
+    void defaultServiceKeepsItsFileInTheDataFolder();
     void serviceTellsProblemsAndGoesOn();
     void serviceTellsTheResultsScreenOfAFileMovedAside();
     void serviceSavesEveryQueuedAnswerBeforeItEnds();
@@ -535,6 +536,23 @@ void TestResultsStore::serviceOpensNothingUntilFirstUseAndAnswersBySignals()
     QVERIFY(summary.last().first().value<QList<PupilSummary>>().isEmpty());
     QCOMPARE(made, 1);
     QVERIFY(problems.isEmpty());
+}
+
+void TestResultsStore::defaultServiceKeepsItsFileInTheDataFolder()
+{
+    // In test mode the data folder is the test's own, never the user's.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString expected = QDir(folder).filePath(QStringLiteral("results.sqlite"));
+    QVERIFY(!QFile::exists(expected));
+    {
+        ResultsService service;
+        QCOMPARE(service.location(), expected);
+        QSignalSpy saved(&service, &ResultsService::saved);
+        service.save(AnswerRecord::now(QStringLiteral("Anna"), {}, 10, 1, 2, u'<', true, 1));
+        QTRY_COMPARE(saved.size(), 1);
+    }
+    QCOMPARE(countIn(expected), 1);
+    QVERIFY(QDir(folder).removeRecursively());
 }
 
 void TestResultsStore::serviceTellsProblemsAndGoesOn()
