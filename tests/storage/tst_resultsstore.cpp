@@ -8,13 +8,17 @@
 #include "storage/ResultsService.h"
 #include "storage/SqliteResultsStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <pwd.h>
 #include <unistd.h>
