@@ -116,8 +116,9 @@ QString runAsPlainUser(const char *function, QProcess *copy)
                  QCoreApplication::applicationFilePath(), QString::fromLatin1(function)});
     if (!copy->waitForFinished(60'000))
         return QStringLiteral("the copy of the test did not end");
-    // setpriv's own failure to run the program (a build folder the plain
-    // user may not enter): 126 or 127.
+    // setpriv's own failures: 127 when it may not change user (a container
+    // without the right), 126 or 127 when it cannot run the program (a build
+    // folder the plain user may not enter).
     if (copy->exitCode() == 126 || copy->exitCode() == 127)
         return QStringLiteral("the plain user cannot run this test program here");
     return {};
