@@ -111,14 +111,21 @@ bool SqlResultsStore::open()
                        .arg(location()));
         return false;
     }
-    if (!openConnection(db))
-        return false;
-    if (!ensureSchema()) {
+    // A second time when the backend has put a fault right (a damaged file
+    // moved aside and a new one begun).
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!openConnection(db))
+            return false;
+        m_recovered = false;
+        if (ensureSchema()) {
+            m_open = true;
+            return true;
+        }
         db.close();
-        return false;
+        if (!m_recovered)
+            break;
     }
-    m_open = true;
-    return true;
+    return false;
 }
 
 std::optional<int> SqlResultsStore::readVersion(QSqlQuery &query)
@@ -164,12 +171,14 @@ bool SqlResultsStore::ensureSchema()
         return false;
     }
     if (!beginWrite(query)) {
-        setProblem(cannotMove.arg(location(), database().lastError().text()));
+        const QSqlError error = query.lastError().isValid() ? query.lastError()
+                                                            : database().lastError();
+        m_recovered = recover(error, cannotMove.arg(location(), error.text()));
         return false;
     }
     const auto fail = [&](const QSqlError &error) {
         database().rollback();
-        recover(error, cannotMove.arg(location(), error.text()));
+        m_recovered = recover(error, cannotMove.arg(location(), error.text()));
         return false;
     };
     // Another copy of the program may have done it while this one waited.
@@ -292,8 +301,11 @@ ResultsStore::Saved SqlResultsStore::save(const AnswerRecord &answer)
 
 std::optional<QList<PupilSummary>> SqlResultsStore::summary(const PeriodBounds &period)
 {
-    if (!open())
-        return std::nullopt;
+    return readTwice([&] { return summaryOnce(period); });
+}
+
+std::optional<QList<PupilSummary>> SqlResultsStore::summaryOnce(const PeriodBounds &period)
+{
     QSqlQuery query(database());
     query.setForwardOnly(true);
     // One pass over the summary index gives both the counts and the mistakes.
@@ -343,8 +355,12 @@ std::optional<QList<PupilSummary>> SqlResultsStore::summary(const PeriodBounds &
 std::optional<QList<PupilDay>> SqlResultsStore::pupilDays(const QString &pupil,
                                                           const PeriodBounds &period)
 {
-    if (!open())
-        return std::nullopt;
+    return readTwice([&] { return pupilDaysOnce(pupil, period); });
+}
+
+std::optional<QList<PupilDay>> SqlResultsStore::pupilDaysOnce(const QString &pupil,
+                                                              const PeriodBounds &period)
+{
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT answered_day, mistake, COUNT(*), SUM(correct), "
