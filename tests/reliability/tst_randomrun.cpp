@@ -17,6 +17,7 @@
 #include "drill/DrillScreen.h"
 #include "printing/PrintService.h"
 #include "printing/PrinterChooser.h"
+#include "pupils/ResultsScreen.h"
 #include "sets/RandomSource.h"
 #include "start/Program.h"
 #include "start/StartScreen.h"
@@ -215,7 +216,7 @@ void tst_RandomRun::initTestCase()
     for (const QMetaObject *screen :
          {&StartScreen::staticMetaObject, &DrillScreen::staticMetaObject,
           &WorksheetScreen::staticMetaObject, &PrinterChooser::staticMetaObject,
-          &AboutScreen::staticMetaObject})
+          &AboutScreen::staticMetaObject, &ResultsScreen::staticMetaObject})
         m_openings[QString::fromLatin1(screen->className())] = 0;
     connect(&m_program, &Program::screenOpened, this, [this](QWidget *screen) {
         ++m_openings[QString::fromLatin1(screen->metaObject()->className())];
@@ -224,6 +225,17 @@ void tst_RandomRun::initTestCase()
                 [this](const QString &text, const QString &) { m_messages << text; });
             sheet->output().setFileNameProvider(
                 [this](QWidget *, const QString &proposed) { return m_files.filePath(proposed); });
+        }
+        // The teacher answers the results screen's questions at random.
+        if (auto *results = qobject_cast<ResultsScreen *>(screen)) {
+            results->setQuestion([this](QWidget *, const QString &text) {
+                m_messages << text;
+                return m_random() % 2 == 0;
+            });
+            results->setFileNameProvider(
+                [this](QWidget *, const QString &, const QString &proposed) {
+                    return m_files.filePath(proposed);
+                });
         }
     });
     m_escape.setInterval(40);
