@@ -42,8 +42,8 @@ bool PostgresResultsStore::fail(ServerFault fault, const QString &detail)
     // The log keeps the driver's own words beside ours, for whoever looks
     // after the server.
     if (!detail.isEmpty() && fault != m_fault)
-        qCInfo(lcResults).noquote() << "Results server" << m_server.description() << "said:"
-                                    << detail.trimmed();
+        qCInfo(lcResults).noquote()
+            << "Results server" << m_server.description() << "said:" << detail.trimmed();
     m_fault = fault;
     setProblem(serverFaultText(fault, m_server.description(), detail));
     return false;
