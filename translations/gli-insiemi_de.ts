@@ -343,6 +343,17 @@
     </message>
 </context>
 <context>
+    <name>ResultsSender</name>
+    <message>
+        <source>Le risposte non si possono leggere da %1 per inviarle al server: %2</source>
+        <translation>Die Antworten können nicht aus %1 gelesen werden, um sie an den Server zu senden: %2</translation>
+    </message>
+    <message>
+        <source>Le risposte restano su questo computer e partono appena il server risponde.</source>
+        <translation>Die Antworten bleiben auf diesem Computer und werden gesendet, sobald der Server antwortet.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsStore</name>
     <message>
         <source>Manca il driver di Qt SQL per i risultati in %1.</source>
@@ -408,6 +419,14 @@
         <source>Il disco del file dei risultati %1 è pieno: le risposte nuove non vengono salvate.</source>
         <translation>Der Datenträger der Ergebnisdatei %1 ist voll: neue Antworten werden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>il server %1</source>
+        <translation>der Server %1</translation>
+    </message>
+    <message>
+        <source>Connessione riuscita: %1, tabelle dei risultati alla versione %2.</source>
+        <translation>Verbindung hergestellt: %1, Ergebnistabellen in Version %2.</translation>
+    </message>
 </context>
 <context>
     <name>ScorePanel</name>
@@ -438,6 +457,203 @@
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
         <translation>Sekunden für jede Aufgabe</translation>
+    </message>
+</context>
+<context>
+    <name>ServerFault</name>
+    <message>
+        <source>Il server %1 non si trova: il nome è sbagliato o la rete non funziona.</source>
+        <translation>Der Server %1 wird nicht gefunden: Der Name ist falsch oder das Netzwerk funktioniert nicht.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non risponde: è spento o non raggiungibile.</source>
+        <translation>Der Server %1 antwortet nicht: Er ist ausgeschaltet oder nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>La connessione con il server %1 si è interrotta.</source>
+        <translation>Die Verbindung zum Server %1 wurde unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non offre una connessione cifrata, ma le impostazioni la richiedono (sslmode).</source>
+        <translation>Der Server %1 bietet keine verschlüsselte Verbindung, die Einstellungen verlangen aber eine (sslmode).</translation>
+    </message>
+    <message>
+        <source>Il certificato del server %1 non è valido o non si può verificare.</source>
+        <translation>Das Zertifikat des Servers %1 ist ungültig oder kann nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>Manca la password per il server %1: va scritta nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>Für den Server %1 fehlt das Passwort: Es gehört in die Passwortdatei (~/.pgpass) oder in die Dienstdatei.</translation>
+    </message>
+    <message>
+        <source>Il server %1 rifiuta la password: correggerla nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>Der Server %1 lehnt das Passwort ab: Korrigieren Sie es in der Passwortdatei (~/.pgpass) oder in der Dienstdatei.</translation>
+    </message>
+    <message>
+        <source>Sul server %1 non esiste l&apos;utente indicato.</source>
+        <translation>Auf dem Server %1 gibt es den angegebenen Benutzer nicht.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non accetta questo computer o questo utente (pg_hba.conf).</source>
+        <translation>Der Server %1 lässt diesen Computer oder diesen Benutzer nicht zu (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>Sul server %1 non esiste il database indicato.</source>
+        <translation>Auf dem Server %1 gibt es die angegebene Datenbank nicht.</translation>
+    </message>
+    <message>
+        <source>Sul server %1 l&apos;utente non ha il permesso di usare le tabelle dei risultati.</source>
+        <translation>Auf dem Server %1 darf der Benutzer die Ergebnistabellen nicht verwenden.</translation>
+    </message>
+    <message>
+        <source>Nel database del server %1 mancano le tabelle dei risultati: vanno create con scripts/school-server.sql.</source>
+        <translation>In der Datenbank des Servers %1 fehlen die Ergebnistabellen: Legen Sie sie mit scripts/school-server.sql an.</translation>
+    </message>
+    <message>
+        <source>Le tabelle dei risultati sul server %1 sono di una versione più vecchia: vanno aggiornate con scripts/school-server.sql.</source>
+        <translation>Die Ergebnistabellen auf dem Server %1 stammen von einer älteren Version: Aktualisieren Sie sie mit scripts/school-server.sql.</translation>
+    </message>
+    <message>
+        <source>Le tabelle dei risultati sul server %1 sono di una versione più nuova del programma: va aggiornato il programma.</source>
+        <translation>Die Ergebnistabellen auf dem Server %1 stammen von einer neueren Version des Programms: Aktualisieren Sie das Programm.</translation>
+    </message>
+    <message>
+        <source>Il server %1 risponde con un errore: %2</source>
+        <translation>Der Server %1 antwortet mit einem Fehler: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSection</name>
+    <message>
+        <source>Server dei risultati</source>
+        <translation>Ergebnisserver</translation>
+    </message>
+    <message>
+        <source>nessuno: i risultati restano su questo computer</source>
+        <translation>keiner: Die Ergebnisse bleiben auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Servizio</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>dal file dei servizi (pg_service.conf)</source>
+        <translation>aus der Dienstdatei (pg_service.conf)</translation>
+    </message>
+    <message>
+        <source>Prova connessione</source>
+        <translation>Verbindung testen</translation>
+    </message>
+    <message>
+        <source>predefinita</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Porta</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Cifratura (sslmode)</source>
+        <translation>Verschlüsselung (sslmode)</translation>
+    </message>
+    <message>
+        <source>Esito della prova</source>
+        <translation>Ergebnis des Tests</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Porta:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Datenbank:</translation>
+    </message>
+    <message>
+        <source>Utente:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Cifratura (sslmode):</source>
+        <translation>Verschlüsselung (sslmode):</translation>
+    </message>
+    <message>
+        <source>Servizio:</source>
+        <translation>Dienst:</translation>
+    </message>
+    <message>
+        <source>La password non si scrive qui: va nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>Das Passwort wird nicht hier eingegeben: Es gehört in die Passwortdatei (~/.pgpass) oder in die Dienstdatei.</translation>
+    </message>
+    <message>
+        <source>Nessun server: i risultati restano su questo computer.</source>
+        <translation>Kein Server: Die Ergebnisse bleiben auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>Prova in corso con %1...</source>
+        <translation>Test mit %1 läuft...</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Il nome del server è troppo lungo.</source>
+        <translation>Der Name des Servers ist zu lang.</translation>
+    </message>
+    <message>
+        <source>Il nome del server «%1» non è valido: sono ammessi lettere, cifre, punti e trattini, oppure la cartella di un socket.</source>
+        <translation>Der Servername „%1“ ist ungültig: Erlaubt sind Buchstaben, Ziffern, Punkte und Bindestriche oder der Ordner eines Sockets.</translation>
+    </message>
+    <message>
+        <source>La porta %1 non è valida: deve essere fra 1 e 65535.</source>
+        <translation>Der Port %1 ist ungültig: Er muss zwischen 1 und 65535 liegen.</translation>
+    </message>
+    <message>
+        <source>La modalità SSL «%1» non esiste: valori ammessi %2.</source>
+        <translation>Den SSL-Modus „%1“ gibt es nicht: Erlaubt sind %2.</translation>
+    </message>
+    <message>
+        <source>Il nome del servizio «%1» non è valido: sono ammessi lettere, cifre, punti, trattini e trattini bassi.</source>
+        <translation>Der Dienstname „%1“ ist ungültig: Erlaubt sind Buchstaben, Ziffern, Punkte, Bindestriche und Unterstriche.</translation>
+    </message>
+    <message>
+        <source>La porta «%1» non è valida: deve essere fra 1 e 65535.</source>
+        <translation>Der Port „%1“ ist ungültig: Er muss zwischen 1 und 65535 liegen.</translation>
+    </message>
+    <message>
+        <source>servizio %1</source>
+        <translation>Dienst %1</translation>
+    </message>
+    <message>
+        <source>%1 (servizio %2)</source>
+        <translation>%1 (Dienst %2)</translation>
+    </message>
+    <message>
+        <source>Il nome del database è troppo lungo: al massimo 63 byte.</source>
+        <translation>Der Name der Datenbank ist zu lang: höchstens 63 Byte.</translation>
+    </message>
+    <message>
+        <source>Il nome dell&apos;utente è troppo lungo: al massimo 63 byte.</source>
+        <translation>Der Name des Benutzers ist zu lang: höchstens 63 Byte.</translation>
+    </message>
+    <message>
+        <source>Il nome del database contiene caratteri di controllo.</source>
+        <translation>Der Name der Datenbank enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Il nome dell&apos;utente contiene caratteri di controllo.</source>
+        <translation>Der Name des Benutzers enthält Steuerzeichen.</translation>
     </message>
 </context>
 <context>

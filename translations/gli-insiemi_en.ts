@@ -343,6 +343,17 @@
     </message>
 </context>
 <context>
+    <name>ResultsSender</name>
+    <message>
+        <source>Le risposte non si possono leggere da %1 per inviarle al server: %2</source>
+        <translation>The answers cannot be read from %1 to send them to the server: %2</translation>
+    </message>
+    <message>
+        <source>Le risposte restano su questo computer e partono appena il server risponde.</source>
+        <translation>The answers stay on this computer and are sent as soon as the server answers.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsStore</name>
     <message>
         <source>Manca il driver di Qt SQL per i risultati in %1.</source>
@@ -408,6 +419,14 @@
         <source>Il disco del file dei risultati %1 è pieno: le risposte nuove non vengono salvate.</source>
         <translation>The disk of the results file %1 is full: new answers are not saved.</translation>
     </message>
+    <message>
+        <source>il server %1</source>
+        <translation>the server %1</translation>
+    </message>
+    <message>
+        <source>Connessione riuscita: %1, tabelle dei risultati alla versione %2.</source>
+        <translation>Connected: %1, results tables at version %2.</translation>
+    </message>
 </context>
 <context>
     <name>ScorePanel</name>
@@ -438,6 +457,203 @@
     <message>
         <source>Secondi impiegati per ogni esercizio</source>
         <translation>Seconds taken for each exercise</translation>
+    </message>
+</context>
+<context>
+    <name>ServerFault</name>
+    <message>
+        <source>Il server %1 non si trova: il nome è sbagliato o la rete non funziona.</source>
+        <translation>The server %1 cannot be found: the name is wrong or the network is not working.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non risponde: è spento o non raggiungibile.</source>
+        <translation>The server %1 does not answer: it is switched off or cannot be reached.</translation>
+    </message>
+    <message>
+        <source>La connessione con il server %1 si è interrotta.</source>
+        <translation>The connection to the server %1 was broken.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non offre una connessione cifrata, ma le impostazioni la richiedono (sslmode).</source>
+        <translation>The server %1 offers no encrypted connection, but the settings require one (sslmode).</translation>
+    </message>
+    <message>
+        <source>Il certificato del server %1 non è valido o non si può verificare.</source>
+        <translation>The certificate of the server %1 is not valid or cannot be verified.</translation>
+    </message>
+    <message>
+        <source>Manca la password per il server %1: va scritta nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>The password for the server %1 is missing: it belongs in the password file (~/.pgpass) or the service file.</translation>
+    </message>
+    <message>
+        <source>Il server %1 rifiuta la password: correggerla nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>The server %1 refuses the password: correct it in the password file (~/.pgpass) or the service file.</translation>
+    </message>
+    <message>
+        <source>Sul server %1 non esiste l&apos;utente indicato.</source>
+        <translation>The given user does not exist on the server %1.</translation>
+    </message>
+    <message>
+        <source>Il server %1 non accetta questo computer o questo utente (pg_hba.conf).</source>
+        <translation>The server %1 does not let this computer or this user in (pg_hba.conf).</translation>
+    </message>
+    <message>
+        <source>Sul server %1 non esiste il database indicato.</source>
+        <translation>The given database does not exist on the server %1.</translation>
+    </message>
+    <message>
+        <source>Sul server %1 l&apos;utente non ha il permesso di usare le tabelle dei risultati.</source>
+        <translation>On the server %1 the user may not use the results tables.</translation>
+    </message>
+    <message>
+        <source>Nel database del server %1 mancano le tabelle dei risultati: vanno create con scripts/school-server.sql.</source>
+        <translation>The database of the server %1 lacks the results tables: create them with scripts/school-server.sql.</translation>
+    </message>
+    <message>
+        <source>Le tabelle dei risultati sul server %1 sono di una versione più vecchia: vanno aggiornate con scripts/school-server.sql.</source>
+        <translation>The results tables on the server %1 are of an older version: update them with scripts/school-server.sql.</translation>
+    </message>
+    <message>
+        <source>Le tabelle dei risultati sul server %1 sono di una versione più nuova del programma: va aggiornato il programma.</source>
+        <translation>The results tables on the server %1 are of a newer version of the program: update the program.</translation>
+    </message>
+    <message>
+        <source>Il server %1 risponde con un errore: %2</source>
+        <translation>The server %1 answers with an error: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSection</name>
+    <message>
+        <source>Server dei risultati</source>
+        <translation>Results server</translation>
+    </message>
+    <message>
+        <source>nessuno: i risultati restano su questo computer</source>
+        <translation>none: the results stay on this computer</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Servizio</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>dal file dei servizi (pg_service.conf)</source>
+        <translation>from the service file (pg_service.conf)</translation>
+    </message>
+    <message>
+        <source>Prova connessione</source>
+        <translation>Test connection</translation>
+    </message>
+    <message>
+        <source>predefinita</source>
+        <translation>default</translation>
+    </message>
+    <message>
+        <source>Porta</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Cifratura (sslmode)</source>
+        <translation>Encryption (sslmode)</translation>
+    </message>
+    <message>
+        <source>Esito della prova</source>
+        <translation>Result of the test</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Porta:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Database:</translation>
+    </message>
+    <message>
+        <source>Utente:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Cifratura (sslmode):</source>
+        <translation>Encryption (sslmode):</translation>
+    </message>
+    <message>
+        <source>Servizio:</source>
+        <translation>Service:</translation>
+    </message>
+    <message>
+        <source>La password non si scrive qui: va nel file delle password (~/.pgpass) o nel file dei servizi.</source>
+        <translation>The password is not typed here: it belongs in the password file (~/.pgpass) or the service file.</translation>
+    </message>
+    <message>
+        <source>Nessun server: i risultati restano su questo computer.</source>
+        <translation>No server: the results stay on this computer.</translation>
+    </message>
+    <message>
+        <source>Prova in corso con %1...</source>
+        <translation>Testing %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Il nome del server è troppo lungo.</source>
+        <translation>The server&apos;s name is too long.</translation>
+    </message>
+    <message>
+        <source>Il nome del server «%1» non è valido: sono ammessi lettere, cifre, punti e trattini, oppure la cartella di un socket.</source>
+        <translation>The server name &quot;%1&quot; is not valid: letters, digits, dots and hyphens are allowed, or a socket&apos;s folder.</translation>
+    </message>
+    <message>
+        <source>La porta %1 non è valida: deve essere fra 1 e 65535.</source>
+        <translation>The port %1 is not valid: it must be between 1 and 65535.</translation>
+    </message>
+    <message>
+        <source>La modalità SSL «%1» non esiste: valori ammessi %2.</source>
+        <translation>The SSL mode &quot;%1&quot; does not exist: allowed values are %2.</translation>
+    </message>
+    <message>
+        <source>Il nome del servizio «%1» non è valido: sono ammessi lettere, cifre, punti, trattini e trattini bassi.</source>
+        <translation>The service name &quot;%1&quot; is not valid: letters, digits, dots, hyphens and underscores are allowed.</translation>
+    </message>
+    <message>
+        <source>La porta «%1» non è valida: deve essere fra 1 e 65535.</source>
+        <translation>The port &quot;%1&quot; is not valid: it must be between 1 and 65535.</translation>
+    </message>
+    <message>
+        <source>servizio %1</source>
+        <translation>service %1</translation>
+    </message>
+    <message>
+        <source>%1 (servizio %2)</source>
+        <translation>%1 (service %2)</translation>
+    </message>
+    <message>
+        <source>Il nome del database è troppo lungo: al massimo 63 byte.</source>
+        <translation>The database&apos;s name is too long: 63 bytes at most.</translation>
+    </message>
+    <message>
+        <source>Il nome dell&apos;utente è troppo lungo: al massimo 63 byte.</source>
+        <translation>The user&apos;s name is too long: 63 bytes at most.</translation>
+    </message>
+    <message>
+        <source>Il nome del database contiene caratteri di controllo.</source>
+        <translation>The database&apos;s name contains control characters.</translation>
+    </message>
+    <message>
+        <source>Il nome dell&apos;utente contiene caratteri di controllo.</source>
+        <translation>The user&apos;s name contains control characters.</translation>
     </message>
 </context>
 <context>
