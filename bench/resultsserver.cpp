@@ -217,6 +217,11 @@ int main(int argc, char **argv)
         }
     }
     db.close();
+    // GLI_BENCH_KEEP=1 leaves the database for a look at the plans.
+    if (qEnvironmentVariableIsSet("GLI_BENCH_KEEP")) {
+        std::printf("Kept database %s\n", qPrintable(name));
+        return status;
+    }
     {
         QSqlDatabase root = admin(QStringLiteral("postgres"));
         if (root.open())

@@ -61,6 +61,10 @@ CREATE INDEX IF NOT EXISTS answers_by_time ON answers (answered_at);
 CREATE INDEX IF NOT EXISTS answers_summary
     ON answers (pupil, mistake, correct, seconds, answered_day, answered_at);
 CREATE INDEX IF NOT EXISTS answers_by_class ON answers (class_name, pupil, answered_at);
+-- The server's own: one class's answers of a period, read from the index
+-- alone whatever the other classes hold.
+CREATE INDEX IF NOT EXISTS answers_class_period ON answers (class_name, answered_at)
+    INCLUDE (pupil, mistake, correct, seconds, answered_day);
 
 INSERT INTO meta (name, value) VALUES ('schema_version', '2')
     ON CONFLICT (name) DO UPDATE SET value = '2' WHERE meta.value::integer < 2;
