@@ -94,6 +94,19 @@ QString fillStatement(qint64 now)
         .arg(dayMs);
 }
 
+// One statement on the server as a whole, outside any results database.
+bool onServer(const QString &statement)
+{
+    bool done = false;
+    {
+        QSqlDatabase root = admin(QStringLiteral("postgres"));
+        done = root.open() && exec(root, statement);
+        root.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("admin-postgres"));
+    return done;
+}
+
 template<typename Signal>
 double msUntil(ResultsService &service, Signal signal, const std::function<void()> &request)
 {
@@ -119,15 +132,9 @@ int main(int argc, char **argv)
         return 1;
     }
     const QString name = QStringLiteral("gli_bench_%1").arg(QCoreApplication::applicationPid());
-    {
-        QSqlDatabase root = admin(QStringLiteral("postgres"));
-        if (!root.open()
-            || !exec(
-                root,
-                QStringLiteral("CREATE DATABASE %1 OWNER %2").arg(name, env("GLI_TEST_PG_OWNER"))))
-            return 1;
-        root.close();
-    }
+    if (!onServer(
+            QStringLiteral("CREATE DATABASE %1 OWNER %2").arg(name, env("GLI_TEST_PG_OWNER"))))
+        return 1;
     ServerSettings server;
     server.host = env("GLI_TEST_PG_SOCKET");
     server.port = env("GLI_TEST_PG_PORT").toInt();
@@ -232,10 +239,6 @@ int main(int argc, char **argv)
         std::printf("Kept database %s\n", qPrintable(name));
         return status;
     }
-    {
-        QSqlDatabase root = admin(QStringLiteral("postgres"));
-        if (root.open())
-            exec(root, QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(name));
-    }
+    onServer(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(name));
     return status;
 }

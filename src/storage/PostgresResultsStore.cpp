@@ -136,6 +136,10 @@ void PostgresResultsStore::ensureServerIndex()
     if (!m_owns)
         return;
     QSqlQuery query(database());
+    // Asked first: CREATE ... IF NOT EXISTS would print a notice on every start.
+    if (query.exec(QStringLiteral("SELECT to_regclass('answers_class_period') IS NOT NULL"))
+        && query.next() && query.value(0).toBool())
+        return;
     if (!query.exec(serverIndex))
         qCWarning(lcResults).noquote()
             << "Results server" << m_server.description()
