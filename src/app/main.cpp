@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <cstdio>
 #include <optional>
 
@@ -43,6 +44,7 @@ int exportResults(const QString &path)
 {
     const QString file = ResultsService::localFile();
     QList<PupilSummary> rows;
+    int status = 0;
     // Without a results file there is nothing to export yet: the table has
     // its heading only, and no file is made for it.
     if (QFileInfo::exists(file)) {
@@ -54,13 +56,19 @@ int exportResults(const QString &path)
             return 1;
         }
         rows = *kept;
+        // A damaged file was moved aside: the table is that of the new,
+        // empty file, which is not what the administrator asked for.
+        if (!store.movedAside().isEmpty()) {
+            complain(store.notice());
+            status = 1;
+        }
     }
     const QString error = results_csv::write(path, rows, results_csv::programLocale());
     if (!error.isEmpty()) {
         complain(QCoreApplication::translate("CommandLine", "%1 non scritto: %2").arg(path, error));
         return 1;
     }
-    return 0;
+    return status;
 }
 
 // Runs the command line's own work, without a window or a display; nothing
@@ -88,6 +96,8 @@ std::optional<int> runCommandLine(int argc, char *argv[])
                      .arg(parser.positionalArguments().first()));
         return 1;
     }
+    // Said once, by the command line itself, not also by the results' log.
+    QLoggingCategory::setFilterRules(QStringLiteral("gli.results.warning=false"));
     return exportResults(parser.value(exportOption));
 }
 

@@ -90,7 +90,8 @@ void ResultsWorker::csv(const QString &path, ResultsPeriod period, const QDateTi
         : std::nullopt;
     if (!rows) {
         tell(true);
-        Q_EMIT csvWritten(path, m_store->problem());
+        const QString problem = m_store->problem();
+        Q_EMIT csvWritten(path, problem.isEmpty() ? m_store->location() : problem);
         return;
     }
     Q_EMIT csvWritten(path, results_csv::write(path, *rows, locale));

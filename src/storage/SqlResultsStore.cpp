@@ -111,14 +111,21 @@ bool SqlResultsStore::open()
                        .arg(location()));
         return false;
     }
-    if (!openConnection(db))
-        return false;
-    if (!ensureSchema()) {
+    // A second time when the backend has put a fault right (a damaged file
+    // moved aside and a new one begun).
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!openConnection(db))
+            return false;
+        m_recovered = false;
+        if (ensureSchema()) {
+            m_open = true;
+            return true;
+        }
         db.close();
-        return false;
+        if (!m_recovered)
+            break;
     }
-    m_open = true;
-    return true;
+    return false;
 }
 
 std::optional<int> SqlResultsStore::readVersion(QSqlQuery &query)
@@ -164,12 +171,14 @@ bool SqlResultsStore::ensureSchema()
         return false;
     }
     if (!beginWrite(query)) {
-        setProblem(cannotMove.arg(location(), database().lastError().text()));
+        const QSqlError error = query.lastError().isValid() ? query.lastError()
+                                                            : database().lastError();
+        m_recovered = recover(error, cannotMove.arg(location(), error.text()));
         return false;
     }
     const auto fail = [&](const QSqlError &error) {
         database().rollback();
-        recover(error, cannotMove.arg(location(), error.text()));
+        m_recovered = recover(error, cannotMove.arg(location(), error.text()));
         return false;
     };
     // Another copy of the program may have done it while this one waited.

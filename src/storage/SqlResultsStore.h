@@ -64,4 +64,5 @@ private:
 
     QString m_connection;
     bool m_open = false;
+    bool m_recovered = false; // the last failure was put right: try again
 };

@@ -16,6 +16,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
+#include <pwd.h>
 #include <unistd.h>
 
 using namespace results_fixture;
@@ -83,12 +84,58 @@ bool asRoot()
     return ::geteuid() == 0;
 }
 
+// Root reads and writes any file, whatever its permissions: as root, a test
+// of them runs again in a copy of this test program as the plain user
+// nobody. Returns why it cannot, or empty once the copy has run.
+QString runAsPlainUser(const char *function, QProcess *copy)
+{
+    const QString setpriv = QStandardPaths::findExecutable(
+        QStringLiteral("setpriv"), {QStringLiteral("/usr/bin"), QStringLiteral("/bin")});
+    const passwd *nobody = ::getpwnam("nobody");
+    if (setpriv.isEmpty() || !nobody)
+        return QStringLiteral("no setpriv or no user nobody to run it as a plain user");
+    // A home and temporary folder the plain user may write in, in /tmp: the
+    // caller's TMPDIR may lie in a folder only root may enter.
+    static QTemporaryDir home(QStringLiteral("/tmp/gli-plain-user-XXXXXX"));
+    QFile::setPermissions(home.path(),
+                          QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther
+                              | QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                              | QFileDevice::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("TMPDIR"), home.path());
+    copy->setProcessEnvironment(env);
+    copy->setProcessChannelMode(QProcess::MergedChannels);
+    copy->start(setpriv,
+                {QStringLiteral("--reuid=%1").arg(nobody->pw_uid),
+                 QStringLiteral("--regid=%1").arg(nobody->pw_gid), QStringLiteral("--clear-groups"),
+                 QCoreApplication::applicationFilePath(), QString::fromLatin1(function)});
+    if (!copy->waitForFinished(60'000))
+        return QStringLiteral("the copy of the test did not end");
+    // setpriv's own failure to run the program (a build folder the plain
+    // user may not enter): 126 or 127.
+    if (copy->exitCode() == 126 || copy->exitCode() == 127)
+        return QStringLiteral("the plain user cannot run this test program here");
+    return {};
+}
+
 ResultsService::StoreFactory sqliteAt(const QString &path)
 {
     return [path] { return std::make_unique<SqliteResultsStore>(path); };
 }
 
 } // namespace
+
+// Runs the test function as the plain user, and passes or fails with it.
+#define RUN_AS_PLAIN_USER_WHEN_ROOT()                                                              \
+    if (asRoot()) {                                                                                \
+        QProcess copy;                                                                             \
+        if (const QString cannot = runAsPlainUser(QTest::currentTestFunction(), &copy);            \
+            !cannot.isEmpty())                                                                     \
+            QSKIP(qPrintable(cannot));                                                             \
+        QVERIFY2(copy.exitCode() == 0, copy.readAll().constData());                                \
+        return;                                                                                    \
+    }
 
 class TestResultsStore : public QObject
 {
@@ -113,6 +160,7 @@ private Q_SLOTS:
     void fullDiskFailsTheSavesAndKeepsTheFile();
 
     void serviceOpensNothingUntilFirstUseAndAnswersBySignals();
+    void defaultServiceKeepsItsFileInTheDataFolder();
     void serviceTellsProblemsAndGoesOn();
     void serviceTellsTheResultsScreenOfAFileMovedAside();
     void serviceSavesEveryQueuedAnswerBeforeItEnds();
@@ -413,8 +461,7 @@ void TestResultsStore::damagedFileIsMovedAsideAndANewOneStarted()
 
 void TestResultsStore::readOnlyFileGivesSummariesButTakesNoAnswers()
 {
-    if (asRoot())
-        QSKIP("root writes to a read-only file; run as a plain user");
+    RUN_AS_PLAIN_USER_WHEN_ROOT();
     const QString path = freshFile();
     writeAnswers(path, 5);
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
@@ -431,8 +478,7 @@ void TestResultsStore::readOnlyFileGivesSummariesButTakesNoAnswers()
 
 void TestResultsStore::unreadableFileIsLeftAlone()
 {
-    if (asRoot())
-        QSKIP("root reads any file; run as a plain user");
+    RUN_AS_PLAIN_USER_WHEN_ROOT();
     const QString path = freshFile();
     writeAnswers(path, 2);
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
@@ -535,6 +581,23 @@ void TestResultsStore::serviceOpensNothingUntilFirstUseAndAnswersBySignals()
     QVERIFY(summary.last().first().value<QList<PupilSummary>>().isEmpty());
     QCOMPARE(made, 1);
     QVERIFY(problems.isEmpty());
+}
+
+void TestResultsStore::defaultServiceKeepsItsFileInTheDataFolder()
+{
+    // In test mode the data folder is the test's own, never the user's.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString expected = QDir(folder).filePath(QStringLiteral("results.sqlite"));
+    QVERIFY(!QFile::exists(expected));
+    {
+        ResultsService service;
+        QCOMPARE(service.location(), expected);
+        QSignalSpy saved(&service, &ResultsService::saved);
+        service.save(AnswerRecord::now(QStringLiteral("Anna"), {}, 10, 1, 2, u'<', true, 1));
+        QTRY_COMPARE(saved.size(), 1);
+    }
+    QCOMPARE(countIn(expected), 1);
+    QVERIFY(QDir(folder).removeRecursively());
 }
 
 void TestResultsStore::serviceTellsProblemsAndGoesOn()
