@@ -13,6 +13,8 @@ constexpr qsizetype maxHostLength = 255;
 // libpq's wait for a server that does not answer, in seconds; the sender
 // tries again later anyway.
 constexpr int connectTimeoutSeconds = 10;
+// How long sent data may go unacknowledged before the connection counts as lost.
+constexpr int lostAfterMs = 25'000;
 
 bool hasControlCharacter(const QString &text)
 {
@@ -174,7 +176,15 @@ QString ServerSettings::connectOptions() const
     // Qt's driver turns ';' into the spaces libpq expects; the values are
     // validated words, so none of them can add an option of its own.
     QStringList options{QStringLiteral("connect_timeout=%1").arg(connectTimeoutSeconds),
-                        QStringLiteral("application_name=gli-insiemi")};
+                        QStringLiteral("application_name=gli-insiemi"),
+                        // A server gone without a word (a cable pulled) is
+                        // noticed within seconds, not at TCP's hours: the
+                        // sender then tries again later, and the program
+                        // can end.
+                        QStringLiteral("keepalives_idle=10"),
+                        QStringLiteral("keepalives_interval=5"),
+                        QStringLiteral("keepalives_count=3"),
+                        QStringLiteral("tcp_user_timeout=%1").arg(lostAfterMs)};
     if (!sslMode.isEmpty())
         options << QStringLiteral("sslmode=") + sslMode;
     if (!service.isEmpty())

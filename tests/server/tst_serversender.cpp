@@ -7,6 +7,7 @@
 #include "storage/ResultsService.h"
 #include "storage/ServerResults.h"
 
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -58,9 +59,14 @@ AnswerRecord answer(const QString &pupil, const QString &className, int left, in
 qint64 markedSent(const QString &file)
 {
     qint64 count = -1;
+    // Read only, and only a file the program made: a connection that made
+    // the file would race the program setting it up.
+    if (!QFileInfo::exists(file))
+        return count;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), file);
         db.setDatabaseName(file);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (db.open()) {
             QSqlQuery query(db);
             if (query.exec(QStringLiteral("SELECT COUNT(*) FROM sent_answers")) && query.next())
