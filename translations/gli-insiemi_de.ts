@@ -427,6 +427,14 @@
         <source>Connessione riuscita: %1, tabelle dei risultati alla versione %2.</source>
         <translation>Verbindung hergestellt: %1, Ergebnistabellen in Version %2.</translation>
     </message>
+    <message>
+        <source>Fonte dei risultati: %1. Questo computer non ha ancora inviato risposte.</source>
+        <translation>Quelle der Ergebnisse: %1. Dieser Computer hat noch keine Antworten gesendet.</translation>
+    </message>
+    <message>
+        <source>Fonte dei risultati: %1. Ultimo invio di questo computer: %2.</source>
+        <translation>Quelle der Ergebnisse: %1. Letzte Sendung dieses Computers: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ScorePanel</name>

@@ -427,6 +427,14 @@
         <source>Connessione riuscita: %1, tabelle dei risultati alla versione %2.</source>
         <translation>Connected: %1, results tables at version %2.</translation>
     </message>
+    <message>
+        <source>Fonte dei risultati: %1. Questo computer non ha ancora inviato risposte.</source>
+        <translation>Source of the results: %1. This computer has not sent any answers yet.</translation>
+    </message>
+    <message>
+        <source>Fonte dei risultati: %1. Ultimo invio di questo computer: %2.</source>
+        <translation>Source of the results: %1. Last sent from this computer: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ScorePanel</name>
