@@ -56,11 +56,16 @@ UPDATE answers SET mistake = CASE
       AND EXISTS (SELECT 1 FROM meta WHERE name = 'schema_version' AND value = '1');
 
 -- A short period's answers are found by time; the summaries and a pupil's
--- days read the summary index alone; the results screen takes one class.
+-- days read the summary index alone, for every class or for one.
 CREATE INDEX IF NOT EXISTS answers_by_time ON answers (answered_at);
 CREATE INDEX IF NOT EXISTS answers_summary
     ON answers (pupil, mistake, correct, seconds, answered_day, answered_at);
-CREATE INDEX IF NOT EXISTS answers_by_class ON answers (class_name, pupil, answered_at);
+CREATE INDEX IF NOT EXISTS answers_class_summary
+    ON answers (class_name, pupil, mistake, correct, seconds, answered_day, answered_at);
+-- The server's own: one class's answers of a period, read from the index
+-- alone whatever the other classes hold.
+CREATE INDEX IF NOT EXISTS answers_class_period ON answers (class_name, answered_at)
+    INCLUDE (pupil, mistake, correct, seconds, answered_day);
 
 INSERT INTO meta (name, value) VALUES ('schema_version', '2')
     ON CONFLICT (name) DO UPDATE SET value = '2' WHERE meta.value::integer < 2;

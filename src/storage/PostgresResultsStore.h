@@ -19,6 +19,9 @@ class PostgresResultsStore : public SqlResultsStore
 public:
     explicit PostgresResultsStore(const ServerSettings &server);
 
+    // Opens as every store does, then adds the server's own index where the
+    // role may (scripts/school-server.sql makes it otherwise).
+    bool open() override;
     QString location() const override;
     // What went wrong last; None after a call that worked.
     ServerFault fault() const { return m_fault; }
@@ -36,7 +39,9 @@ private:
     bool fail(ServerFault fault, const QString &detail = {});
     bool resolves();
     bool tablesUsable(QSqlDatabase &db);
+    void ensureServerIndex();
 
     ServerSettings m_server;
     ServerFault m_fault = ServerFault::None;
+    bool m_owns = false;
 };

@@ -14,7 +14,7 @@ struct PeriodBounds
 {
     qint64 from = 0;
     qint64 until = 0;
-    QString className; // empty: every class
+    QString className = {}; // empty: every class
 };
 
 PeriodBounds periodBounds(ResultsPeriod period, const QDateTime &now);

@@ -5,6 +5,7 @@
 #include "storage/ResultsService.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 ServerResultsStore::ServerResultsStore(const QString &localFile, const ServerSettings &server)
     : m_local(localFile), m_server(server)
@@ -63,6 +64,19 @@ bool ServerResultsStore::remove(Whose whose, const QString &pupil)
         return false;
     }
     return true;
+}
+
+QString serverResultsText(const QString &location, const QDateTime &lastSent)
+{
+    if (!lastSent.isValid())
+        return QCoreApplication::translate("ResultsStore",
+                                           "Fonte dei risultati: %1. Questo computer non ha "
+                                           "ancora inviato risposte.")
+            .arg(location);
+    return QCoreApplication::translate("ResultsStore",
+                                       "Fonte dei risultati: %1. Ultimo invio di questo "
+                                       "computer: %2.")
+        .arg(location, QLocale().toString(lastSent.toLocalTime(), QLocale::ShortFormat));
 }
 
 ResultsService *makeResultsService(const ServerSettings &server, QObject *parent)

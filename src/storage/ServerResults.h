@@ -7,6 +7,8 @@
 #include "storage/ServerSettings.h"
 #include "storage/SqliteResultsStore.h"
 
+#include <QDateTime>
+
 class QObject;
 class ResultsService;
 
@@ -37,6 +39,10 @@ private:
     SqliteResultsStore m_local;
     PostgresResultsStore m_server;
 };
+
+// For the results screen: where its rows come from, and when this computer
+// last sent its answers there (an invalid time: never yet).
+QString serverResultsText(const QString &location, const QDateTime &lastSent);
 
 // The results service the settings ask for: the local file alone when no
 // server is set; otherwise the server's summaries and a sender (a child of

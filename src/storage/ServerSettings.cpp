@@ -13,6 +13,8 @@ constexpr qsizetype maxHostLength = 255;
 // libpq's wait for a server that does not answer, in seconds; the sender
 // tries again later anyway.
 constexpr int connectTimeoutSeconds = 10;
+// How long sent data may go unacknowledged before the connection counts as lost.
+constexpr int lostAfterMs = 25'000;
 
 bool hasControlCharacter(const QString &text)
 {
@@ -49,16 +51,24 @@ QString portProblem(int port)
         .arg(port);
 }
 
-QString nameProblem(const QString &value, const QString &what)
+enum class Name { Database, User };
+
+QString nameProblem(const QString &value, Name name)
 {
     if (value.toUtf8().size() > maxNameBytes)
-        return QCoreApplication::translate("ServerSettings",
-                                           "Il nome %1 è troppo lungo: al massimo 63 byte.")
-            .arg(what);
+        return name == Name::Database
+            ? QCoreApplication::translate("ServerSettings",
+                                          "Il nome del database è troppo lungo: al massimo 63 "
+                                          "byte.")
+            : QCoreApplication::translate("ServerSettings",
+                                          "Il nome dell'utente è troppo lungo: al massimo 63 "
+                                          "byte.");
     if (hasControlCharacter(value))
-        return QCoreApplication::translate("ServerSettings",
-                                           "Il nome %1 contiene caratteri di controllo.")
-            .arg(what);
+        return name == Name::Database
+            ? QCoreApplication::translate("ServerSettings",
+                                          "Il nome del database contiene caratteri di controllo.")
+            : QCoreApplication::translate("ServerSettings",
+                                          "Il nome dell'utente contiene caratteri di controllo.");
     return {};
 }
 
@@ -124,11 +134,8 @@ ServerSettings ServerSettings::read(const QSettings &settings, QStringList *prob
         found << QCoreApplication::translate(
                      "ServerSettings", "La porta «%1» non è valida: deve essere fra 1 e 65535.")
                      .arg(settings.value(portKey).toString());
-    keep(server.database, text(databaseKey),
-         nameProblem(text(databaseKey),
-                     QCoreApplication::translate("ServerSettings", "del database")));
-    keep(server.user, text(userKey),
-         nameProblem(text(userKey), QCoreApplication::translate("ServerSettings", "dell'utente")));
+    keep(server.database, text(databaseKey), nameProblem(text(databaseKey), Name::Database));
+    keep(server.user, text(userKey), nameProblem(text(userKey), Name::User));
     keep(server.sslMode, text(sslModeKey), sslModeProblem(text(sslModeKey)));
     keep(server.service, text(serviceKey), serviceProblem(text(serviceKey)));
     if (problems)
@@ -154,13 +161,12 @@ void ServerSettings::write(QSettings &settings) const
 
 QStringList ServerSettings::problems() const
 {
-    QStringList found{
-        hostProblem(host),
-        portProblem(port),
-        nameProblem(database, QCoreApplication::translate("ServerSettings", "del database")),
-        nameProblem(user, QCoreApplication::translate("ServerSettings", "dell'utente")),
-        sslModeProblem(sslMode),
-        serviceProblem(service)};
+    QStringList found{hostProblem(host),
+                      portProblem(port),
+                      nameProblem(database, Name::Database),
+                      nameProblem(user, Name::User),
+                      sslModeProblem(sslMode),
+                      serviceProblem(service)};
     found.removeAll(QString());
     return found;
 }
@@ -170,7 +176,15 @@ QString ServerSettings::connectOptions() const
     // Qt's driver turns ';' into the spaces libpq expects; the values are
     // validated words, so none of them can add an option of its own.
     QStringList options{QStringLiteral("connect_timeout=%1").arg(connectTimeoutSeconds),
-                        QStringLiteral("application_name=gli-insiemi")};
+                        QStringLiteral("application_name=gli-insiemi"),
+                        // A server gone without a word (a cable pulled) is
+                        // noticed within seconds, not at TCP's hours: the
+                        // sender then tries again later, and the program
+                        // can end.
+                        QStringLiteral("keepalives_idle=10"),
+                        QStringLiteral("keepalives_interval=5"),
+                        QStringLiteral("keepalives_count=3"),
+                        QStringLiteral("tcp_user_timeout=%1").arg(lostAfterMs)};
     if (!sslMode.isEmpty())
         options << QStringLiteral("sslmode=") + sslMode;
     if (!service.isEmpty())
