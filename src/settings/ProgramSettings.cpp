@@ -101,6 +101,11 @@ ProgramSettings ProgramSettings::load()
     return loaded;
 }
 
+std::unique_ptr<QSettings> ProgramSettings::store()
+{
+    return std::make_unique<QSettings>(key(organisation), key(application));
+}
+
 bool ProgramSettings::save() const
 {
     QSettings settings(key(organisation), key(application));

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QSettings;
 
 // What the teacher sets in "Impostazioni...", kept with QSettings across
@@ -34,6 +36,9 @@ struct ProgramSettings
     // The program's own settings (organisation and application above). A
     // file that cannot be parsed is renamed to NAME.damaged.
     static ProgramSettings load();
+    // The program's settings file, over the system-wide one that an
+    // administrator may write for a whole room.
+    static std::unique_ptr<QSettings> store();
     // False, with a line in the log, when they could not be written.
     bool save() const;
 

@@ -3,13 +3,18 @@
 
 #include "pupils/ResultsScreen.h"
 #include "pupils/WhoAreYouScreen.h"
+#include "settings/ServerSection.h"
 #include "settings/SettingsDialog.h"
 #include "start/AboutScreen.h"
 #include "start/StartScreen.h"
 #include "sound/Voice.h"
 #include "storage/AnswerRecord.h"
 #include "storage/ResultsService.h"
+#include "storage/ServerResults.h"
+#include "storage/ServerSettings.h"
 #include "worksheets/WorksheetScreen.h"
+
+#include <QSettings>
 
 #include <algorithm>
 
@@ -36,9 +41,28 @@ Program::Program(QObject *parent)
 
 ResultsService &Program::results()
 {
+    // The school's server when the settings name one (the room's file
+    // under the system's configuration, or the teacher's), else the file.
     if (!m_results)
-        m_results = new ResultsService(this);
+        m_results = makeResultsService(ServerSettings::read(*ProgramSettings::store()), this);
     return *m_results;
+}
+
+void Program::applyServer(const ServerSettings &server)
+{
+    std::unique_ptr<QSettings> settings = ProgramSettings::store();
+    if (ServerSettings::read(*settings) == server)
+        return;
+    server.write(*settings);
+    settings->sync();
+    // The results live elsewhere from now: the screen that shows the old
+    // ones closes, and the old service goes once it has kept what it holds.
+    if (m_resultsScreen)
+        m_resultsScreen->close();
+    if (m_results) {
+        m_results->deleteLater();
+        m_results = nullptr;
+    }
 }
 
 WhoAreYouScreen *Program::whoAreYouScreen() const
@@ -261,6 +285,11 @@ SettingsDialog *Program::openSettings()
         m_settingsDialog = new SettingsDialog(m_settings, m_start);
         connect(m_settingsDialog, &QDialog::finished, m_settingsDialog, &QObject::deleteLater);
         connect(m_settingsDialog, &SettingsDialog::settingsChanged, this, &Program::applySettings);
+        auto *server = new ServerSection(m_settingsDialog);
+        server->setServer(ServerSettings::read(*ProgramSettings::store()));
+        m_settingsDialog->addSection(tr("Server dei risultati"), server);
+        connect(m_settingsDialog, &QDialog::accepted, this,
+                [this, server] { applyServer(server->server()); });
     }
     m_settingsDialog->show();
     m_settingsDialog->raise();

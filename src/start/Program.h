@@ -19,6 +19,7 @@
 class AboutScreen;
 class ResultsScreen;
 class ResultsService;
+class ServerSettings;
 class Screen;
 class SettingsDialog;
 class StartScreen;
@@ -53,6 +54,9 @@ public:
     // Where every judged answer goes; made on first use, and it opens its
     // store only on its own first use.
     ResultsService &results();
+    // Keeps the results server's settings; when they changed, the results
+    // come from the new place from the next request on.
+    void applyServer(const ServerSettings &server);
     // The drill's voice, on unless turned off; made on first use, which is
     // the drill's first opening, so that start-up never pays for sound.
     Voice &voice();
