@@ -8,7 +8,7 @@ Starts the program (build/gli-insiemi by default) on a private Xvfb display
 inside its own session bus with the accessibility bus running, chooses "VAI"
 through the accessibility "Press" action, and reads the drill's tree: the two
 named sets with their named pictures, the six choices with their enabled
-states and the labels. Then it answers one exercise the same way and reads
+states, the loudspeaker button and the labels. Then it answers one exercise the same way and reads
 the verdict. Prints what it saw; exits non-zero when something is missing.
 Needs xvfb, dbus, at-spi2-core and python3-pyatspi (Debian's python3).
 """
@@ -164,6 +164,9 @@ def inside(program):
             check(2 <= len(pictures) <= 10 and len(names) == 1 and names <= FIGURES,
                   f"{side}: 2 to 10 pictures of one named figure")
         check(states({"<", "=", ">"}), "the signs are enabled, the rest is not")
+        listen = [n for n in walk(drill) if n.getRoleName() == "push button" and n.name == "Ascolta"]
+        check(len(listen) == 1 and showing(listen[0]) and enabled(listen[0]),
+              'the loudspeaker button is read as "Ascolta"')
         shown = labels()
         print(f"      labels: {shown}")
         check(all(h in shown for h in HEADINGS), "the panel's headings are read")
