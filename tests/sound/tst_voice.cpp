@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QSignalSpy>
+#include <QToolButton>
 
 using namespace soundtest;
 
@@ -103,8 +104,9 @@ void TestVoice::voiceOffIsSilent()
     QCOMPARE(started.count(), 0);
 }
 
-// A new exercise cuts off the verdict, closing cuts off the question: neither
-// is said to its end, and the sink falls silent.
+// A new exercise cuts off the verdict, the loudspeaker says the question
+// again, closing cuts it off: nothing is said to its end, and the sink falls
+// silent.
 void TestVoice::nextExerciseAndClosingCutOff()
 {
     SinkRecorder recorder;
@@ -117,7 +119,12 @@ void TestVoice::nextExerciseAndClosingCutOff()
     QTRY_VERIFY_WITH_TIMEOUT(recorder.loudest(0) > heard, 10000);
     click(RelationDrill::optNext);
     QTRY_COMPARE(started.count(), 4);
-    QCOMPARE(started[3][0].toStringList(), clipFiles(phrases::question(), QStringLiteral("it")));
+    const QStringList question = clipFiles(phrases::question(), QStringLiteral("it"));
+    QCOMPARE(started[3][0].toStringList(), question);
+    QTest::mouseClick(drill().findChild<QToolButton *>(QStringLiteral("cmdAscolta")),
+                      Qt::LeftButton);
+    QTRY_COMPARE(started.count(), 5);
+    QCOMPARE(started[4][0].toStringList(), question);
     QVERIFY(drill().close());
     QVERIFY(!gli->drillScreen());
     // Silent for a second on end, long before the question would have ended.
