@@ -61,14 +61,14 @@ void TestVoiceSilent::drillGoesOnSilently()
     soundLog.clear();
     otherLog.clear();
     makeProgram();
-    gli->voice().setPlayerModule(module);
-    QSignalSpy unavailable(&gli->voice(), &Voice::unavailable);
+    program->voice().setPlayerModule(module);
+    QSignalSpy unavailable(&program->voice(), &Voice::unavailable);
 
-    gli->openDrill();
-    QVERIFY(QTest::qWaitForWindowExposed(&drill()));
+    program->openDrill();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen()));
     for (bool right : {false, true}) {
         answer(right);
-        QVERIFY(!drill().findChild<QLabel *>(QStringLiteral("LblEsito"))->text().isEmpty());
+        QVERIFY(!text("LblEsito").isEmpty());
         click(RelationDrill::optNext);
     }
     // The question, and twice a sign, a verdict and the next question: each
@@ -82,8 +82,8 @@ void TestVoiceSilent::drillGoesOnSilently()
     const QRegularExpression aboutSound(QStringLiteral("pulse|audio|sound|multimedia"),
                                         QRegularExpression::CaseInsensitiveOption);
     QCOMPARE(otherLog.filter(aboutSound), QStringList());
-    QVERIFY(drill().close());
-    QVERIFY(!gli->drillScreen());
+    QVERIFY(screen().close());
+    QVERIFY(!program->drillScreen());
 }
 
 QTEST_MAIN(TestVoiceSilent)
