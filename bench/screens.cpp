@@ -10,6 +10,7 @@
 #include "Stats.h"
 
 #include "drill/DrillScreen.h"
+#include "sound/Voice.h"
 #include "start/Program.h"
 #include "start/StartScreen.h"
 #include "worksheets/WorksheetScreen.h"
@@ -54,6 +55,10 @@ int main(int argc, char *argv[])
     const int runs = bench::runsFrom(argc, argv);
 
     Program program;
+    // The drill speaks from its first opening: its voice loads the player
+    // module and meets the sound server on its own thread meanwhile.
+    program.voice().setClipRoots({QStringLiteral(GLI_BUILT_VOICES)});
+    program.voice().setPlayerModule(QStringLiteral(GLI_SOUND_MODULE));
     program.openStart();
     bench::settle();
 

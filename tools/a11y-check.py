@@ -9,7 +9,7 @@ Starts the program (build/gli-insiemi by default) on a private Xvfb display
 inside its own session bus with the accessibility bus running, chooses "VAI"
 through the accessibility "Press" action, and reads the drill's tree: the two
 named sets with their named pictures, the six choices with their enabled
-states and the labels. Then it answers one exercise the same way and reads
+states, the loudspeaker button and the labels. Then it answers one exercise the same way and reads
 the verdict, and reads the controls of the worksheet's class-set dialog and
 of "Impostazioni...". The program gets a settings folder of its own, so it
 runs with the default settings. Prints what it saw; exits non-zero when
@@ -174,6 +174,9 @@ def inside(program):
             check(2 <= len(pictures) <= 10 and len(names) == 1 and names <= FIGURES,
                   f"{side}: 2 to 10 pictures of one named figure")
         check(states({"<", "=", ">"}), "the signs are enabled, the rest is not")
+        listen = [n for n in walk(drill) if n.getRoleName() == "push button" and n.name == "Ascolta"]
+        check(len(listen) == 1 and showing(listen[0]) and enabled(listen[0]),
+              'the loudspeaker button is read as "Ascolta"')
         shown = labels()
         print(f"      labels: {shown}")
         check(all(h in shown for h in HEADINGS), "the panel's headings are read")

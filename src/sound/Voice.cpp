@@ -61,6 +61,8 @@ struct Voice::Engine
     bool tried = false;
     std::unique_ptr<QPluginLoader> loader;
     std::unique_ptr<ClipPlayer> player;
+    // Why there is no player, once it was tried.
+    QString whyNot;
     // Each problem is logged once, however often the clip is asked for.
     QSet<QString> reported;
 
@@ -72,9 +74,9 @@ struct Voice::Engine
         }
     }
 
-    // The player, made on first need; null, and the reason logged, when
-    // there can be none.
-    ClipPlayer *open(const QString &module, QString *reason)
+    // The player, made on first need; null, and whyNot logged, when there
+    // can be none.
+    ClipPlayer *open(const QString &module)
     {
         if (tried)
             return player.get();
@@ -82,13 +84,13 @@ struct Voice::Engine
         QStringList noise;
         {
             CaughtMessages messages;
-            make(module, reason);
+            make(module, &whyNot);
             noise = messages.lines();
         }
         if (!player) {
             if (!noise.isEmpty())
-                *reason += QStringLiteral(" (%1)").arg(noise.join(QStringLiteral("; ")));
-            log(*reason);
+                whyNot += QStringLiteral(" (%1)").arg(noise.join(QStringLiteral("; ")));
+            log(whyNot);
         } else {
             for (const QString &line : noise)
                 log(line);
@@ -186,10 +188,9 @@ void Voice::say(const QStringList &clips)
         m_worker,
         [this, engine = m_engine.get(), folders = ClipFolders(m_roots), module = m_module, clips,
          language = m_language] {
-            QString reason;
-            ClipPlayer *player = engine->open(module, &reason);
+            ClipPlayer *player = engine->open(module);
             if (!player) {
-                Q_EMIT unavailable(reason);
+                Q_EMIT unavailable(engine->whyNot);
                 return;
             }
             player->stop();

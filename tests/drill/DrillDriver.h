@@ -7,8 +7,10 @@
 #include "shell/Elements.h"
 #include "start/Program.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QTest>
 
 #include <memory>
 
@@ -22,9 +24,35 @@ inline DrillScreen &screen()
     return *program->drillScreen();
 }
 
+// Closes every screen and ends the program, its windows deleted.
+inline void closeProgram()
+{
+    if (!program)
+        return;
+    program->closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    program.reset();
+}
+
 inline OptionButton *option(int i)
 {
     return screen().findChild<OptionButton *>(QStringLiteral("Option1(%1)").arg(i));
+}
+
+inline void click(int i, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mouseClick(option(i), button);
+}
+
+// Chooses the sign that is right (or wrong) for the exercise on screen and
+// has it judged.
+inline void answer(bool right)
+{
+    const RelationDrill &rules = program->drillState().drill;
+    const int l = rules.leftSize(), r = rules.rightSize();
+    const int correct = l < r ? 0 : l > r ? 2 : 1;
+    click(right ? correct : correct == 0 ? 2 : 0);
+    click(RelationDrill::optVerify);
 }
 
 inline QLabel *label(const char *name)

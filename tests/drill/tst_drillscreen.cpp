@@ -61,11 +61,6 @@ void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(QApplication::focusWidget(), k, modifiers);
 }
 
-void click(int i, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mouseClick(option(i), button);
-}
-
 // Brings the exercise on screen to its verdict and shows the next one.
 void nextExercise()
 {
@@ -85,16 +80,6 @@ bool reach(int relation)
             return true;
     }
     return false;
-}
-
-// Chooses the sign that is right (or wrong) for the exercise on screen and
-// has it judged.
-void answer(bool right)
-{
-    const int l = rules().leftSize(), r = rules().rightSize();
-    const int correct = l < r ? 0 : l > r ? 2 : 1;
-    click(right ? correct : correct == 0 ? 2 : 0);
-    click(3);
 }
 
 // Gives the drill's window the client size asked for; an empty size
@@ -216,9 +201,7 @@ void TestDrillScreen::init()
 
 void TestDrillScreen::cleanup()
 {
-    program->closeAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    program.reset();
+    closeProgram();
 }
 
 void TestDrillScreen::firstOpening()

@@ -5,60 +5,26 @@
 // voice plays the clips of this build through its player module, the drill
 // answered by clicks, and a recorder of what reaches the private sound
 // system's sink.
-#include "drill/DrillScreen.h"
-#include "shell/Elements.h"
+#include "drill/DrillDriver.h"
 #include "sound/Voice.h"
-#include "start/Program.h"
 
 #include <QLoggingCategory>
 #include <QProcess>
-#include <QTest>
 
 #include <algorithm>
-#include <memory>
 
 namespace soundtest {
 
-inline std::unique_ptr<Program> gli;
+using namespace drilltest;
 
 // A new program whose voice uses this build's clips and module.
 inline void makeProgram()
 {
-    gli = std::make_unique<Program>();
-    gli->random().seed(4242);
-    gli->drillState().drill.setClock([] { return qint64(0); });
-    gli->voice().setClipRoots({QStringLiteral(GLI_BUILT_VOICES)});
-    gli->voice().setPlayerModule(QStringLiteral(GLI_SOUND_MODULE));
-}
-
-inline void closeProgram()
-{
-    if (!gli)
-        return;
-    gli->closeAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    gli.reset();
-}
-
-inline DrillScreen &drill()
-{
-    return *gli->drillScreen();
-}
-
-inline void click(int option)
-{
-    QTest::mouseClick(drill().findChild<OptionButton *>(QStringLiteral("Option1(%1)").arg(option)),
-                      Qt::LeftButton);
-}
-
-// Chooses a right (or wrong) sign for the exercise on screen and has it judged.
-inline void answer(bool right)
-{
-    const RelationDrill &rules = gli->drillState().drill;
-    const int l = rules.leftSize(), r = rules.rightSize();
-    const int correct = l < r ? 0 : l > r ? 2 : 1;
-    click(right ? correct : correct == 0 ? 2 : 0);
-    click(RelationDrill::optVerify);
+    program = std::make_unique<Program>();
+    program->random().seed(4242);
+    program->drillState().drill.setClock([] { return qint64(0); });
+    program->voice().setClipRoots({QStringLiteral(GLI_BUILT_VOICES)});
+    program->voice().setPlayerModule(QStringLiteral(GLI_SOUND_MODULE));
 }
 
 // The lines the program writes in the log category "gli.sound", and the

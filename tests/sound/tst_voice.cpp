@@ -2,11 +2,12 @@
 // The drill heard through the private sound system (scripts/sound-system.sh):
 // what reaches its sink while a child answers.
 #include "SoundDriver.h"
-#include "shell/ProgramTexts.h"
+#include "i18n/LanguageTexts.h"
 #include "sound/ClipFolders.h"
 
 #include <QLabel>
 #include <QSignalSpy>
+#include <QToolButton>
 
 using namespace soundtest;
 
@@ -65,37 +66,37 @@ void TestVoice::verdictIsHeard()
 {
     QFETCH(QString, language);
     QFETCH(bool, right);
-    QObject texts;
-    program::installTexts(language, &texts);
+    const i18n::LanguageScope texts(language);
+    QVERIFY(texts.isLoaded());
     SinkRecorder recorder;
     QTRY_VERIFY(recorder.isRecording());
-    QSignalSpy started(&gli->voice(), &Voice::started);
+    QSignalSpy started(&program->voice(), &Voice::started);
 
-    gli->openDrill();
+    program->openDrill();
     QTRY_COMPARE(started.count(), 1);
     QCOMPARE(started[0][0].toStringList(), clipFiles(phrases::question(), language));
-    const RelationDrill &rules = gli->drillState().drill;
+    const RelationDrill &rules = program->drillState().drill;
     const int l = rules.leftSize(), r = rules.rightSize();
     answer(right);
     QTRY_COMPARE(started.count(), 3); // the sign, then the verdict
     const qsizetype verdictAt = recorder.samples();
     QCOMPARE(started[2][0].toStringList(), clipFiles(phrases::verdict(right, l, r), language));
-    QSignalSpy finished(&gli->voice(), &Voice::finished);
+    QSignalSpy finished(&program->voice(), &Voice::finished);
     QTRY_VERIFY_WITH_TIMEOUT(recorder.loudest(verdictAt) > heard, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 15000);
 }
 
 void TestVoice::voiceOffIsSilent()
 {
-    gli->voice().setEnabled(false);
+    program->voice().setEnabled(false);
     SinkRecorder recorder;
     QTRY_VERIFY(recorder.isRecording());
-    QSignalSpy started(&gli->voice(), &Voice::started);
-    gli->openDrill();
+    QSignalSpy started(&program->voice(), &Voice::started);
+    program->openDrill();
     answer(false);
     click(RelationDrill::optNext);
     answer(true);
-    QVERIFY(!drill().findChild<QLabel *>(QStringLiteral("LblEsito"))->text().isEmpty());
+    QVERIFY(!text("LblEsito").isEmpty());
     // The first clip would start well within two seconds.
     const qsizetype answeredAt = recorder.samples();
     QTRY_VERIFY_WITH_TIMEOUT(recorder.samples() > answeredAt + SinkRecorder::seconds(2), 10000);
@@ -103,23 +104,29 @@ void TestVoice::voiceOffIsSilent()
     QCOMPARE(started.count(), 0);
 }
 
-// A new exercise cuts off the verdict, closing cuts off the question: neither
-// is said to its end, and the sink falls silent.
+// A new exercise cuts off the verdict, the loudspeaker says the question
+// again, closing cuts it off: nothing is said to its end, and the sink falls
+// silent.
 void TestVoice::nextExerciseAndClosingCutOff()
 {
     SinkRecorder recorder;
     QTRY_VERIFY(recorder.isRecording());
-    QSignalSpy started(&gli->voice(), &Voice::started);
-    QSignalSpy finished(&gli->voice(), &Voice::finished);
-    gli->openDrill();
+    QSignalSpy started(&program->voice(), &Voice::started);
+    QSignalSpy finished(&program->voice(), &Voice::finished);
+    program->openDrill();
     answer(false);
     QTRY_COMPARE(started.count(), 3);
     QTRY_VERIFY_WITH_TIMEOUT(recorder.loudest(0) > heard, 10000);
     click(RelationDrill::optNext);
     QTRY_COMPARE(started.count(), 4);
-    QCOMPARE(started[3][0].toStringList(), clipFiles(phrases::question(), QStringLiteral("it")));
-    QVERIFY(drill().close());
-    QVERIFY(!gli->drillScreen());
+    const QStringList question = clipFiles(phrases::question(), QStringLiteral("it"));
+    QCOMPARE(started[3][0].toStringList(), question);
+    QTest::mouseClick(screen().findChild<QToolButton *>(QStringLiteral("cmdAscolta")),
+                      Qt::LeftButton);
+    QTRY_COMPARE(started.count(), 5);
+    QCOMPARE(started[4][0].toStringList(), question);
+    QVERIFY(screen().close());
+    QVERIFY(!program->drillScreen());
     // Silent for a second on end, long before the question would have ended.
     const auto silentSecond = [&recorder] {
         const qsizetype end = recorder.samples();
