@@ -353,6 +353,10 @@
         <comment>language code of the drill&apos;s voice</comment>
         <translation>de</translation>
     </message>
+    <message>
+        <source>Server dei risultati</source>
+        <translation>Ergebnisserver</translation>
+    </message>
 </context>
 <context>
     <name>PupilDayModel</name>
@@ -749,6 +753,14 @@ Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das 
         <source>Il disco del file dei risultati %1 è pieno: le risposte nuove non vengono salvate.</source>
         <translation>Der Datenträger der Ergebnisdatei %1 ist voll: neue Antworten werden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Fonte dei risultati: %1. Questo computer non ha ancora inviato risposte.</source>
+        <translation>Quelle der Ergebnisse: %1. Dieser Computer hat noch keine Antworten gesendet.</translation>
+    </message>
+    <message>
+        <source>Fonte dei risultati: %1. Ultimo invio di questo computer: %2.</source>
+        <translation>Quelle der Ergebnisse: %1. Letzte Sendung dieses Computers: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ScorePanel</name>
@@ -942,14 +954,6 @@ Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das 
         <translation>Der Port %1 ist ungültig: Er muss zwischen 1 und 65535 liegen.</translation>
     </message>
     <message>
-        <source>Il nome %1 è troppo lungo: al massimo 63 byte.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Il nome %1 contiene caratteri di controllo.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>La modalità SSL «%1» non esiste: valori ammessi %2.</source>
         <translation>Den SSL-Modus „%1“ gibt es nicht: Erlaubt sind %2.</translation>
     </message>
@@ -962,20 +966,28 @@ Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das 
         <translation>Der Port „%1“ ist ungültig: Er muss zwischen 1 und 65535 liegen.</translation>
     </message>
     <message>
-        <source>del database</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>dell&apos;utente</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>servizio %1</source>
         <translation>Dienst %1</translation>
     </message>
     <message>
         <source>%1 (servizio %2)</source>
         <translation>%1 (Dienst %2)</translation>
+    </message>
+    <message>
+        <source>Il nome del database è troppo lungo: al massimo 63 byte.</source>
+        <translation>Der Name der Datenbank ist zu lang: höchstens 63 Byte.</translation>
+    </message>
+    <message>
+        <source>Il nome dell&apos;utente è troppo lungo: al massimo 63 byte.</source>
+        <translation>Der Name des Benutzers ist zu lang: höchstens 63 Byte.</translation>
+    </message>
+    <message>
+        <source>Il nome del database contiene caratteri di controllo.</source>
+        <translation>Der Name der Datenbank enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Il nome dell&apos;utente contiene caratteri di controllo.</source>
+        <translation>Der Name des Benutzers enthält Steuerzeichen.</translation>
     </message>
 </context>
 <context>

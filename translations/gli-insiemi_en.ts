@@ -353,6 +353,10 @@
         <comment>language code of the drill&apos;s voice</comment>
         <translation>en</translation>
     </message>
+    <message>
+        <source>Server dei risultati</source>
+        <translation>Results server</translation>
+    </message>
 </context>
 <context>
     <name>PupilDayModel</name>
@@ -749,6 +753,14 @@ Every saved answer, of every day, will be erased for good from %1. This cannot b
         <source>Il disco del file dei risultati %1 è pieno: le risposte nuove non vengono salvate.</source>
         <translation>The disk of the results file %1 is full: new answers are not saved.</translation>
     </message>
+    <message>
+        <source>Fonte dei risultati: %1. Questo computer non ha ancora inviato risposte.</source>
+        <translation>Source of the results: %1. This computer has not sent any answers yet.</translation>
+    </message>
+    <message>
+        <source>Fonte dei risultati: %1. Ultimo invio di questo computer: %2.</source>
+        <translation>Source of the results: %1. Last sent from this computer: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ScorePanel</name>
@@ -942,14 +954,6 @@ Every saved answer, of every day, will be erased for good from %1. This cannot b
         <translation>The port %1 is not valid: it must be between 1 and 65535.</translation>
     </message>
     <message>
-        <source>Il nome %1 è troppo lungo: al massimo 63 byte.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Il nome %1 contiene caratteri di controllo.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>La modalità SSL «%1» non esiste: valori ammessi %2.</source>
         <translation>The SSL mode &quot;%1&quot; does not exist: allowed values are %2.</translation>
     </message>
@@ -962,20 +966,28 @@ Every saved answer, of every day, will be erased for good from %1. This cannot b
         <translation>The port &quot;%1&quot; is not valid: it must be between 1 and 65535.</translation>
     </message>
     <message>
-        <source>del database</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>dell&apos;utente</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>servizio %1</source>
         <translation>service %1</translation>
     </message>
     <message>
         <source>%1 (servizio %2)</source>
         <translation>%1 (service %2)</translation>
+    </message>
+    <message>
+        <source>Il nome del database è troppo lungo: al massimo 63 byte.</source>
+        <translation>The database&apos;s name is too long: 63 bytes at most.</translation>
+    </message>
+    <message>
+        <source>Il nome dell&apos;utente è troppo lungo: al massimo 63 byte.</source>
+        <translation>The user&apos;s name is too long: 63 bytes at most.</translation>
+    </message>
+    <message>
+        <source>Il nome del database contiene caratteri di controllo.</source>
+        <translation>The database&apos;s name contains control characters.</translation>
+    </message>
+    <message>
+        <source>Il nome dell&apos;utente contiene caratteri di controllo.</source>
+        <translation>The user&apos;s name contains control characters.</translation>
     </message>
 </context>
 <context>
