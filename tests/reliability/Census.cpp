@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Census.h"
 
+#include "pupils/ResultsScreen.h"
+#include "pupils/WhoAreYouScreen.h"
 #include "shell/Screen.h"
 #include "start/AboutScreen.h"
 #include "start/Program.h"
@@ -14,9 +16,10 @@
 
 QString census::check(const Program &program)
 {
-    QWidget *const screens[] = {program.startScreen(), program.drillScreen(),
+    QWidget *const screens[] = {program.startScreen(),     program.drillScreen(),
                                 program.worksheetScreen(), program.aboutScreen(),
-                                program.printerChooser()};
+                                program.printerChooser(),  program.whoAreYouScreen(),
+                                program.resultsScreen()};
     const QSet<QWidget *> open(std::begin(screens), std::end(screens));
     // Once deferred deletions have run, a screen's window that is not the
     // open one is a screen closed but left standing, or a second copy of one.
