@@ -28,6 +28,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QThreadPool>
+#include <QTimer>
 
 namespace {
 constexpr QSize designTwips(14400, 9360);
@@ -40,6 +41,7 @@ constexpr QRect daysHeadingTwips(240, 5370, 13920, 420);
 constexpr QRect daysTwips(240, 5850, 13920, 2850);
 constexpr QRect messageTwips(240, 8790, 13920, 450);
 constexpr double textPoints = 10;
+constexpr int followUpMs = 1000;
 
 struct PeriodItem
 {
@@ -183,6 +185,13 @@ ResultsScreen::ResultsScreen(ResultsService &results, PrintService &printService
             });
     connect(&m_results, &ResultsService::problem, this, &ResultsScreen::problemReported);
     connect(&m_results, &ResultsService::csvWritten, this, &ResultsScreen::csvWritten);
+    // Answers given while the screen is open come in a little later, a few
+    // at a time.
+    m_followUp = new QTimer(this);
+    m_followUp->setSingleShot(true);
+    m_followUp->setInterval(followUpMs);
+    connect(m_followUp, &QTimer::timeout, this, &ResultsScreen::refresh);
+    connect(&m_results, &ResultsService::saved, m_followUp, qOverload<>(&QTimer::start));
     connect(&m_results, &ResultsService::deleted, this, [this] {
         setMessage(tr("Risultati eliminati."));
         refresh();

@@ -17,6 +17,7 @@ class QLabel;
 class QSortFilterProxyModel;
 class QTableView;
 class QThreadPool;
+class QTimer;
 class ResultsService;
 struct ResultsTable;
 
@@ -132,5 +133,6 @@ private:
     QAction *m_pdfItem;
     QAction *m_deletePupilItem;
     QAction *m_deleteAllItem;
+    QTimer *m_followUp;
     std::unique_ptr<QThreadPool> m_pool;
 };

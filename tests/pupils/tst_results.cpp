@@ -283,11 +283,17 @@ void TestResults::screenLoadsAndShowsDays()
     QCOMPARE(today.data().toString(), QStringLiteral("3"));
     QCOMPARE(screen->days().index(0, PupilDayModel::Right).data().toString(), QStringLiteral("2"));
 
+    // An answer given while the screen is open shows soon after.
+    QVERIFY(pupilstest::saveAll(program->results(),
+                                {pupilstest::answer(QStringLiteral("Carla"), 1, 2, u'<')}));
+    QTRY_COMPARE(screen->summary().rowCount(), 4);
+    QTRY_COMPARE(screen->days().rowCount(), 1);
+
     // Another period asks again, and the pupil stays chosen.
     screen->setPeriod(ResultsPeriod::Today);
     QVERIFY(screen->isLoading());
     QTRY_VERIFY(!screen->isLoading());
-    QCOMPARE(screen->summary().rowCount(), 3);
+    QCOMPARE(screen->summary().rowCount(), 4);
     QCOMPARE(view->currentIndex().data(results::PupilRole).toString(), QStringLiteral("Anna"));
     QVERIFY(view->selectionModel()->isRowSelected(view->currentIndex().row()));
 }
