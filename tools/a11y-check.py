@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks what a screen reader finds on the drill and the worksheet screen.
+"""Checks what a screen reader finds on the drill, the worksheet screen and
+the settings dialog.
 
     tools/a11y-check.py [PROGRAM]
 
@@ -9,12 +10,17 @@ inside its own session bus with the accessibility bus running, chooses "VAI"
 through the accessibility "Press" action, and reads the drill's tree: the two
 named sets with their named pictures, the six choices with their enabled
 states and the labels. Then it answers one exercise the same way and reads
-the verdict. Prints what it saw; exits non-zero when something is missing.
+the verdict, and reads the controls of the worksheet's class-set dialog and
+of "Impostazioni...". The program gets a settings folder of its own, so it
+runs with the default settings. Prints what it saw; exits non-zero when
+something is missing.
 Needs xvfb, dbus, at-spi2-core and python3-pyatspi (Debian's python3).
 """
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 FIGURES = {"imbuto", "lampada", "sveglia", "barca a vela", "bandiera", "candela",
@@ -37,6 +43,9 @@ def outer(program):
     # The Italian texts below: no other language from the caller's system.
     env.pop("LANGUAGE", None)
     env["LC_ALL"] = "C.UTF-8"
+    # The default settings, whatever the caller set in the program.
+    settings = tempfile.mkdtemp(prefix="gli-a11y-")
+    env["XDG_CONFIG_HOME"] = settings
     xvfb = None
     if not env.get("DISPLAY"):
         env["DISPLAY"] = free_display()
@@ -51,6 +60,7 @@ def outer(program):
         if xvfb:
             xvfb.terminate()
             xvfb.wait()
+        shutil.rmtree(settings, ignore_errors=True)
 
 
 def walk(node):
@@ -213,6 +223,31 @@ def inside(program):
             print(f"      dialog: {sorted(names)}")
             check({"Stampa", "Salva PDF...", "Annulla", "Con le soluzioni"} <= names,
                   "the dialog's choices are read")
+            press(next(n for n in walk(dialog) if n.getRoleName() == "push button"
+                       and n.name == "Annulla"))
+
+        item = menu_item(start, "Impostazioni...")
+        check(item is not None, 'the start screen\'s menu offers "Impostazioni..."')
+        if item is None:
+            return 1
+        press(item)
+        settings = wait_for(window("Impostazioni"))
+        check(settings is not None, '"Impostazioni..." opened its dialog')
+        if settings is not None:
+            controls = {(n.getRoleName(), n.name) for n in walk(settings)
+                        if showing(n) and n.getRoleName() in ("push button", "check box",
+                                                              "combo box", "text", "list")}
+            print(f"      settings: {sorted(controls)}")
+            # A combo box is read by its value, its label through the
+            # labelled-by relation.
+            expected = {("check box", "Il programma parla"), ("combo box", "fino a 10"),
+                        ("text", "Nome della classe"), ("list", "Elenco degli alunni"),
+                        ("text", "Nome dell'alunno"), ("push button", "Aggiungi"),
+                        ("push button", "Rinomina"), ("push button", "Togli"),
+                        ("push button", "Incolla elenco"), ("push button", "OK"),
+                        ("push button", "Annulla")}
+            check(expected <= controls, "every control of the settings dialog is named")
+            check(all(name.strip() for _, name in controls), "no control without a name")
         return 1 if check.failures else 0
     finally:
         app_process.terminate()

@@ -13,6 +13,8 @@
 #include "shell/ProgramTexts.h"
 #include "printing/PrinterChooser.h"
 #include "sets/FigureCatalogue.h"
+#include "settings/ClassListEditor.h"
+#include "settings/SettingsDialog.h"
 #include "start/Program.h"
 #include "start/StartScreen.h"
 #include "start/AboutScreen.h"
@@ -27,6 +29,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QProcess>
@@ -80,6 +83,7 @@ public:
     bool about();
     bool printedSheet(const QTemporaryDir &work);
     bool classSetDialog();
+    bool settingsDialog();
     bool solutionsPage(const QTemporaryDir &work);
 
     const QString &failure() const { return m_failure; }
@@ -362,6 +366,30 @@ bool Shooter::classSetDialog()
     return saved;
 }
 
+// "Impostazioni..." over the start screen, with a class typed in; closed with
+// "Annulla", so nothing is kept.
+bool Shooter::settingsDialog()
+{
+    const QString name = QStringLiteral("impostazioni");
+    auto *menu = find<QAction>(m_program.startScreen(), QStringLiteral("mnuImpostazioni"));
+    if (!menu)
+        return fail(name + QStringLiteral(": no \"Impostazioni...\" menu item"));
+    menu->trigger();
+    SettingsDialog *dialog = m_program.settingsDialog();
+    if (!dialog || !waitFor([dialog] { return dialog->isVisible(); }))
+        return fail(name + QStringLiteral(": the dialog did not open"));
+    dialog->classList()->pasteList(QStringLiteral("Anna\nLuca\nGiulia\nMarco\nSofia"));
+    if (auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("txtNomeAlunno")))
+        field->setText(QStringLiteral("anna"));
+    dialog->classList()->addTyped(); // refused, with its reason
+    const bool saved = save(dialog, name);
+    if (auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("cmdAnnulla")))
+        click(cancel);
+    if (!waitFor([this] { return !m_program.settingsDialog(); }))
+        return fail(name + QStringLiteral(": \"Annulla\" did not close the dialog"));
+    return saved;
+}
+
 // A class of 25 with its solutions, saved by the worksheet screen: the last
 // page.
 bool Shooter::solutionsPage(const QTemporaryDir &work)
@@ -402,13 +430,15 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // The default settings, whatever the user set.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(work.filePath(QStringLiteral("config"))));
     Program program;
     const bool another = withLanguage && language != QLatin1String("it");
     Shooter shooter(program, out, another ? QLatin1Char('-') + language : QString());
     const bool ok = another ? shooter.startScreen()
                             : shooter.startScreen() && shooter.drill() && shooter.worksheet()
             && shooter.printerChooser() && shooter.printedSheet(work) && shooter.classSetDialog()
-            && shooter.solutionsPage(work) && shooter.about();
+            && shooter.solutionsPage(work) && shooter.about() && shooter.settingsDialog();
     if (!ok)
         QTextStream(stderr) << "gli-screenshots: " << shooter.failure() << '\n';
     program.closeAll();

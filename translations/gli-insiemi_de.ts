@@ -28,43 +28,43 @@
     <name>ClassListEditor</name>
     <message>
         <source>Elenco degli alunni</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der Kinder</translation>
     </message>
     <message>
         <source>Nome dell&apos;alunno</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Kindes</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Rinomina</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Togli</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Incolla elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste einfügen</translation>
     </message>
     <message>
         <source>Aggiunge i nomi copiati, uno per riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt die kopierten Namen ein, einen je Zeile.</translation>
     </message>
     <message>
         <source>Nomi aggiunti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen hinzugefügt: %1.</translation>
     </message>
     <message>
         <source>Non ci sono nomi da aggiungere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Namen zum Hinzufügen.</translation>
     </message>
     <message>
         <source>Già presenti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon vorhanden: %1.</translation>
     </message>
 </context>
 <context>
@@ -334,19 +334,19 @@
     <name>PupilList</name>
     <message>
         <source>Il nome è vuoto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist leer.</translation>
     </message>
     <message>
         <source>Un nome sta su una riga sola.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name steht in einer einzigen Zeile.</translation>
     </message>
     <message>
         <source>Questo nome c&apos;è già.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Namen gibt es schon.</translation>
     </message>
     <message>
         <source>Scegli prima un nome dell&apos;elenco.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle zuerst einen Namen aus der Liste.</translation>
     </message>
 </context>
 <context>
@@ -621,50 +621,50 @@ Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das 
     <name>SetLevel</name>
     <message>
         <source>fino a 5</source>
-        <translation type="unfinished"></translation>
+        <translation>bis 5</translation>
     </message>
     <message>
         <source>fino a 15</source>
-        <translation type="unfinished"></translation>
+        <translation>bis 15</translation>
     </message>
     <message>
         <source>fino a 10</source>
-        <translation type="unfinished"></translation>
+        <translation>bis 10</translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>Impostazioni</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Voce</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme</translation>
     </message>
     <message>
         <source>Il programma parla</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm spricht</translation>
     </message>
     <message>
         <source>Grandezza degli insiemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Mengen</translation>
     </message>
     <message>
         <source>Nome della classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Klasse</translation>
     </message>
     <message>
         <source>Classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse</translation>
     </message>
     <message>
         <source>Le modifiche valgono dal prossimo esercizio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen gelten ab der nächsten Aufgabe.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
@@ -753,12 +753,12 @@ Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das 
         <translation>Vers.  %1</translation>
     </message>
     <message>
-        <source>Risultati...</source>
-        <translation>Ergebnisse...</translation>
+        <source>Impostazioni...</source>
+        <translation>Einstellungen...</translation>
     </message>
     <message>
-        <source>Impostazioni...</source>
-        <translation type="unfinished"></translation>
+        <source>Risultati...</source>
+        <translation>Ergebnisse...</translation>
     </message>
 </context>
 <context>

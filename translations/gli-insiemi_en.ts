@@ -28,43 +28,43 @@
     <name>ClassListEditor</name>
     <message>
         <source>Elenco degli alunni</source>
-        <translation type="unfinished"></translation>
+        <translation>List of the pupils</translation>
     </message>
     <message>
         <source>Nome dell&apos;alunno</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of the pupil</translation>
     </message>
     <message>
         <source>Aggiungi</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Rinomina</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename</translation>
     </message>
     <message>
         <source>Togli</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Incolla elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste a list</translation>
     </message>
     <message>
         <source>Aggiunge i nomi copiati, uno per riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds the copied names, one a line.</translation>
     </message>
     <message>
         <source>Nomi aggiunti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Names added: %1.</translation>
     </message>
     <message>
         <source>Non ci sono nomi da aggiungere.</source>
-        <translation type="unfinished"></translation>
+        <translation>There are no names to add.</translation>
     </message>
     <message>
         <source>Già presenti: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Already there: %1.</translation>
     </message>
 </context>
 <context>
@@ -334,19 +334,19 @@
     <name>PupilList</name>
     <message>
         <source>Il nome è vuoto.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name is empty.</translation>
     </message>
     <message>
         <source>Un nome sta su una riga sola.</source>
-        <translation type="unfinished"></translation>
+        <translation>A name fits on one line only.</translation>
     </message>
     <message>
         <source>Questo nome c&apos;è già.</source>
-        <translation type="unfinished"></translation>
+        <translation>This name is already there.</translation>
     </message>
     <message>
         <source>Scegli prima un nome dell&apos;elenco.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a name from the list first.</translation>
     </message>
 </context>
 <context>
@@ -621,50 +621,50 @@ Every saved answer, of every day, will be erased for good from %1. This cannot b
     <name>SetLevel</name>
     <message>
         <source>fino a 5</source>
-        <translation type="unfinished"></translation>
+        <translation>up to 5</translation>
     </message>
     <message>
         <source>fino a 15</source>
-        <translation type="unfinished"></translation>
+        <translation>up to 15</translation>
     </message>
     <message>
         <source>fino a 10</source>
-        <translation type="unfinished"></translation>
+        <translation>up to 10</translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>Impostazioni</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Voce</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice</translation>
     </message>
     <message>
         <source>Il programma parla</source>
-        <translation type="unfinished"></translation>
+        <translation>The program speaks</translation>
     </message>
     <message>
         <source>Grandezza degli insiemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Size of the sets</translation>
     </message>
     <message>
         <source>Nome della classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of the class</translation>
     </message>
     <message>
         <source>Classe</source>
-        <translation type="unfinished"></translation>
+        <translation>Class</translation>
     </message>
     <message>
         <source>Le modifiche valgono dal prossimo esercizio.</source>
-        <translation type="unfinished"></translation>
+        <translation>The changes apply from the next exercise.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>
@@ -753,12 +753,12 @@ Every saved answer, of every day, will be erased for good from %1. This cannot b
         <translation>Ver.  %1</translation>
     </message>
     <message>
-        <source>Risultati...</source>
-        <translation>Results...</translation>
+        <source>Impostazioni...</source>
+        <translation>Settings...</translation>
     </message>
     <message>
-        <source>Impostazioni...</source>
-        <translation type="unfinished"></translation>
+        <source>Risultati...</source>
+        <translation>Results...</translation>
     </message>
 </context>
 <context>

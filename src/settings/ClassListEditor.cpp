@@ -7,11 +7,14 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QStringListModel>
+
+#include <algorithm>
 
 namespace {
 constexpr int visibleNames = 8;
@@ -39,6 +42,7 @@ ClassListEditor::ClassListEditor(QWidget *parent)
     m_name->setObjectName(QStringLiteral("txtNomeAlunno"));
     m_name->setAccessibleName(tr("Nome dell'alunno"));
     m_name->setFont(text);
+    m_name->setPlaceholderText(m_name->accessibleName());
 
     auto button = [&](const char *name, const QString &caption) {
         auto *b = new ColouredButton(this, QString::fromLatin1(name), caption, buttons,
@@ -78,8 +82,7 @@ ClassListEditor::ClassListEditor(QWidget *parent)
     connect(m_rename, &QPushButton::clicked, this, &ClassListEditor::renameChosen);
     connect(m_remove, &QPushButton::clicked, this, &ClassListEditor::removeChosen);
     connect(m_paste, &QPushButton::clicked, this, &ClassListEditor::pasteClipboard);
-    // Enter in the field adds the name rather than closing the dialog.
-    connect(m_name, &QLineEdit::returnPressed, this, &ClassListEditor::addTyped);
+    m_name->installEventFilter(this);
     connect(m_name, &QLineEdit::textChanged, this, &ClassListEditor::updateButtons);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
@@ -88,6 +91,20 @@ ClassListEditor::ClassListEditor(QWidget *parent)
                 updateButtons();
             });
     updateButtons();
+}
+
+// Enter in the name field adds the name; the field would pass it on to the
+// dialog, whose default button would close it.
+bool ClassListEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_name && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            addTyped();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ClassListEditor::setNames(const QStringList &names)

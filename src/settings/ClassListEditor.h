@@ -34,6 +34,9 @@ public:
     bool pasteList(const QString &text);
     bool pasteClipboard();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     int chosenRow() const;
     void choose(int row);

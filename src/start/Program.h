@@ -26,8 +26,9 @@ class WorksheetScreen;
 // The program: made once in main (and by each test that needs it), it owns
 // the figure catalogue, the random source, the print service with the
 // current printer, the teacher's settings, what the screens keep between
-// openings, and the open screens. Each screen exists once: opening an open screen brings it to the
-// front. Closing the start screen closes every screen, and so ends the run.
+// openings, and the open screens. Each screen exists once: opening an open
+// screen brings it to the front. Closing the start screen closes every
+// screen, and so ends the run.
 class Program : public QObject
 {
     Q_OBJECT

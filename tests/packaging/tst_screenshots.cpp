@@ -89,6 +89,7 @@ void TestScreenshots::pictures_data()
     // The class-set dialog takes the size its layout asks for.
     QTest::newRow("class set") << "schede-classe" << QSize() << pink << 0.4;
     QTest::newRow("solutions") << "soluzioni" << QSize(496, 702) << white << 0.8;
+    QTest::newRow("settings") << "impostazioni" << QSize() << pink << 0.4;
 }
 
 void TestScreenshots::pictures()
