@@ -62,6 +62,7 @@ run "$bin/gli-bench-drill" "$runs"
 run "$bin/gli-bench-screens" "$runs"
 run "$bin/gli-bench-print" "$runs"
 run "$bin/gli-bench-classset" "$runs"
+run "$bin/gli-bench-results" "$runs"
 
 missed=$(grep -c '\*\*NO\*\*' "$table" || true)
 echo

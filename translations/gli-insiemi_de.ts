@@ -99,6 +99,29 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 non scritto: %2</source>
+        <translation>%1 nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>Confronta due insiemi con i segni &lt;, = e &gt;; schede per l&apos;insegnante.</source>
+        <translation>Vergleicht zwei Mengen mit den Zeichen &lt;, = und &gt;; Arbeitsblätter für die Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>Scrive i risultati di ogni alunno nel FILE CSV ed esce.</source>
+        <translation>Schreibt die Ergebnisse jedes Schülers in die CSV-Datei FILE und endet.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>argomento sconosciuto: %1</source>
+        <translation>unbekanntes Argument: %1</translation>
+    </message>
+</context>
+<context>
     <name>DrillScreen</name>
     <message>
         <source>VERIFICA</source>
@@ -224,19 +247,19 @@
     <name>Mistake</name>
     <message>
         <source>scambia &lt; e &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>verwechselt &lt; und &gt;</translation>
     </message>
     <message>
         <source>non vede =</source>
-        <translation type="unfinished"></translation>
+        <translation>übersieht =</translation>
     </message>
     <message>
         <source>sbaglia di uno</source>
-        <translation type="unfinished"></translation>
+        <translation>liegt um eins daneben</translation>
     </message>
     <message>
         <source>vede = dove non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>sieht = wo keins ist</translation>
     </message>
 </context>
 <context>
@@ -358,6 +381,53 @@
     <message>
         <source>Ultimo giorno</source>
         <translation>Letzter Tag</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>Ospite</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Alunno</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Esercizi</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Giusti</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Sbagliati</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Giusti (%)</source>
+        <translation>Richtig (%)</translation>
+    </message>
+    <message>
+        <source>Secondi in media</source>
+        <translation>Sekunden im Mittel</translation>
+    </message>
+    <message>
+        <source>Ultimo giorno</source>
+        <translation>Letzter Tag</translation>
+    </message>
+    <message>
+        <source>Errore più frequente</source>
+        <translation>Häufigster Fehler</translation>
+    </message>
+    <message>
+        <source>la cartella %1 non esiste</source>
+        <translation>den Ordner %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1 è una cartella</source>
+        <translation>%1 ist ein Ordner</translation>
     </message>
 </context>
 <context>
@@ -584,6 +654,73 @@ Ogni risposta salvata, di ogni giorno, sarà cancellata per sempre da %1. Non si
         <translation>Die Ergebnisse aller Schüler und Gäste löschen?
 
 Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStore</name>
+    <message>
+        <source>Manca il driver di Qt SQL per i risultati in %1.</source>
+        <translation>Für die Ergebnisse in %1 fehlt der Qt-SQL-Treiber.</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono portare alla versione di questo programma: %2</source>
+        <translation>Die Ergebnisse in %1 lassen sich nicht auf die Version dieses Programms bringen: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 vengono da una versione più nuova del programma: aggiornare il programma.</source>
+        <translation>Die Ergebnisse in %1 stammen von einer neueren Version des Programms: bitte das Programm aktualisieren.</translation>
+    </message>
+    <message>
+        <source>il file è di sola lettura</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>La risposta non è stata salvata in %1: il file è di sola lettura.</source>
+        <translation>Die Antwort wurde nicht in %1 gespeichert: die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>La risposta non è stata salvata in %1: %2</source>
+        <translation>Die Antwort wurde nicht in %1 gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono leggere: %2</source>
+        <translation>Die Ergebnisse in %1 lassen sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono cancellare: il file è di sola lettura.</source>
+        <translation>Die Ergebnisse in %1 lassen sich nicht löschen: die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono cancellare: %2</source>
+        <translation>Die Ergebnisse in %1 lassen sich nicht löschen: %2</translation>
+    </message>
+    <message>
+        <source>La cartella dei risultati %1 non si può creare.</source>
+        <translation>Der Ordner für die Ergebnisse, %1, lässt sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 non si può leggere: mancano i permessi.</source>
+        <translation>Die Ergebnisdatei %1 lässt sich nicht lesen: die Berechtigung fehlt.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 non si può aprire: %2</source>
+        <translation>Die Ergebnisdatei %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 è di sola lettura: le risposte nuove non vengono salvate.</source>
+        <translation>Die Ergebnisdatei %1 ist schreibgeschützt: neue Antworten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 è danneggiato e non si può mettere da parte.</source>
+        <translation>Die Ergebnisdatei %1 ist beschädigt und lässt sich nicht beiseitelegen.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati era danneggiato: è stato messo da parte come %1 e i risultati nuovi vanno in un file nuovo, %2.</source>
+        <translation>Die Ergebnisdatei war beschädigt: sie wurde als %1 beiseitegelegt, neue Ergebnisse kommen in eine neue Datei, %2.</translation>
+    </message>
+    <message>
+        <source>Il disco del file dei risultati %1 è pieno: le risposte nuove non vengono salvate.</source>
+        <translation>Der Datenträger der Ergebnisdatei %1 ist voll: neue Antworten werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,29 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 non scritto: %2</source>
+        <translation>%1 not written: %2</translation>
+    </message>
+    <message>
+        <source>Confronta due insiemi con i segni &lt;, = e &gt;; schede per l&apos;insegnante.</source>
+        <translation>Compares two sets with the signs &lt;, = and &gt;; worksheets for the teacher.</translation>
+    </message>
+    <message>
+        <source>Scrive i risultati di ogni alunno nel FILE CSV ed esce.</source>
+        <translation>Writes the results of every pupil to the CSV file FILE and ends.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>argomento sconosciuto: %1</source>
+        <translation>unknown argument: %1</translation>
+    </message>
+</context>
+<context>
     <name>DrillScreen</name>
     <message>
         <source>VERIFICA</source>
@@ -224,19 +247,19 @@
     <name>Mistake</name>
     <message>
         <source>scambia &lt; e &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>mixes up &lt; and &gt;</translation>
     </message>
     <message>
         <source>non vede =</source>
-        <translation type="unfinished"></translation>
+        <translation>misses =</translation>
     </message>
     <message>
         <source>sbaglia di uno</source>
-        <translation type="unfinished"></translation>
+        <translation>is off by one</translation>
     </message>
     <message>
         <source>vede = dove non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>sees = where there is none</translation>
     </message>
 </context>
 <context>
@@ -358,6 +381,53 @@
     <message>
         <source>Ultimo giorno</source>
         <translation>Last day</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>Ospite</source>
+        <translation>Guest</translation>
+    </message>
+    <message>
+        <source>Alunno</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Esercizi</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Giusti</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Sbagliati</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Giusti (%)</source>
+        <translation>Right (%)</translation>
+    </message>
+    <message>
+        <source>Secondi in media</source>
+        <translation>Mean seconds</translation>
+    </message>
+    <message>
+        <source>Ultimo giorno</source>
+        <translation>Last day</translation>
+    </message>
+    <message>
+        <source>Errore più frequente</source>
+        <translation>Most frequent mistake</translation>
+    </message>
+    <message>
+        <source>la cartella %1 non esiste</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 è una cartella</source>
+        <translation>%1 is a folder</translation>
     </message>
 </context>
 <context>
@@ -584,6 +654,73 @@ Ogni risposta salvata, di ogni giorno, sarà cancellata per sempre da %1. Non si
         <translation>Delete the results of all pupils and guests?
 
 Every saved answer, of every day, will be erased for good from %1. This cannot be undone.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStore</name>
+    <message>
+        <source>Manca il driver di Qt SQL per i risultati in %1.</source>
+        <translation>The Qt SQL driver for the results in %1 is missing.</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono portare alla versione di questo programma: %2</source>
+        <translation>The results in %1 cannot be moved to this program&apos;s version: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 vengono da una versione più nuova del programma: aggiornare il programma.</source>
+        <translation>The results in %1 come from a newer version of the program: please update the program.</translation>
+    </message>
+    <message>
+        <source>il file è di sola lettura</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>La risposta non è stata salvata in %1: il file è di sola lettura.</source>
+        <translation>The answer was not saved in %1: the file is read-only.</translation>
+    </message>
+    <message>
+        <source>La risposta non è stata salvata in %1: %2</source>
+        <translation>The answer was not saved in %1: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono leggere: %2</source>
+        <translation>The results in %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono cancellare: il file è di sola lettura.</source>
+        <translation>The results in %1 cannot be deleted: the file is read-only.</translation>
+    </message>
+    <message>
+        <source>I risultati in %1 non si possono cancellare: %2</source>
+        <translation>The results in %1 cannot be deleted: %2</translation>
+    </message>
+    <message>
+        <source>La cartella dei risultati %1 non si può creare.</source>
+        <translation>The results folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 non si può leggere: mancano i permessi.</source>
+        <translation>The results file %1 cannot be read: permission is missing.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 non si può aprire: %2</source>
+        <translation>The results file %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 è di sola lettura: le risposte nuove non vengono salvate.</source>
+        <translation>The results file %1 is read-only: new answers are not saved.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati %1 è danneggiato e non si può mettere da parte.</source>
+        <translation>The results file %1 is damaged and cannot be moved aside.</translation>
+    </message>
+    <message>
+        <source>Il file dei risultati era danneggiato: è stato messo da parte come %1 e i risultati nuovi vanno in un file nuovo, %2.</source>
+        <translation>The results file was damaged: it was moved aside as %1, and new results go to a new file, %2.</translation>
+    </message>
+    <message>
+        <source>Il disco del file dei risultati %1 è pieno: le risposte nuove non vengono salvate.</source>
+        <translation>The disk of the results file %1 is full: new answers are not saved.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/ResultsCsv.h"
 
+#include "shell/Language.h"
 #include "storage/CsvWriter.h"
 
 #include <QCoreApplication>
@@ -8,18 +9,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace {
-
-QString text(const char *source)
-{
-    return QCoreApplication::translate("ResultsCsv", source);
-}
-
-} // namespace
-
 QString results_csv::guestName()
 {
-    return text("Ospite");
+    return QCoreApplication::translate("ResultsCsv", "Ospite");
+}
+
+QLocale results_csv::programLocale()
+{
+    return QLocale(language::choose(QLocale::system().uiLanguages()));
 }
 
 QByteArray results_csv::document(const QList<PupilSummary> &rows, const QLocale &locale)
@@ -27,9 +24,14 @@ QByteArray results_csv::document(const QList<PupilSummary> &rows, const QLocale 
     QLocale numbers = locale;
     numbers.setNumberOptions(QLocale::OmitGroupSeparator);
     const CsvWriter csv(CsvWriter::separatorFor(locale));
-    QString body = csv.row({text("Alunno"), text("Esercizi"), text("Giusti"), text("Sbagliati"),
-                            text("Giusti (%)"), text("Secondi in media"), text("Ultimo giorno"),
-                            text("Errore più frequente")});
+    QString body = csv.row({QCoreApplication::translate("ResultsCsv", "Alunno"),
+                            QCoreApplication::translate("ResultsCsv", "Esercizi"),
+                            QCoreApplication::translate("ResultsCsv", "Giusti"),
+                            QCoreApplication::translate("ResultsCsv", "Sbagliati"),
+                            QCoreApplication::translate("ResultsCsv", "Giusti (%)"),
+                            QCoreApplication::translate("ResultsCsv", "Secondi in media"),
+                            QCoreApplication::translate("ResultsCsv", "Ultimo giorno"),
+                            QCoreApplication::translate("ResultsCsv", "Errore più frequente")});
     for (const PupilSummary &row : rows) {
         body += csv.row({row.pupil.isEmpty() ? guestName() : row.pupil,
                          QString::number(row.exercises), QString::number(row.right),
@@ -45,9 +47,11 @@ QString results_csv::write(const QString &path, const QList<PupilSummary> &rows,
 {
     const QFileInfo info(path);
     if (!info.absoluteDir().exists())
-        return text("la cartella %1 non esiste").arg(QDir::toNativeSeparators(info.absolutePath()));
+        return QCoreApplication::translate("ResultsCsv", "la cartella %1 non esiste")
+            .arg(QDir::toNativeSeparators(info.absolutePath()));
     if (info.isDir())
-        return text("%1 è una cartella").arg(QDir::toNativeSeparators(info.absoluteFilePath()));
+        return QCoreApplication::translate("ResultsCsv", "%1 è una cartella")
+            .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
     QSaveFile file(path);
     // Saving into a folder where no new file may be made (a file of its
     // own still may be written).

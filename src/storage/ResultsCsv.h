@@ -24,4 +24,8 @@ QString write(const QString &path, const QList<PupilSummary> &rows, const QLocal
 // What the teacher sees for the guest's row.
 QString guestName();
 
+// The locale of the language the program speaks, as it chooses it from the
+// system's: its decimal mark decides the separator.
+QLocale programLocale();
+
 } // namespace results_csv

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/ResultsService.h"
 
+#include "storage/ResultsCsv.h"
 #include "storage/ResultsWorker.h"
 #include "storage/SqliteResultsStore.h"
 
@@ -93,7 +94,7 @@ void ResultsService::requestCsv(const QString &path, ResultsPeriod period)
 {
     ResultsWorker *target = worker();
     const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale;
+    const QLocale locale = results_csv::programLocale();
     QMetaObject::invokeMethod(
         target, [target, path, period, now, locale] { target->csv(path, period, now, locale); },
         Qt::QueuedConnection);

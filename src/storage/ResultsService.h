@@ -19,7 +19,14 @@ class ResultsWorker;
 // The results of the drill, for the screens on the GUI thread. The store
 // lives on a thread of its own: every request is queued there and answered
 // by a signal, so nothing on the GUI thread waits for the disk or a server.
-// The store is opened on the first request, not before.
+// The store is opened on the first request, not before. Requests are done in
+// the order they were made; the destructor waits until every answer queued
+// has been saved.
+//
+// problem() says what is wrong and names the file or server: once when saves
+// begin to fail (not once an answer), and again with every summary while it
+// lasts, or while something else needs saying (a damaged file moved aside, a
+// read-only file), so that the results screen, opened later, is told too.
 class ResultsService : public QObject
 {
     Q_OBJECT

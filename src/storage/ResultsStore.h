@@ -48,10 +48,16 @@ public:
     enum class Whose { Pupil, Everyone };
     virtual bool remove(Whose whose, const QString &pupil = {}) = 0;
 
+    // The last failure in words, naming the place; a write that succeeds
+    // clears it.
     QString problem() const { return m_problem; }
+    // What the teacher should know although the store works: a damaged file
+    // moved aside, a file that takes no new answers. Empty when nothing.
+    virtual QString notice() const { return {}; }
 
 protected:
     void setProblem(const QString &text);
+    void clearProblem() { m_problem.clear(); }
 
 private:
     QString m_problem;

@@ -17,8 +17,14 @@ ResultsStore *ResultsWorker::store()
 
 void ResultsWorker::tell(bool always)
 {
-    const QString text = m_store ? m_store->problem() : QString();
-    if (text.isEmpty() || (!always && text == m_told))
+    QString text;
+    if (m_store)
+        text = m_store->problem().isEmpty() ? m_store->notice() : m_store->problem();
+    if (text.isEmpty()) {
+        m_told.clear();
+        return;
+    }
+    if (!always && text == m_told)
         return;
     m_told = text;
     Q_EMIT problem(text);
@@ -41,7 +47,8 @@ void ResultsWorker::summary(ResultsPeriod period, const QDateTime &now)
     std::optional<QList<PupilSummary>> rows;
     if (ResultsStore *kept = store())
         rows = kept->summary(periodBounds(period, now));
-    tell(!rows);
+    // The results screen asks for the summary: it is told every time.
+    tell(true);
     Q_EMIT summaryReady(rows.value_or(QList<PupilSummary>()));
 }
 
@@ -73,7 +80,8 @@ void ResultsWorker::csv(const QString &path, ResultsPeriod period, const QDateTi
                                                          : std::nullopt;
     if (!rows) {
         tell(true);
-        Q_EMIT csvWritten(path, m_store->problem());
+        const QString problem = m_store->problem();
+        Q_EMIT csvWritten(path, problem.isEmpty() ? m_store->location() : problem);
         return;
     }
     Q_EMIT csvWritten(path, results_csv::write(path, *rows, locale));

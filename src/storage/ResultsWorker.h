@@ -45,8 +45,8 @@ Q_SIGNALS:
 private:
     // The store, open; null when it cannot be opened (the problem is told).
     ResultsStore *store();
-    // Tells the store's problem: always for a request the teacher made,
-    // once for saves, so that a full disk does not flood the log.
+    // Tells the store's problem, or else its notice: always when the results
+    // screen asks, once for saves, so that a full disk does not flood the log.
     void tell(bool always);
 
     StoreFactory m_factory;

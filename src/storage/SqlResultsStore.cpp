@@ -4,20 +4,15 @@
 #include "storage/ResultsSchema.h"
 
 #include <QCoreApplication>
-#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <limits>
 
 namespace {
 
 const QString metaTable = QStringLiteral("meta");
 const QString versionName = QStringLiteral("schema_version");
-
-QString text(const char *source)
-{
-    return QCoreApplication::translate("ResultsStore", source);
-}
 
 // A null QString would be bound as SQL NULL; the guest is the empty name.
 QVariant textValue(const QString &value)
@@ -30,10 +25,25 @@ QVariant idValue(const QUuid &id)
     return QVariant(id.toString(QUuid::WithoutBraces));
 }
 
+// The period's limits that limit anything: without them the summaries scan
+// the summary index in order, which is faster than taking every answer
+// through the time index.
+QString periodCondition(const PeriodBounds &period, const QString &lead)
+{
+    QStringList conditions;
+    if (period.from > std::numeric_limits<qint64>::min())
+        conditions << QStringLiteral("answered_at >= ?");
+    if (period.until < std::numeric_limits<qint64>::max())
+        conditions << QStringLiteral("answered_at < ?");
+    return conditions.isEmpty() ? QString() : lead + conditions.join(QStringLiteral(" AND "));
+}
+
 void bindPeriod(QSqlQuery &query, const PeriodBounds &period)
 {
-    query.addBindValue(QVariant(period.from));
-    query.addBindValue(QVariant(period.until));
+    if (period.from > std::numeric_limits<qint64>::min())
+        query.addBindValue(QVariant(period.from));
+    if (period.until < std::numeric_limits<qint64>::max())
+        query.addBindValue(QVariant(period.until));
 }
 
 // The most frequent mistake of each group; ties go to the lower value, so
@@ -91,17 +101,26 @@ bool SqlResultsStore::open()
         return true;
     QSqlDatabase db = database();
     if (!db.isValid()) {
-        setProblem(text("Manca il driver di Qt SQL per i risultati in %1.").arg(location()));
+        setProblem(QCoreApplication::translate("ResultsStore",
+                                               "Manca il driver di Qt SQL per i risultati in %1.")
+                       .arg(location()));
         return false;
     }
-    if (!openConnection(db))
-        return false;
-    if (!ensureSchema()) {
+    // A second time when the backend has put a fault right (a damaged file
+    // moved aside and a new one begun).
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!openConnection(db))
+            return false;
+        m_recovered = false;
+        if (ensureSchema()) {
+            m_open = true;
+            return true;
+        }
         db.close();
-        return false;
+        if (!m_recovered)
+            break;
     }
-    m_open = true;
-    return true;
+    return false;
 }
 
 std::optional<int> SqlResultsStore::readVersion(QSqlQuery &query)
@@ -130,25 +149,31 @@ bool SqlResultsStore::ensureSchema()
     std::optional<int> version = readVersion(query);
     if (version == results_schema::currentVersion)
         return true;
-    const QString cannotMove = text(
+    const QString cannotMove = QCoreApplication::translate(
+        "ResultsStore",
         "I risultati in %1 non si possono portare alla versione di questo programma: %2");
     if (version && *version > results_schema::currentVersion) {
-        setProblem(text("I risultati in %1 vengono da una versione più nuova del programma: "
-                        "aggiornare il programma.")
+        setProblem(QCoreApplication::translate(
+                       "ResultsStore",
+                       "I risultati in %1 vengono da una versione più nuova del programma: "
+                       "aggiornare il programma.")
                        .arg(location()));
         return false;
     }
     if (!writable()) {
-        setProblem(cannotMove.arg(location(), text("il file è di sola lettura")));
+        setProblem(cannotMove.arg(
+            location(), QCoreApplication::translate("ResultsStore", "il file è di sola lettura")));
         return false;
     }
     if (!beginWrite(query)) {
-        setProblem(cannotMove.arg(location(), database().lastError().text()));
+        const QSqlError error = query.lastError().isValid() ? query.lastError()
+                                                            : database().lastError();
+        m_recovered = recover(error, cannotMove.arg(location(), error.text()));
         return false;
     }
     const auto fail = [&](const QSqlError &error) {
         database().rollback();
-        recover(error, cannotMove.arg(location(), error.text()));
+        m_recovered = recover(error, cannotMove.arg(location(), error.text()));
         return false;
     };
     // Another copy of the program may have done it while this one waited.
@@ -247,17 +272,22 @@ ResultsStore::Saved SqlResultsStore::save(const AnswerRecord &answer)
     if (!open())
         return Saved::Failed;
     if (!writable()) {
-        setProblem(text("La risposta non è stata salvata in %1: il file è di sola lettura.")
-                       .arg(location()));
+        setProblem(
+            QCoreApplication::translate(
+                "ResultsStore", "La risposta non è stata salvata in %1: il file è di sola lettura.")
+                .arg(location()));
         return Saved::Failed;
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
         QSqlError error;
         const Saved saved = insert(answer, &error);
-        if (saved != Saved::Failed)
+        if (saved != Saved::Failed) {
+            clearProblem();
             return saved;
-        const QString failed =
-            text("La risposta non è stata salvata in %1: %2").arg(location(), error.text());
+        }
+        const QString failed = QCoreApplication::translate(
+                                   "ResultsStore", "La risposta non è stata salvata in %1: %2")
+                                   .arg(location(), error.text());
         if (!recover(error, failed) || !open())
             break;
     }
@@ -270,45 +300,46 @@ std::optional<QList<PupilSummary>> SqlResultsStore::summary(const PeriodBounds &
         return std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    const auto fail = [&] {
-        recover(query.lastError(),
-                text("I risultati in %1 non si possono leggere: %2")
-                    .arg(location(), query.lastError().text()));
-        return std::nullopt;
-    };
-    query.prepare(QStringLiteral(
-        "SELECT pupil, COUNT(*), SUM(correct), AVG(seconds), MAX(answered_day) FROM answers "
-        "WHERE answered_at >= ? AND answered_at < ? GROUP BY pupil ORDER BY pupil"));
+    // One pass over the summary index gives both the counts and the mistakes.
+    query.prepare(QStringLiteral("SELECT pupil, mistake, COUNT(*), SUM(correct), SUM(seconds), "
+                                 "MAX(answered_day) FROM answers")
+                  + periodCondition(period, QStringLiteral(" WHERE "))
+                  + QStringLiteral(" GROUP BY pupil, mistake ORDER BY pupil"));
     bindPeriod(query, period);
-    if (!query.exec())
-        return fail();
+    if (!query.exec()) {
+        readFailed(query.lastError());
+        return std::nullopt;
+    }
     QList<PupilSummary> rows;
-    QHash<QString, qsizetype> rowOf;
+    QList<double> seconds;
+    MistakeCount common;
     while (query.next()) {
-        PupilSummary row;
-        row.pupil = query.value(0).toString();
-        row.exercises = query.value(1).toInt();
-        row.right = query.value(2).toInt();
+        const QString pupil = query.value(0).toString();
+        if (rows.isEmpty() || rows.last().pupil != pupil) {
+            if (!rows.isEmpty())
+                rows.last().commonMistake = common.mistake;
+            common = {};
+            rows.append(PupilSummary{});
+            rows.last().pupil = pupil;
+            seconds.append(0);
+        }
+        PupilSummary &row = rows.last();
+        const Mistake mistake = mistakeFromValue(query.value(1).toInt());
+        const int count = query.value(2).toInt();
+        row.exercises += count;
+        row.right += query.value(3).toInt();
+        seconds.last() += query.value(4).toDouble();
+        row.lastDay = qMax(row.lastDay, QDate::fromString(query.value(5).toString(), Qt::ISODate));
+        if (mistake != Mistake::None)
+            common.offer(mistake, count);
+    }
+    if (!rows.isEmpty())
+        rows.last().commonMistake = common.mistake;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        PupilSummary &row = rows[i];
         row.wrong = row.exercises - row.right;
         row.shareRight = row.exercises > 0 ? double(row.right) / row.exercises : 0;
-        row.meanSeconds = query.value(3).toDouble();
-        row.lastDay = QDate::fromString(query.value(4).toString(), Qt::ISODate);
-        rowOf.insert(row.pupil, rows.size());
-        rows.append(row);
-    }
-    query.prepare(QStringLiteral(
-        "SELECT pupil, mistake, COUNT(*) FROM answers "
-        "WHERE answered_at >= ? AND answered_at < ? AND mistake <> 0 GROUP BY pupil, mistake"));
-    bindPeriod(query, period);
-    if (!query.exec())
-        return fail();
-    QHash<QString, MistakeCount> common;
-    while (query.next())
-        common[query.value(0).toString()].offer(mistakeFromValue(query.value(1).toInt()),
-                                                query.value(2).toInt());
-    for (auto it = common.cbegin(); it != common.cend(); ++it) {
-        if (const auto row = rowOf.constFind(it.key()); row != rowOf.cend())
-            rows[*row].commonMistake = it->mistake;
+        row.meanSeconds = row.exercises > 0 ? seconds.at(i) / row.exercises : 0;
     }
     return rows;
 }
@@ -320,50 +351,56 @@ std::optional<QList<PupilDay>> SqlResultsStore::pupilDays(const QString &pupil,
         return std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    const auto fail = [&] {
-        recover(query.lastError(),
-                text("I risultati in %1 non si possono leggere: %2")
-                    .arg(location(), query.lastError().text()));
+    query.prepare(QStringLiteral("SELECT answered_day, mistake, COUNT(*), SUM(correct), "
+                                 "SUM(seconds) FROM answers WHERE pupil = ?")
+                  + periodCondition(period, QStringLiteral(" AND "))
+                  + QStringLiteral(" GROUP BY answered_day, mistake ORDER BY answered_day"));
+    query.addBindValue(textValue(pupil));
+    bindPeriod(query, period);
+    if (!query.exec()) {
+        readFailed(query.lastError());
         return std::nullopt;
-    };
-    query.prepare(
-        QStringLiteral("SELECT answered_day, COUNT(*), SUM(correct), AVG(seconds) FROM answers "
-                       "WHERE pupil = ? AND answered_at >= ? AND answered_at < ? "
-                       "GROUP BY answered_day ORDER BY answered_day"));
-    query.addBindValue(textValue(pupil));
-    bindPeriod(query, period);
-    if (!query.exec())
-        return fail();
-    QList<PupilDay> days;
-    QHash<QString, qsizetype> dayOf;
-    while (query.next()) {
-        PupilDay day;
-        const QString name = query.value(0).toString();
-        day.day = QDate::fromString(name, Qt::ISODate);
-        day.exercises = query.value(1).toInt();
-        day.right = query.value(2).toInt();
-        day.wrong = day.exercises - day.right;
-        day.meanSeconds = query.value(3).toDouble();
-        dayOf.insert(name, days.size());
-        days.append(day);
     }
-    query.prepare(
-        QStringLiteral("SELECT answered_day, mistake, COUNT(*) FROM answers "
-                       "WHERE pupil = ? AND answered_at >= ? AND answered_at < ? AND mistake <> 0 "
-                       "GROUP BY answered_day, mistake"));
-    query.addBindValue(textValue(pupil));
-    bindPeriod(query, period);
-    if (!query.exec())
-        return fail();
-    QHash<QString, MistakeCount> common;
-    while (query.next())
-        common[query.value(0).toString()].offer(mistakeFromValue(query.value(1).toInt()),
-                                                query.value(2).toInt());
-    for (auto it = common.cbegin(); it != common.cend(); ++it) {
-        if (const auto day = dayOf.constFind(it.key()); day != dayOf.cend())
-            days[*day].commonMistake = it->mistake;
+    QList<PupilDay> days;
+    QStringList names;
+    QList<double> seconds;
+    MistakeCount common;
+    while (query.next()) {
+        const QString name = query.value(0).toString();
+        if (names.isEmpty() || names.last() != name) {
+            if (!days.isEmpty())
+                days.last().commonMistake = common.mistake;
+            common = {};
+            days.append(PupilDay{});
+            days.last().day = QDate::fromString(name, Qt::ISODate);
+            names.append(name);
+            seconds.append(0);
+        }
+        PupilDay &day = days.last();
+        const Mistake mistake = mistakeFromValue(query.value(1).toInt());
+        const int count = query.value(2).toInt();
+        day.exercises += count;
+        day.right += query.value(3).toInt();
+        seconds.last() += query.value(4).toDouble();
+        if (mistake != Mistake::None)
+            common.offer(mistake, count);
+    }
+    if (!days.isEmpty())
+        days.last().commonMistake = common.mistake;
+    for (qsizetype i = 0; i < days.size(); ++i) {
+        PupilDay &day = days[i];
+        day.wrong = day.exercises - day.right;
+        day.meanSeconds = day.exercises > 0 ? seconds.at(i) / day.exercises : 0;
     }
     return days;
+}
+
+void SqlResultsStore::readFailed(const QSqlError &error)
+{
+    recover(
+        error,
+        QCoreApplication::translate("ResultsStore", "I risultati in %1 non si possono leggere: %2")
+            .arg(location(), error.text()));
 }
 
 bool SqlResultsStore::remove(Whose whose, const QString &pupil)
@@ -371,7 +408,9 @@ bool SqlResultsStore::remove(Whose whose, const QString &pupil)
     if (!open())
         return false;
     if (!writable()) {
-        setProblem(text("I risultati in %1 non si possono cancellare: il file è di sola lettura.")
+        setProblem(QCoreApplication::translate(
+                       "ResultsStore",
+                       "I risultati in %1 non si possono cancellare: il file è di sola lettura.")
                        .arg(location()));
         return false;
     }
@@ -383,11 +422,13 @@ bool SqlResultsStore::remove(Whose whose, const QString &pupil)
         query.addBindValue(textValue(pupil));
     }
     if (query.exec()) {
+        clearProblem();
         removed();
         return true;
     }
     recover(query.lastError(),
-            text("I risultati in %1 non si possono cancellare: %2")
+            QCoreApplication::translate("ResultsStore",
+                                        "I risultati in %1 non si possono cancellare: %2")
                 .arg(location(), query.lastError().text()));
     return false;
 }

@@ -60,7 +60,9 @@ private:
     bool fillMistakes(QSqlQuery &query);
     std::optional<int> readVersion(QSqlQuery &query);
     Saved insert(const AnswerRecord &answer, QSqlError *error);
+    void readFailed(const QSqlError &error);
 
     QString m_connection;
     bool m_open = false;
+    bool m_recovered = false; // the last failure was put right: try again
 };

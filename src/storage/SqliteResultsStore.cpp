@@ -11,11 +11,6 @@
 
 namespace {
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("ResultsStore", source);
-}
-
 // SQLite's result codes that matter here.
 const QString corruptCode = QStringLiteral("11");
 const QString fullCode = QStringLiteral("13");
@@ -55,13 +50,16 @@ bool SqliteResultsStore::openConnection(QSqlDatabase &db)
 {
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath())) {
-        setProblem(
-            text("La cartella dei risultati %1 non si può creare.").arg(info.absolutePath()));
+        setProblem(QCoreApplication::translate("ResultsStore",
+                                               "La cartella dei risultati %1 non si può creare.")
+                       .arg(info.absolutePath()));
         return false;
     }
     if (info.exists() && !info.isReadable()) {
         setProblem(
-            text("Il file dei risultati %1 non si può leggere: mancano i permessi.").arg(m_path));
+            QCoreApplication::translate(
+                "ResultsStore", "Il file dei risultati %1 non si può leggere: mancano i permessi.")
+                .arg(m_path));
         return false;
     }
     if (info.exists() && !isDatabaseFile() && !moveAside(db))
@@ -74,7 +72,8 @@ bool SqliteResultsStore::openConnection(QSqlDatabase &db)
     db.setConnectOptions(options);
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!db.open()) {
-            setProblem(text("Il file dei risultati %1 non si può aprire: %2")
+            setProblem(QCoreApplication::translate("ResultsStore",
+                                                   "Il file dei risultati %1 non si può aprire: %2")
                            .arg(m_path, db.lastError().text()));
             return false;
         }
@@ -98,9 +97,12 @@ bool SqliteResultsStore::configure(QSqlDatabase &db)
 {
     QSqlQuery query(db);
     if (m_readOnly) {
-        setProblem(text("Il file dei risultati %1 è di sola lettura: le risposte nuove non "
-                        "vengono salvate.")
-                       .arg(m_path));
+        m_notice = QCoreApplication::translate(
+                       "ResultsStore",
+                       "Il file dei risultati %1 è di sola lettura: le risposte nuove non "
+                       "vengono salvate.")
+                       .arg(m_path);
+        setProblem(m_notice);
         return true;
     }
     // Write-ahead log: readers do not block the writer. FULL syncs the log
@@ -113,8 +115,9 @@ bool SqliteResultsStore::configure(QSqlDatabase &db)
     for (const QString &pragma : pragmas) {
         if (!query.exec(pragma)) {
             const QSqlError error = query.lastError();
-            setProblem(
-                text("Il file dei risultati %1 non si può aprire: %2").arg(m_path, error.text()));
+            setProblem(QCoreApplication::translate("ResultsStore",
+                                                   "Il file dei risultati %1 non si può aprire: %2")
+                           .arg(m_path, error.text()));
             db.close();
             return false;
         }
@@ -134,7 +137,9 @@ bool SqliteResultsStore::moveAside(QSqlDatabase &db)
     db.close();
     const QString aside = asideName(m_path, QDateTime::currentDateTime());
     if (!QFile::rename(m_path, aside)) {
-        setProblem(text("Il file dei risultati %1 è danneggiato e non si può mettere da parte.")
+        setProblem(QCoreApplication::translate(
+                       "ResultsStore",
+                       "Il file dei risultati %1 è danneggiato e non si può mettere da parte.")
                        .arg(m_path));
         return false;
     }
@@ -143,17 +148,22 @@ bool SqliteResultsStore::moveAside(QSqlDatabase &db)
             QFile::rename(m_path + suffix, aside + suffix);
     }
     m_movedAside = aside;
-    setProblem(text("Il file dei risultati era danneggiato: è stato messo da parte come %1 e i "
-                    "risultati nuovi vanno in un file nuovo, %2.")
-                   .arg(aside, m_path));
+    m_notice = QCoreApplication::translate(
+                   "ResultsStore",
+                   "Il file dei risultati era danneggiato: è stato messo da parte come %1 e i "
+                   "risultati nuovi vanno in un file nuovo, %2.")
+                   .arg(aside, m_path);
+    setProblem(m_notice);
     return true;
 }
 
 bool SqliteResultsStore::recover(const QSqlError &error, const QString &failure)
 {
     if (error.nativeErrorCode() == fullCode) {
-        setProblem(text("Il disco del file dei risultati %1 è pieno: le risposte nuove non "
-                        "vengono salvate.")
+        setProblem(QCoreApplication::translate(
+                       "ResultsStore",
+                       "Il disco del file dei risultati %1 è pieno: le risposte nuove non "
+                       "vengono salvate.")
                        .arg(m_path));
         return false;
     }

@@ -21,6 +21,7 @@ public:
     explicit SqliteResultsStore(const QString &path);
 
     QString location() const override { return m_path; }
+    QString notice() const override { return m_notice; }
     // Where a damaged file was moved; empty when none was.
     QString movedAside() const { return m_movedAside; }
     // The name a damaged file gets when moved aside at `when`.
@@ -41,5 +42,6 @@ private:
 
     QString m_path;
     QString m_movedAside;
+    QString m_notice;
     bool m_readOnly = false;
 };

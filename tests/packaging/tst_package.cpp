@@ -138,14 +138,15 @@ void TestPackage::controlFields()
     QCOMPARE(r.out.trimmed(), expected);
 }
 
-// The libraries come from the binary itself (shlibdeps); the platform plugins
-// and the print system's library, opened only when first needed, must be
-// named by hand or the program cannot open a window, nor print.
+// The libraries come from the binary itself (shlibdeps); the platform plugins,
+// the print system's library and the SQLite driver, opened only when first
+// needed, must be named by hand or the program cannot open a window, print,
+// nor keep the results.
 void TestPackage::dependsOn_data()
 {
     QTest::addColumn<QString>("package");
     for (const char *p : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6", "libcups2",
-                          "libc6", "qt6-qpa-plugins"})
+                          "libc6", "qt6-qpa-plugins", "libqt6sql6", "libqt6sql6-sqlite"})
         QTest::newRow(p) << QString::fromLatin1(p);
 }
 

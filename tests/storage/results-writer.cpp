@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A copy of the program that only saves answers, for the tests that kill it
-// or run two at once.
-//   results-writer FILE PUPIL COUNT [stay]
-// saves COUNT answers of PUPIL through the results service, prints "saved N"
-// once the store has them all; with "stay" it then waits to be killed,
-// otherwise it ends.
+// A copy of the program that only saves answers, for the tests that kill it,
+// run two at once, or give it too little disk.
+//   results-writer FILE PUPIL COUNT [stay | limit=BYTES]
+// queues COUNT answers of PUPIL with the results service, then prints
+// "saved N" once the store has taken them (N of them saved); the problems
+// the service tells go to standard error. With "stay" it then waits to be
+// killed; with "limit=" no file it writes may grow beyond BYTES, as on a
+// full disk.
 #include "storage/AnswerRecord.h"
 #include "storage/ResultsService.h"
 #include "storage/SqliteResultsStore.h"
 
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 
 int main(int argc, char *argv[])
 {
@@ -21,17 +25,24 @@ int main(int argc, char *argv[])
     const QString file = args.at(1);
     const QString pupil = args.at(2);
     const int count = args.at(3).toInt();
-    const bool stay = args.size() > 4 && args.at(4) == QStringLiteral("stay");
+    const QString mode = args.value(4);
+    const bool stay = mode == QStringLiteral("stay");
+    if (mode.startsWith(QStringLiteral("limit="))) {
+        // A write past the limit fails instead of ending the process.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlim_t bytes = mode.section(u'=', 1).toULongLong();
+        const rlimit limit{bytes, bytes};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 2;
+    }
 
     ResultsService service([file] { return std::make_unique<SqliteResultsStore>(file); }, file);
     int saved = 0;
-    QObject::connect(&service, &ResultsService::problem, &app, [](const QString &text) {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-        QCoreApplication::exit(1);
-    });
-    QObject::connect(&service, &ResultsService::saved, &app, [&] {
-        if (++saved < count)
-            return;
+    QObject::connect(&service, &ResultsService::problem, &app,
+                     [](const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
+    QObject::connect(&service, &ResultsService::saved, &app, [&saved] { ++saved; });
+    // Answered after every save queued before it.
+    QObject::connect(&service, &ResultsService::summaryReady, &app, [&] {
         std::printf("saved %d\n", saved);
         std::fflush(stdout);
         if (!stay)
@@ -43,5 +54,6 @@ int main(int argc, char *argv[])
         service.save(AnswerRecord::now(pupil, QStringLiteral("3B"), 10, left, right, u'<',
                                        left < right, 1.5));
     }
+    service.requestSummary(ResultsPeriod::Today);
     return app.exec();
 }

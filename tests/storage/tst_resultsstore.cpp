@@ -110,9 +110,12 @@ private Q_SLOTS:
     void readOnlyFileGivesSummariesButTakesNoAnswers();
     void unreadableFileIsLeftAlone();
     void folderThatCannotBeMadeIsReported();
+    void fullDiskFailsTheSavesAndKeepsTheFile();
 
     void serviceOpensNothingUntilFirstUseAndAnswersBySignals();
+    void defaultServiceKeepsItsFileInTheDataFolder();
     void serviceTellsProblemsAndGoesOn();
+    void serviceTellsTheResultsScreenOfAFileMovedAside();
     void serviceSavesEveryQueuedAnswerBeforeItEnds();
     void csvThroughTheServiceOrItsReason();
 
@@ -403,8 +406,8 @@ void TestResultsStore::damagedFileIsMovedAsideAndANewOneStarted()
     QCOMPARE(store.save(record), ResultsStore::Saved::Kept);
     QVERIFY(!store.movedAside().isEmpty());
     QCOMPARE(contents(store.movedAside()), damaged);
-    QVERIFY(store.problem().contains(store.movedAside()));
-    QVERIFY(store.problem().contains(path));
+    QVERIFY(store.notice().contains(store.movedAside()));
+    QVERIFY(store.notice().contains(path));
     QCOMPARE(store.summary(everything)->size(), 1);
     QCOMPARE(countIn(path), 1);
 }
@@ -457,6 +460,35 @@ void TestResultsStore::folderThatCannotBeMadeIsReported()
     QVERIFY(!store.summary(everything));
 }
 
+void TestResultsStore::fullDiskFailsTheSavesAndKeepsTheFile()
+{
+    const QString path = freshFile();
+    constexpr int tried = 3000;
+    QProcess writer;
+    // No file may grow past 256 KiB: the log fills long before 3,000 answers.
+    writer.start(
+        QStringLiteral(GLI_RESULTS_WRITER),
+        {path, QStringLiteral("Anna"), QString::number(tried), QStringLiteral("limit=262144")});
+    QVERIFY(writer.waitForFinished(120'000));
+    const QString errors = QString::fromLocal8Bit(writer.readAllStandardError());
+    QCOMPARE(writer.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(writer.exitCode() == 0, qPrintable(errors));
+    const QByteArray line = writer.readAllStandardOutput().trimmed();
+    QVERIFY(line.startsWith("saved "));
+    const int saved = line.mid(6).toInt();
+    QVERIFY2(saved > 0 && saved < tried, line.constData());
+    // Named in the log once, told once for the saves and once more for the
+    // summary: not once for each of the thousands of answers that failed.
+    QVERIFY2(errors.contains(path), qPrintable(errors));
+    QVERIFY2(errors.count(path) <= 3, qPrintable(errors));
+    // What was saved is all there, and the file is whole.
+    SqliteResultsStore store(path);
+    const auto rows = store.summary(everything);
+    QVERIFY(rows);
+    QCOMPARE(rows->value(0).exercises, saved);
+    QVERIFY(store.movedAside().isEmpty());
+}
+
 void TestResultsStore::serviceOpensNothingUntilFirstUseAndAnswersBySignals()
 {
     const QString path = freshFile();
@@ -506,6 +538,23 @@ void TestResultsStore::serviceOpensNothingUntilFirstUseAndAnswersBySignals()
     QVERIFY(problems.isEmpty());
 }
 
+void TestResultsStore::defaultServiceKeepsItsFileInTheDataFolder()
+{
+    // In test mode the data folder is the test's own, never the user's.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString expected = QDir(folder).filePath(QStringLiteral("results.sqlite"));
+    QVERIFY(!QFile::exists(expected));
+    {
+        ResultsService service;
+        QCOMPARE(service.location(), expected);
+        QSignalSpy saved(&service, &ResultsService::saved);
+        service.save(AnswerRecord::now(QStringLiteral("Anna"), {}, 10, 1, 2, u'<', true, 1));
+        QTRY_COMPARE(saved.size(), 1);
+    }
+    QCOMPARE(countIn(expected), 1);
+    QVERIFY(QDir(folder).removeRecursively());
+}
+
 void TestResultsStore::serviceTellsProblemsAndGoesOn()
 {
     const QString blocker = m_dir.filePath(QStringLiteral("blocked"));
@@ -527,6 +576,31 @@ void TestResultsStore::serviceTellsProblemsAndGoesOn()
     // Once for the saves, once more for the teacher's request.
     QCOMPARE(problems.size(), 2);
     QVERIFY(problems.last().first().toString().contains(blocker));
+}
+
+void TestResultsStore::serviceTellsTheResultsScreenOfAFileMovedAside()
+{
+    const QString path = freshFile();
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Nome;Giusti\r\n");
+    }
+    ResultsService service(sqliteAt(path), path);
+    QSignalSpy problems(&service, &ResultsService::problem);
+    QSignalSpy summary(&service, &ResultsService::summaryReady);
+    service.save(AnswerRecord::now(QStringLiteral("Anna"), {}, 10, 1, 2, u'<', true, 1));
+    service.save(AnswerRecord::now(QStringLiteral("Anna"), {}, 10, 1, 2, u'<', true, 1));
+    service.requestSummary(ResultsPeriod::All);
+    QTRY_COMPARE(summary.size(), 1);
+    QCOMPARE(summary.first().first().value<QList<PupilSummary>>().value(0).exercises, 2);
+    // Once while saving, and again for the results screen, which opens later.
+    QCOMPARE(problems.size(), 2);
+    for (const QList<QVariant> &told : std::as_const(problems)) {
+        QVERIFY(told.first().toString().contains(path + QStringLiteral(".damaged-")));
+        QVERIFY(told.first().toString().contains(path + QStringLiteral(".")));
+    }
 }
 
 void TestResultsStore::serviceSavesEveryQueuedAnswerBeforeItEnds()
@@ -600,6 +674,7 @@ void TestResultsStore::twoCopiesWritingAtOnceLoseNothing()
         QCOMPARE(writer->exitStatus(), QProcess::NormalExit);
         QVERIFY2(writer->exitCode() == 0, writer->readAllStandardError().constData());
         QCOMPARE(writer->readAllStandardOutput().trimmed(), QByteArray("saved 200"));
+        QCOMPARE(writer->readAllStandardError(), QByteArray());
     }
     SqliteResultsStore store(path);
     const auto rows = store.summary(everything);
