@@ -13,6 +13,7 @@
 #include "shell/ProgramTexts.h"
 #include "storage/ResultsService.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
@@ -86,15 +88,14 @@ QSortFilterProxyModel *sorter(QAbstractItemModel *source, QObject *parent)
 } // namespace
 
 ResultsScreen::ResultsScreen(ResultsService &results, PrintService &printService,
-                             const QString &className)
+                             QThreadPool &output, const QString &className)
     : Screen(QStringLiteral("frmRisultati"), tr("Risultati"), designTwips, Opening::DesignSize,
              Frame::Full),
       m_results(results),
       m_printService(printService),
-      m_className(className),
-      m_pool(std::make_unique<QThreadPool>())
+      m_output(output),
+      m_className(className)
 {
-    m_pool->setMaxThreadCount(1);
     QWidget *area = client();
     DesignLayout *layout = designLayout();
     ui::fill(area, colours::windowPink);
@@ -210,12 +211,6 @@ ResultsScreen::ResultsScreen(ResultsService &results, PrintService &printService
     updateActions();
     refresh();
     m_summaryView->setFocus();
-}
-
-ResultsScreen::~ResultsScreen()
-{
-    // A print or save under way ends before what it reports to goes.
-    m_pool->waitForDone();
 }
 
 void ResultsScreen::setQuestion(Question question)
@@ -505,11 +500,17 @@ void ResultsScreen::savePdf()
 void ResultsScreen::runOutput(std::function<Outcome()> job)
 {
     setOutputRunning(true);
-    m_pool->start([this, job = std::move(job)] {
+    // The screen may close meanwhile: the outcome then goes nowhere. The
+    // program's pool outlives the print service the job uses.
+    m_output.start([screen = QPointer<ResultsScreen>(this), job = std::move(job)] {
         const Outcome outcome = job();
-        // Queued to the screen, which waits for this before it goes.
         QMetaObject::invokeMethod(
-            this, [this, outcome] { outputDone(outcome); }, Qt::QueuedConnection);
+            qApp,
+            [screen, outcome] {
+                if (screen)
+                    screen->outputDone(outcome);
+            },
+            Qt::QueuedConnection);
     });
 }
 

@@ -10,6 +10,8 @@
 #include "storage/ResultsService.h"
 #include "worksheets/WorksheetScreen.h"
 
+#include <QThreadPool>
+
 #include <algorithm>
 
 namespace {
@@ -27,8 +29,10 @@ Program::Program(QObject *parent)
     : QObject(parent),
       m_drillState(m_random),
       m_worksheet(m_random),
-      m_settings(ProgramSettings::load())
+      m_settings(ProgramSettings::load()),
+      m_output(std::make_unique<QThreadPool>())
 {
+    m_output->setMaxThreadCount(1);
     m_random.reseedFromClock();
     handOutSettings();
 }
@@ -184,7 +188,8 @@ WhoAreYouScreen *Program::openWhoAreYou()
 ResultsScreen *Program::openResults()
 {
     if (!m_resultsScreen)
-        track(m_resultsScreen, new ResultsScreen(results(), m_printService, m_settings.className));
+        track(m_resultsScreen,
+              new ResultsScreen(results(), m_printService, *m_output, m_settings.className));
     m_resultsScreen->present();
     return m_resultsScreen;
 }

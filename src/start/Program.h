@@ -12,9 +12,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 class AboutScreen;
+class QThreadPool;
 class ResultsScreen;
 class ResultsService;
 class Screen;
@@ -50,6 +52,8 @@ public:
     // Where every judged answer goes; made on first use, and it opens its
     // store only on its own first use.
     ResultsService &results();
+    // Where the results screen makes its prints and PDF files.
+    QThreadPool &outputPool() { return *m_output; }
 
     // Where the printer chooser finds the installed printers: the print
     // system unless a source is set here (tests give their own).
@@ -108,6 +112,9 @@ private:
     PrinterChoice m_printerChoice;
     ProgramSettings m_settings;
     ResultsService *m_results = nullptr;
+    // Prints and files of the results screen; after the print service, so
+    // that it waits for them before the service goes.
+    std::unique_ptr<QThreadPool> m_output;
 
     QPointer<StartScreen> m_start;
     QPointer<DrillScreen> m_drill;

@@ -161,7 +161,8 @@ void TestResults::sorting()
     QFETCH(QStringList, pupils);
     program = std::make_unique<Program>();
     // The screen's own sorting, as a click on the header does it.
-    ResultsScreen screen(program->results(), program->printService(), QString());
+    ResultsScreen screen(program->results(), program->printService(), program->outputPool(),
+                         QString());
     screen.summary().setRows(fixedRows());
     auto *view = screen.findChild<QTableView *>(QStringLiteral("tblRisultati"));
     view->sortByColumn(column, order);
@@ -406,7 +407,7 @@ void TestResults::fileInTrouble()
     file.close();
     const QString path = blocker + QStringLiteral("/results.sqlite");
     ResultsService service([path] { return std::make_unique<SqliteResultsStore>(path); }, path);
-    ResultsScreen screen(service, program->printService(), QString());
+    ResultsScreen screen(service, program->printService(), program->outputPool(), QString());
     QTRY_VERIFY(!screen.isLoading());
     // It says where: the file, or the folder it should be in.
     QVERIFY2(screen.status().contains(QDir::toNativeSeparators(blocker)),
