@@ -111,7 +111,7 @@ ResultsScreen::ResultsScreen(ResultsService &results, PrintService &printService
     m_periodChoice->setFont(textFont);
     for (const PeriodItem &item : periodItems)
         m_periodChoice->addItem(tr(item.text), int(item.period));
-    m_periodChoice->setCurrentIndex(int(m_period));
+    m_periodChoice->setCurrentIndex(m_periodChoice->findData(int(m_period)));
     periodLabel->setBuddy(m_periodChoice);
     m_status = ui::label(area, QStringLiteral("lblStato"), QString(), textFont, text, QColor(),
                          left);

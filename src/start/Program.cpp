@@ -91,6 +91,9 @@ void Program::applySettings(const ProgramSettings &settings)
 void Program::handOutSettings()
 {
     m_drillState.drill.setLevel(m_settings.level);
+    // A pupil's drill open now has a state of its own.
+    if (m_drill)
+        m_drill->drill().setLevel(m_settings.level);
     m_worksheet.setLevel(m_settings.level);
 }
 
