@@ -111,7 +111,8 @@ void TestSettingsRules::valuesFromTheFile_data()
     QTest::newRow("a class name as a list") << QByteArray("[class]\nname=a, b\n") << defaults;
     QTest::newRow("good values, then a broken section")
         << QByteArray("[drill]\nlevel=5\nvoice=false\n[class\npupils=Anna\n") << defaults;
-    QTest::newRow("binary noise") << QByteArray("\x00\xff\xfe[[\x01=\n\x80\x81]=", 16) << defaults;
+    static constexpr char noise[] = "\x00\xff\xfe[[\x01=\n\x80\x81]=";
+    QTest::newRow("binary noise") << QByteArray(noise, sizeof noise - 1) << defaults;
     QTest::newRow("another program's file")
         << QByteArray("<?xml version=\"1.0\"?><settings level=\"5\"/>") << defaults;
 }
