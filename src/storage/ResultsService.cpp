@@ -10,8 +10,8 @@
 #include <QThread>
 
 ResultsService::ResultsService(QObject *parent)
-    : ResultsService([] { return std::make_unique<SqliteResultsStore>(localFile()); }, localFile(),
-                     parent)
+    : ResultsService([file = localFile()] { return std::make_unique<SqliteResultsStore>(file); },
+                     localFile(), parent)
 {}
 
 ResultsService::ResultsService(StoreFactory factory, const QString &location, QObject *parent)

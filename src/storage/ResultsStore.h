@@ -44,6 +44,10 @@ public:
     // The pupil's days with answers in the period, earliest first.
     virtual std::optional<QList<PupilDay>> pupilDays(const QString &pupil,
                                                      const PeriodBounds &period) = 0;
+    // Looks the whole store over for damage, once a run, and puts right what
+    // it finds (problem() and notice() say what). Slow: for idle moments.
+    virtual void verify() {}
+
     // Removes a pupil's answers (the guest's: an empty name), or all answers.
     enum class Whose { Pupil, Everyone };
     virtual bool remove(Whose whose, const QString &pupil = {}) = 0;

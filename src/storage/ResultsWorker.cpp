@@ -33,12 +33,13 @@ void ResultsWorker::tell(bool always)
 void ResultsWorker::save(const AnswerRecord &answer)
 {
     ResultsStore *kept = store();
-    if (kept && kept->save(answer) != ResultsStore::Saved::Failed) {
-        // A file moved aside on the way is news worth telling.
-        tell(false);
+    const bool done = kept && kept->save(answer) != ResultsStore::Saved::Failed;
+    if (done)
         Q_EMIT saved(answer.id);
-        return;
-    }
+    // The slow look for damage comes after the first answer is safe.
+    if (kept)
+        kept->verify();
+    // A file moved aside on the way is news worth telling.
     tell(false);
 }
 

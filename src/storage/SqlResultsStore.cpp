@@ -296,8 +296,11 @@ ResultsStore::Saved SqlResultsStore::save(const AnswerRecord &answer)
 
 std::optional<QList<PupilSummary>> SqlResultsStore::summary(const PeriodBounds &period)
 {
-    if (!open())
-        return std::nullopt;
+    return readTwice([&] { return summaryOnce(period); });
+}
+
+std::optional<QList<PupilSummary>> SqlResultsStore::summaryOnce(const PeriodBounds &period)
+{
     QSqlQuery query(database());
     query.setForwardOnly(true);
     // One pass over the summary index gives both the counts and the mistakes.
@@ -347,8 +350,12 @@ std::optional<QList<PupilSummary>> SqlResultsStore::summary(const PeriodBounds &
 std::optional<QList<PupilDay>> SqlResultsStore::pupilDays(const QString &pupil,
                                                           const PeriodBounds &period)
 {
-    if (!open())
-        return std::nullopt;
+    return readTwice([&] { return pupilDaysOnce(pupil, period); });
+}
+
+std::optional<QList<PupilDay>> SqlResultsStore::pupilDaysOnce(const QString &pupil,
+                                                              const PeriodBounds &period)
+{
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT answered_day, mistake, COUNT(*), SUM(correct), "

@@ -61,6 +61,20 @@ private:
     std::optional<int> readVersion(QSqlQuery &query);
     Saved insert(const AnswerRecord &answer, QSqlError *error);
     void readFailed(const QSqlError &error);
+    std::optional<QList<PupilSummary>> summaryOnce(const PeriodBounds &period);
+    std::optional<QList<PupilDay>> pupilDaysOnce(const QString &pupil, const PeriodBounds &period);
+    // Reads, and reads again once when the backend has put a fault right.
+    template<typename Read> auto readTwice(Read read) -> decltype(read())
+    {
+        for (int attempt = 0; attempt < 2 && open(); ++attempt) {
+            m_recovered = false;
+            if (auto result = read())
+                return result;
+            if (!m_recovered)
+                break;
+        }
+        return std::nullopt;
+    }
 
     QString m_connection;
     bool m_open = false;

@@ -70,6 +70,7 @@ bool SqliteResultsStore::openConnection(QSqlDatabase &db)
     if (m_readOnly)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(options);
+    // A file whose first page is damaged fails already at the first pragma.
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!db.open()) {
             setProblem(QCoreApplication::translate("ResultsStore",
@@ -77,12 +78,25 @@ bool SqliteResultsStore::openConnection(QSqlDatabase &db)
                            .arg(m_path, db.lastError().text()));
             return false;
         }
-        if (!damaged(db))
-            return configure(db);
-        if (!moveAside(db))
+        QSqlError error;
+        if (configure(db, &error))
+            return true;
+        if (!isDamage(error) || !moveAside(db))
             return false;
     }
     return false;
+}
+
+void SqliteResultsStore::verify()
+{
+    if (m_verified || !isOpen())
+        return;
+    m_verified = true;
+    QSqlDatabase db = database();
+    if (!damaged(db))
+        return;
+    close();
+    moveAside(db);
 }
 
 bool SqliteResultsStore::damaged(QSqlDatabase &db)
@@ -93,7 +107,7 @@ bool SqliteResultsStore::damaged(QSqlDatabase &db)
     return query.next() && query.value(0).toString() != QStringLiteral("ok");
 }
 
-bool SqliteResultsStore::configure(QSqlDatabase &db)
+bool SqliteResultsStore::configure(QSqlDatabase &db, QSqlError *error)
 {
     QSqlQuery query(db);
     if (m_readOnly) {
@@ -114,10 +128,10 @@ bool SqliteResultsStore::configure(QSqlDatabase &db)
                               QStringLiteral("PRAGMA secure_delete=ON")};
     for (const QString &pragma : pragmas) {
         if (!query.exec(pragma)) {
-            const QSqlError error = query.lastError();
+            *error = query.lastError();
             setProblem(QCoreApplication::translate("ResultsStore",
                                                    "Il file dei risultati %1 non si può aprire: %2")
-                           .arg(m_path, error.text()));
+                           .arg(m_path, error->text()));
             db.close();
             return false;
         }

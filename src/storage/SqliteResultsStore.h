@@ -11,7 +11,8 @@
 // program is killed or the power goes a moment later. A second copy of the
 // program on the same file waits for the lock instead of failing. A file
 // that is damaged or is no database is moved aside, renamed with the time,
-// and a new file started; it is never overwritten.
+// and a new file started; it is never overwritten. Damage is found by its
+// first page when opening, by any statement that meets it, and by verify().
 class SqliteResultsStore : public SqlResultsStore
 {
 public:
@@ -22,6 +23,10 @@ public:
 
     QString location() const override { return m_path; }
     QString notice() const override { return m_notice; }
+    // Reads the whole file once a run (PRAGMA quick_check): seconds for a
+    // large file not yet in the page cache, so never before an answer is
+    // saved.
+    void verify() override;
     // Where a damaged file was moved; empty when none was.
     QString movedAside() const { return m_movedAside; }
     // The name a damaged file gets when moved aside at `when`.
@@ -36,7 +41,7 @@ protected:
 
 private:
     bool isDatabaseFile() const;
-    bool configure(QSqlDatabase &db);
+    bool configure(QSqlDatabase &db, QSqlError *error);
     bool damaged(QSqlDatabase &db);
     bool moveAside(QSqlDatabase &db);
 
@@ -44,4 +49,5 @@ private:
     QString m_movedAside;
     QString m_notice;
     bool m_readOnly = false;
+    bool m_verified = false;
 };

@@ -5,13 +5,9 @@
 #include "storage/Mistake.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTimeZone>
 
-// What the storage tests share: a folder of their own for the results file
-// and answers made to order.
+// What the storage tests share: the test folders and answers made to order.
 namespace results_fixture {
 
 // Sends QStandardPaths into the test folders, never the user's own.
@@ -48,12 +44,6 @@ inline AnswerRecord answer(const QString &pupil, int left, int right, QChar chos
     record.correct = chosen == rightSign(left, right);
     record.seconds = seconds;
     return record;
-}
-
-// A file path in the folder.
-inline QString resultsFile(const QTemporaryDir &dir)
-{
-    return QDir(dir.path()).filePath(QStringLiteral("results.sqlite"));
 }
 
 } // namespace results_fixture
