@@ -11,8 +11,9 @@ through the accessibility "Press" action, and reads the drill's tree: the two
 named sets with their named pictures, the six choices with their enabled
 states, the loudspeaker button and the labels. Then it answers one exercise the same way and reads
 the verdict, and reads the controls of the worksheet's class-set dialog and
-of "Impostazioni...". The program gets a settings folder of its own, so it
-runs with the default settings. Prints what it saw; exits non-zero when
+of "Impostazioni...", and the results screen with the answer just given.
+The program gets a settings and data folder of its own, so it runs with the
+default settings and keeps its answers there. Prints what it saw; exits non-zero when
 something is missing.
 Needs xvfb, dbus, at-spi2-core and python3-pyatspi (Debian's python3).
 """
@@ -46,6 +47,8 @@ def outer(program):
     # The default settings, whatever the caller set in the program.
     settings = tempfile.mkdtemp(prefix="gli-a11y-")
     env["XDG_CONFIG_HOME"] = settings
+    # The answers given here go to a results file of the run's own.
+    env["XDG_DATA_HOME"] = settings
     xvfb = None
     if not env.get("DISPLAY"):
         env["DISPLAY"] = free_display()
@@ -251,6 +254,36 @@ def inside(program):
                         ("push button", "Annulla")}
             check(expected <= controls, "every control of the settings dialog is named")
             check(all(name.strip() for _, name in controls), "no control without a name")
+            press(next(n for n in walk(settings) if n.getRoleName() == "push button"
+                       and n.name == "Annulla"))
+
+        item = menu_item(start, "Risultati...")
+        check(item is not None, 'the start screen\'s menu offers "Risultati..."')
+        if item is None:
+            return 1
+        press(item)
+        results = wait_for(window("Risultati"))
+        check(results is not None, '"Risultati..." opened its screen')
+        if results is not None:
+            # The answer given above, as the guest's row.
+            guest = wait_for(lambda: next((n for n in walk(results)
+                                           if n.getRoleName() == "table cell"
+                                           and n.name == "Ospite"), None))
+            check(guest is not None, "the guest's row is read")
+            controls = {(n.getRoleName(), n.name) for n in walk(results)
+                        if n.getRoleName() in ("combo box", "table", "menu item")}
+            print(f"      results: {sorted(controls)}")
+            expected = {("combo box", "Questa settimana"), ("table", "Risultati degli alunni"),
+                        ("table", "Giorno per giorno"), ("menu item", "Esporta CSV..."),
+                        ("menu item", "Stampa"), ("menu item", "Salva PDF..."),
+                        ("menu item", "Tutti i risultati...")}
+            check(expected <= controls, "the results screen's controls are named")
+            bars = [n.name for n in walk(results) if n.getRoleName() == "table cell"
+                    and "giusti" in n.name]
+            print(f"      bars: {bars}")
+            check(len(bars) == 1
+                  and bars[0].endswith(("1 giusti, 0 sbagliati", "0 giusti, 1 sbagliati")),
+                  "the bar is read as its counts")
         return 1 if check.failures else 0
     finally:
         app_process.terminate()

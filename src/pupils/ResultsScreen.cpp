@@ -13,6 +13,7 @@
 #include "shell/ProgramTexts.h"
 #include "storage/ResultsService.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -23,11 +24,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QThreadPool>
+#include <QTimer>
 
 namespace {
 constexpr QSize designTwips(14400, 9360);
@@ -40,6 +43,7 @@ constexpr QRect daysHeadingTwips(240, 5370, 13920, 420);
 constexpr QRect daysTwips(240, 5850, 13920, 2850);
 constexpr QRect messageTwips(240, 8790, 13920, 450);
 constexpr double textPoints = 10;
+constexpr int followUpMs = 1000;
 
 struct PeriodItem
 {
@@ -84,15 +88,14 @@ QSortFilterProxyModel *sorter(QAbstractItemModel *source, QObject *parent)
 } // namespace
 
 ResultsScreen::ResultsScreen(ResultsService &results, PrintService &printService,
-                             const QString &className)
+                             QThreadPool &output, const QString &className)
     : Screen(QStringLiteral("frmRisultati"), tr("Risultati"), designTwips, Opening::DesignSize,
              Frame::Full),
       m_results(results),
       m_printService(printService),
-      m_className(className),
-      m_pool(std::make_unique<QThreadPool>())
+      m_output(output),
+      m_className(className)
 {
-    m_pool->setMaxThreadCount(1);
     QWidget *area = client();
     DesignLayout *layout = designLayout();
     ui::fill(area, colours::windowPink);
@@ -108,7 +111,7 @@ ResultsScreen::ResultsScreen(ResultsService &results, PrintService &printService
     m_periodChoice->setFont(textFont);
     for (const PeriodItem &item : periodItems)
         m_periodChoice->addItem(tr(item.text), int(item.period));
-    m_periodChoice->setCurrentIndex(int(m_period));
+    m_periodChoice->setCurrentIndex(m_periodChoice->findData(int(m_period)));
     periodLabel->setBuddy(m_periodChoice);
     m_status = ui::label(area, QStringLiteral("lblStato"), QString(), textFont, text, QColor(),
                          left);
@@ -183,6 +186,13 @@ ResultsScreen::ResultsScreen(ResultsService &results, PrintService &printService
             });
     connect(&m_results, &ResultsService::problem, this, &ResultsScreen::problemReported);
     connect(&m_results, &ResultsService::csvWritten, this, &ResultsScreen::csvWritten);
+    // Answers given while the screen is open come in a little later, a few
+    // at a time.
+    m_followUp = new QTimer(this);
+    m_followUp->setSingleShot(true);
+    m_followUp->setInterval(followUpMs);
+    connect(m_followUp, &QTimer::timeout, this, &ResultsScreen::refresh);
+    connect(&m_results, &ResultsService::saved, m_followUp, qOverload<>(&QTimer::start));
     connect(&m_results, &ResultsService::deleted, this, [this] {
         setMessage(tr("Risultati eliminati."));
         refresh();
@@ -201,12 +211,6 @@ ResultsScreen::ResultsScreen(ResultsService &results, PrintService &printService
     updateActions();
     refresh();
     m_summaryView->setFocus();
-}
-
-ResultsScreen::~ResultsScreen()
-{
-    // A print or save under way ends before what it reports to goes.
-    m_pool->waitForDone();
 }
 
 void ResultsScreen::setQuestion(Question question)
@@ -496,11 +500,17 @@ void ResultsScreen::savePdf()
 void ResultsScreen::runOutput(std::function<Outcome()> job)
 {
     setOutputRunning(true);
-    m_pool->start([this, job = std::move(job)] {
+    // The screen may close meanwhile: the outcome then goes nowhere. The
+    // program's pool outlives the print service the job uses.
+    m_output.start([screen = QPointer<ResultsScreen>(this), job = std::move(job)] {
         const Outcome outcome = job();
-        // Queued to the screen, which waits for this before it goes.
         QMetaObject::invokeMethod(
-            this, [this, outcome] { outputDone(outcome); }, Qt::QueuedConnection);
+            qApp,
+            [screen, outcome] {
+                if (screen)
+                    screen->outputDone(outcome);
+            },
+            Qt::QueuedConnection);
     });
 }
 

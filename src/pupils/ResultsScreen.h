@@ -17,6 +17,7 @@ class QLabel;
 class QSortFilterProxyModel;
 class QTableView;
 class QThreadPool;
+class QTimer;
 class ResultsService;
 struct ResultsTable;
 
@@ -25,9 +26,9 @@ struct ResultsTable;
 // data comes from the ResultsService's signals; until it does the screen
 // says it is loading, and it says what the service reports as wrong. From
 // its menu the table is exported as CSV, printed on the program's current
-// printer or saved as PDF (painted by resultspage, on a thread of the
-// screen's own), and a pupil's results or all of them are deleted after a
-// question.
+// printer or saved as PDF (painted by resultspage on the program's output
+// pool; the screen closes at once meanwhile), and a pupil's results or all of them are deleted
+// after a question.
 class ResultsScreen : public Screen
 {
     Q_OBJECT
@@ -38,8 +39,10 @@ public:
     using FileNameProvider =
         std::function<QString(QWidget *parent, const QString &title, const QString &proposedName)>;
 
-    ResultsScreen(ResultsService &results, PrintService &printService, const QString &className);
-    ~ResultsScreen() override;
+    // Prints and PDF files are made on `output`; the print service must
+    // outlive it.
+    ResultsScreen(ResultsService &results, PrintService &printService, QThreadPool &output,
+                  const QString &className);
 
     // Both default to Qt's own dialogs; an empty one restores the default.
     void setQuestion(Question question);
@@ -105,6 +108,7 @@ private:
 
     ResultsService &m_results;
     PrintService &m_printService;
+    QThreadPool &m_output;
     QString m_className;
     ResultsPeriod m_period = ResultsPeriod::ThisWeek;
     QString m_shownPupil;
@@ -132,5 +136,5 @@ private:
     QAction *m_pdfItem;
     QAction *m_deletePupilItem;
     QAction *m_deleteAllItem;
-    std::unique_ptr<QThreadPool> m_pool;
+    QTimer *m_followUp;
 };

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QScroller>
 
 namespace {
 constexpr QSize designTwips(11910, 8280);
@@ -50,8 +49,6 @@ WhoAreYouScreen::WhoAreYouScreen(const QStringList &pupils)
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setFocusPolicy(Qt::NoFocus);
     ui::fill(m_scroll->viewport(), colours::windowPink);
-    // A finger drags the list on a touch screen.
-    QScroller::grabGesture(m_scroll->viewport(), QScroller::TouchGesture);
 
     m_grid = ui::panel(m_scroll, QStringLiteral("fraNomi"), colours::windowPink);
     m_gridLayout = new QGridLayout(m_grid);

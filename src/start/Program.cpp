@@ -15,6 +15,7 @@
 #include "worksheets/WorksheetScreen.h"
 
 #include <QSettings>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -33,8 +34,10 @@ Program::Program(QObject *parent)
     : QObject(parent),
       m_drillState(m_random),
       m_worksheet(m_random),
-      m_settings(ProgramSettings::load())
+      m_settings(ProgramSettings::load()),
+      m_output(std::make_unique<QThreadPool>())
 {
+    m_output->setMaxThreadCount(1);
     m_random.reseedFromClock();
     handOutSettings();
 }
@@ -119,6 +122,9 @@ void Program::applySettings(const ProgramSettings &settings)
 void Program::handOutSettings()
 {
     m_drillState.drill.setLevel(m_settings.level);
+    // A pupil's drill open now has a state of its own.
+    if (m_drill)
+        m_drill->drill().setLevel(m_settings.level);
     m_worksheet.setLevel(m_settings.level);
     if (m_voice)
         m_voice->setEnabled(m_settings.voice);
@@ -219,7 +225,8 @@ WhoAreYouScreen *Program::openWhoAreYou()
 ResultsScreen *Program::openResults()
 {
     if (!m_resultsScreen)
-        track(m_resultsScreen, new ResultsScreen(results(), m_printService, m_settings.className));
+        track(m_resultsScreen,
+              new ResultsScreen(results(), m_printService, *m_output, m_settings.className));
     m_resultsScreen->present();
     return m_resultsScreen;
 }

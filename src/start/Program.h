@@ -17,6 +17,7 @@
 #include <vector>
 
 class AboutScreen;
+class QThreadPool;
 class ResultsScreen;
 class ResultsService;
 class ServerSettings;
@@ -61,6 +62,8 @@ public:
     // the drill's first opening, so that start-up never pays for sound.
     Voice &voice();
     OutputThread &outputThread() { return m_outputThread; }
+    // Where the results screen makes its prints and PDF files.
+    QThreadPool &outputPool() { return *m_output; }
 
     // Where the printer chooser finds the installed printers: the print
     // system unless a source is set here (tests give their own).
@@ -124,6 +127,9 @@ private:
     std::unique_ptr<Voice> m_voice;
     // After what its jobs use: it finishes the job under way first.
     OutputThread m_outputThread;
+    // Prints and files of the results screen; after the print service, so
+    // that it waits for them before the service goes.
+    std::unique_ptr<QThreadPool> m_output;
 
     QPointer<StartScreen> m_start;
     QPointer<DrillScreen> m_drill;

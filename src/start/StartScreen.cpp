@@ -69,15 +69,15 @@ StartScreen::StartScreen()
     QAction *printMenu = menuBar()->addAction(tr("Stampa schede"));
     printMenu->setObjectName(QStringLiteral("mnuStampaSchede"));
     connect(printMenu, &QAction::triggered, this, &StartScreen::worksheetsRequested);
-    QAction *resultsMenu = menuBar()->addAction(tr("Risultati..."));
-    resultsMenu->setObjectName(QStringLiteral("mnuRisultati"));
-    connect(resultsMenu, &QAction::triggered, this, &StartScreen::resultsRequested);
     QAction *aboutMenu = menuBar()->addAction(tr("About"));
     aboutMenu->setObjectName(QStringLiteral("mnuInfo"));
     connect(aboutMenu, &QAction::triggered, this, &StartScreen::aboutRequested);
     QAction *settingsMenu = menuBar()->addAction(tr("Impostazioni..."));
     settingsMenu->setObjectName(QStringLiteral("mnuImpostazioni"));
     connect(settingsMenu, &QAction::triggered, this, &StartScreen::settingsRequested);
+    QAction *resultsMenu = menuBar()->addAction(tr("Risultati..."));
+    resultsMenu->setObjectName(QStringLiteral("mnuRisultati"));
+    connect(resultsMenu, &QAction::triggered, this, &StartScreen::resultsRequested);
 
     m_options = new OptionList(m_optionRules, this);
     m_options->add(goButton);

@@ -14,6 +14,8 @@
 #include "worksheets/SheetOutput.h"
 #include "worksheets/WorksheetScreen.h"
 #include "printing/PageArea.h"
+#include "pupils/ResultsScreen.h"
+#include "pupils/WhoAreYouScreen.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -25,6 +27,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,6 +72,14 @@ QWidget *openScreen(Program &program, const QString &screen)
         drill->choose(RelationDrill::optVerify);
         return drill;
     }
+    if (screen == QLatin1String("who are you")) {
+        ProgramSettings settings = program.settings();
+        settings.pupils = QStringList{QStringLiteral("Anna"), QStringLiteral("Bruno")};
+        program.applySettings(settings);
+        return program.openWhoAreYou();
+    }
+    if (screen == QLatin1String("results"))
+        return program.openResults();
     WorksheetScreen *worksheets = program.openWorksheets();
     if (screen == QLatin1String("chooser")) {
         program.setPrinterSource([] { return QStringList{QStringLiteral("aula")}; });
@@ -107,6 +118,8 @@ QStringList spokenLetterByLetter(const QWidget *root)
 
 void TestLanguages::initTestCase()
 {
+    // The results file in the test folders.
+    QStandardPaths::setTestModeEnabled(true);
     qApp->setQuitOnLastWindowClosed(false);
 }
 
@@ -266,7 +279,8 @@ void TestLanguages::screens_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("screen");
     for (const char *language : {"it", "de", "en"}) {
-        for (const char *screen : {"start", "drill", "worksheets", "chooser", "about", "class set"})
+        for (const char *screen : {"start", "drill", "worksheets", "chooser", "about", "class set",
+                                   "who are you", "results"})
             QTest::addRow("%s %s", language, screen) << language << screen;
     }
 }
@@ -282,6 +296,7 @@ void TestLanguages::screens()
 
     Program program;
     const auto closeAll = qScopeGuard([&program] {
+        program.applySettings(ProgramSettings());
         program.closeAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
@@ -324,6 +339,7 @@ void TestLanguages::printedSheet()
 
     Program program;
     const auto closeAll = qScopeGuard([&program] {
+        program.applySettings(ProgramSettings());
         program.closeAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });

@@ -161,7 +161,8 @@ void TestResults::sorting()
     QFETCH(QStringList, pupils);
     program = std::make_unique<Program>();
     // The screen's own sorting, as a click on the header does it.
-    ResultsScreen screen(program->results(), program->printService(), QString());
+    ResultsScreen screen(program->results(), program->printService(), program->outputPool(),
+                         QString());
     screen.summary().setRows(fixedRows());
     auto *view = screen.findChild<QTableView *>(QStringLiteral("tblRisultati"));
     view->sortByColumn(column, order);
@@ -283,11 +284,17 @@ void TestResults::screenLoadsAndShowsDays()
     QCOMPARE(today.data().toString(), QStringLiteral("3"));
     QCOMPARE(screen->days().index(0, PupilDayModel::Right).data().toString(), QStringLiteral("2"));
 
+    // An answer given while the screen is open shows soon after.
+    QVERIFY(pupilstest::saveAll(program->results(),
+                                {pupilstest::answer(QStringLiteral("Carla"), 1, 2, u'<')}));
+    QTRY_COMPARE(screen->summary().rowCount(), 4);
+    QTRY_COMPARE(screen->days().rowCount(), 1);
+
     // Another period asks again, and the pupil stays chosen.
     screen->setPeriod(ResultsPeriod::Today);
     QVERIFY(screen->isLoading());
     QTRY_VERIFY(!screen->isLoading());
-    QCOMPARE(screen->summary().rowCount(), 3);
+    QCOMPARE(screen->summary().rowCount(), 4);
     QCOMPARE(view->currentIndex().data(results::PupilRole).toString(), QStringLiteral("Anna"));
     QVERIFY(view->selectionModel()->isRowSelected(view->currentIndex().row()));
 }
@@ -400,7 +407,7 @@ void TestResults::fileInTrouble()
     file.close();
     const QString path = blocker + QStringLiteral("/results.sqlite");
     ResultsService service([path] { return std::make_unique<SqliteResultsStore>(path); }, path);
-    ResultsScreen screen(service, program->printService(), QString());
+    ResultsScreen screen(service, program->printService(), program->outputPool(), QString());
     QTRY_VERIFY(!screen.isLoading());
     // It says where: the file, or the folder it should be in.
     QVERIFY2(screen.status().contains(QDir::toNativeSeparators(blocker)),

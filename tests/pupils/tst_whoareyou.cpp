@@ -123,6 +123,11 @@ void TestWhoAreYou::eachPupilStartsFromZero()
     QCOMPARE(pupilLabel()->text(), QStringLiteral("Bruno"));
     QCOMPARE(exerciseShown(), QStringLiteral("1"));
     QCOMPARE(answered(), 0);
+    // A pupil's drill takes the level the teacher sets meanwhile.
+    ProgramSettings smaller = program->settings();
+    smaller.level = SetLevel::UpTo5;
+    program->applySettings(smaller);
+    QCOMPARE(program->drillScreen()->drill().level(), SetLevel::UpTo5);
 }
 
 void TestWhoAreYou::guestAndNoClassListCarryOn_data()

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Census.h"
 
-#include "shell/DesignDialog.h"
-#include "shell/Screen.h"
 #include "pupils/ResultsScreen.h"
 #include "pupils/WhoAreYouScreen.h"
+#include "shell/DesignDialog.h"
+#include "shell/Screen.h"
 #include "start/AboutScreen.h"
 #include "start/Program.h"
 #include "start/StartScreen.h"
@@ -17,7 +17,7 @@
 
 QString census::check(const Program &program)
 {
-    QWidget *const screens[] = {program.startScreen(), program.drillScreen(),
+    QWidget *const screens[] = {program.startScreen(),     program.drillScreen(),
                                 program.worksheetScreen(), program.aboutScreen(),
                                 program.printerChooser(), program.whoAreYouScreen(),
                                 program.resultsScreen()};

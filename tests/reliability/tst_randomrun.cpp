@@ -17,8 +17,9 @@
 #include "drill/DrillScreen.h"
 #include "printing/PrintService.h"
 #include "printing/PrinterChooser.h"
-#include "pupils/ResultsScreen.h"
 #include "sets/RandomSource.h"
+#include "pupils/ResultsScreen.h"
+#include "pupils/WhoAreYouScreen.h"
 #include "start/Program.h"
 #include "start/StartScreen.h"
 #include "start/AboutScreen.h"
@@ -176,6 +177,7 @@ private:
     int m_modalEvents = 0;
     bool m_inAction = false;
     int m_escapes = 0;
+    int m_questions = 0; // asked by the results screen
     QTimer m_escape;
     quint64 m_seed = 0;
     DrillWatch m_drill{m_program};
@@ -226,11 +228,12 @@ void tst_RandomRun::initTestCase()
             sheet->output().setFileNameProvider(
                 [this](QWidget *, const QString &proposed) { return m_files.filePath(proposed); });
         }
-        // The teacher answers the results screen's questions at random.
         if (auto *results = qobject_cast<ResultsScreen *>(screen)) {
-            results->setQuestion([this](QWidget *, const QString &text) {
-                m_messages << text;
-                return m_random() % 2 == 0;
+            // Nothing of the run's results is deleted: every question is
+            // answered "no".
+            results->setQuestion([this](QWidget *, const QString &) {
+                ++m_questions;
+                return false;
             });
             results->setFileNameProvider(
                 [this](QWidget *, const QString &, const QString &proposed) {
@@ -266,7 +269,8 @@ void tst_RandomRun::cleanupTestCase()
     input::settle();
     QCOMPARE(census::check(m_program), QString());
     QVERIFY(!m_program.startScreen() && !m_program.drillScreen() && !m_program.worksheetScreen()
-            && !m_program.aboutScreen() && !m_program.printerChooser());
+            && !m_program.aboutScreen() && !m_program.printerChooser()
+            && !m_program.whoAreYouScreen() && !m_program.resultsScreen());
 }
 
 Action tst_RandomRun::pickAction()
@@ -292,9 +296,10 @@ Qt::MouseButton tst_RandomRun::pickButton()
 QList<QWidget *> tst_RandomRun::shownWindows(bool withMinimized) const
 {
     QList<QWidget *> windows;
-    const QList<QWidget *> open{m_program.startScreen(), m_program.drillScreen(),
+    const QList<QWidget *> open{m_program.startScreen(),     m_program.drillScreen(),
                                 m_program.worksheetScreen(), m_program.printerChooser(),
-                                m_program.aboutScreen()};
+                                m_program.aboutScreen(),     m_program.whoAreYouScreen(),
+                                m_program.resultsScreen()};
     for (QWidget *screen : open) {
         if (screen && screen->isVisible() && (withMinimized || !screen->isMinimized()))
             windows << screen;
@@ -682,10 +687,10 @@ void tst_RandomRun::randomInput()
     for (auto it = m_openings.cbegin(); it != m_openings.cend(); ++it)
         openings << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
     qInfo("%d events in %lld ms, %d of them under a modal screen; openings: %s; %lld verdicts; "
-          "%d print failures reported; %d menus left with Escape",
+          "%d print failures reported; %d menus left with Escape; %d questions answered no",
           event, static_cast<long long>(clock.elapsed()), m_modalEvents,
           qPrintable(openings.join(QStringLiteral(", "))), static_cast<long long>(m_verdicts),
-          static_cast<int>(m_messages.size()), m_escapes);
+          static_cast<int>(m_messages.size()), m_escapes, m_questions);
     // The run is only worth something when it went through every screen
     // (a run shortened below 1000 events may not).
     if (event >= 1000) {
