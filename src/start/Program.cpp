@@ -86,8 +86,10 @@ Program::~Program()
 
 Voice &Program::voice()
 {
-    if (!m_voice)
+    if (!m_voice) {
         m_voice = std::make_unique<Voice>();
+        m_voice->setEnabled(m_settings.voice);
+    }
     return *m_voice;
 }
 
@@ -245,7 +247,6 @@ phrases::Relation relation(RelationDrill::Sign sign)
 void Program::giveVoice(DrillScreen *drill)
 {
     Voice &v = voice();
-    v.setEnabled(m_settings.voice);
     // The clips are in the language of the screen's texts.
     v.setLanguage(tr("it", "language code of the drill's voice"));
     connect(drill, &DrillScreen::exerciseShown, &v, &Voice::sayQuestion);

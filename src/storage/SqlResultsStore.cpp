@@ -185,6 +185,10 @@ bool SqlResultsStore::ensureSchema()
     version = readVersion(query);
     if (!version)
         return fail(query.lastError());
+    if (*version == results_schema::currentVersion) {
+        database().rollback();
+        return true;
+    }
     QStringList statements;
     if (*version == 0) {
         statements << QStringLiteral(

@@ -2,11 +2,13 @@
 #include "storage/SqliteResultsStore.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 
 namespace {
@@ -15,6 +17,13 @@ namespace {
 const QString corruptCode = QStringLiteral("11");
 const QString fullCode = QStringLiteral("13");
 const QString notDatabaseCode = QStringLiteral("26");
+
+// SQLITE_BUSY and SQLITE_LOCKED: another copy of the program holds the file.
+bool isBusy(const QSqlError &error)
+{
+    return error.nativeErrorCode() == QStringLiteral("5")
+        || error.nativeErrorCode() == QStringLiteral("6");
+}
 
 bool isDamage(const QSqlError &error)
 {
@@ -126,8 +135,17 @@ bool SqliteResultsStore::configure(QSqlDatabase &db, QSqlError *error)
     const QStringList pragmas{QStringLiteral("PRAGMA journal_mode=WAL"),
                               QStringLiteral("PRAGMA synchronous=FULL"),
                               QStringLiteral("PRAGMA secure_delete=ON")};
+    // Two copies opening a new file at once: turning on the log needs the
+    // file to itself, and SQLite says "locked" there without waiting for the
+    // busy timeout. This runs on the results thread, so it waits here.
+    const QDeadlineTimer deadline(busyTimeoutMs);
     for (const QString &pragma : pragmas) {
-        if (!query.exec(pragma)) {
+        bool done = query.exec(pragma);
+        while (!done && isBusy(query.lastError()) && !deadline.hasExpired()) {
+            QThread::msleep(busyPauseMs);
+            done = query.exec(pragma);
+        }
+        if (!done) {
             *error = query.lastError();
             setProblem(QCoreApplication::translate("ResultsStore",
                                                    "Il file dei risultati %1 non si può aprire: %2")

@@ -18,6 +18,8 @@ class SqliteResultsStore : public SqlResultsStore
 public:
     // How long a writer waits for another copy of the program's lock.
     static constexpr int busyTimeoutMs = 10'000;
+    // Between tries of a step SQLite refuses at once while the file is held.
+    static constexpr unsigned long busyPauseMs = 10;
 
     explicit SqliteResultsStore(const QString &path);
 

@@ -49,6 +49,9 @@ void TestVoice::init()
 
 void TestVoice::cleanup()
 {
+    // The settings are kept across runs: the next test starts from the defaults.
+    if (program)
+        program->applySettings(ProgramSettings());
     closeProgram();
 }
 
@@ -88,7 +91,10 @@ void TestVoice::verdictIsHeard()
 
 void TestVoice::voiceOffIsSilent()
 {
-    program->voice().setEnabled(false);
+    // The teacher turns the voice off in the settings.
+    ProgramSettings quiet = program->settings();
+    quiet.voice = false;
+    program->applySettings(quiet);
     SinkRecorder recorder;
     QTRY_VERIFY(recorder.isRecording());
     QSignalSpy started(&program->voice(), &Voice::started);
