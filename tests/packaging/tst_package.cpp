@@ -149,9 +149,9 @@ void TestPackage::controlFields()
 void TestPackage::dependsOn_data()
 {
     QTest::addColumn<QString>("package");
-    for (const char *p : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6", "libcups2",
-                          "libc6", "qt6-qpa-plugins", "libqt6sql6", "libqt6sql6-sqlite",
-                          "libqt6multimedia6"})
+    for (const char *p :
+         {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6", "libcups2", "libc6",
+          "qt6-qpa-plugins", "libqt6sql6", "libqt6sql6-sqlite", "libqt6multimedia6"})
         QTest::newRow(p) << QString::fromLatin1(p);
 }
 

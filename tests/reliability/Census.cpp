@@ -19,7 +19,7 @@ QString census::check(const Program &program)
 {
     QWidget *const screens[] = {program.startScreen(),     program.drillScreen(),
                                 program.worksheetScreen(), program.aboutScreen(),
-                                program.printerChooser(), program.whoAreYouScreen(),
+                                program.printerChooser(),  program.whoAreYouScreen(),
                                 program.resultsScreen()};
     const QSet<QWidget *> open(std::begin(screens), std::end(screens));
     // Once deferred deletions have run, a screen's window that is not the
