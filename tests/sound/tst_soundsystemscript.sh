@@ -54,7 +54,13 @@ heard() {
   local tone=$dir/tone.raw recorded=$dir/recorded.raw peak
   python3 -c 'import math,struct,sys; sys.stdout.buffer.write(b"".join(struct.pack("<h", int(8000*math.sin(2*math.pi*440*i/22050))) for i in range(22050)))' >"$tone"
   parec --raw --format=s16le --rate=22050 --channels=1 --latency-msec=20 >"$recorded" 2>/dev/null &
-  local recorder=$!
+  local recorder=$! tries=0
+  # The tone goes once the recorder is connected to the monitor, however
+  # long the machine takes to start it.
+  until LC_ALL=C pactl list short source-outputs 2>/dev/null | grep -q .; do
+    ((++tries < 500)) || return 1
+    sleep 0.02
+  done
   pacat --playback --raw --format=s16le --rate=22050 --channels=1 "$tone" 2>/dev/null
   kill "$recorder"
   wait "$recorder" 2>/dev/null
