@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
@@ -28,6 +29,22 @@ inline double msBetween(Clock::time_point from, Clock::time_point to)
 inline double msSince(Clock::time_point from)
 {
     return msBetween(from, Clock::now());
+}
+
+// Milliseconds from `request` until `sender` emits `signal`, waited for in
+// the calling thread's event loop.
+template<typename Sender, typename Signal>
+double msUntil(Sender &sender, Signal signal, const std::function<void()> &request)
+{
+    QEventLoop loop;
+    const QMetaObject::Connection done = QObject::connect(&sender, signal, &loop,
+                                                          &QEventLoop::quit);
+    const Clock::time_point start = Clock::now();
+    request();
+    loop.exec();
+    const double spent = msSince(start);
+    QObject::disconnect(done);
+    return spent;
 }
 
 // Runs from the command line, never fewer than 10.

@@ -97,21 +97,6 @@ bool fillClass(const QString &path)
     return ok;
 }
 
-// Waits, in the GUI thread's event loop, until the signal comes.
-template<typename Signal>
-double msUntil(ResultsService &service, Signal signal, const std::function<void()> &request)
-{
-    QEventLoop loop;
-    const QMetaObject::Connection done = QObject::connect(&service, signal, &loop,
-                                                          &QEventLoop::quit);
-    const bench::Clock::time_point start = bench::Clock::now();
-    request();
-    loop.exec();
-    const double spent = bench::msSince(start);
-    QObject::disconnect(done);
-    return spent;
-}
-
 // Queues a save the moment VERIFICA is pressed, as the program does when
 // the drill judges an answer.
 class SaveOnVerify : public QObject
@@ -195,7 +180,7 @@ int main(int argc, char *argv[])
         const AnswerRecord record = AnswerRecord::now(QStringLiteral("Anna"), {}, 10, 3, 5, u'<',
                                                       true, 2.0);
         double callMs = 0;
-        const double keptMs = msUntil(results, &ResultsService::saved, [&] {
+        const double keptMs = bench::msUntil(results, &ResultsService::saved, [&] {
             const bench::Clock::time_point start = bench::Clock::now();
             results.save(record);
             callMs = bench::msSince(start);
@@ -221,16 +206,16 @@ int main(int argc, char *argv[])
     std::vector<double> week;
     std::vector<double> pupilDays;
     for (int i = 0; i < runs + 2; ++i) {
-        const double all = msUntil(classResults, &ResultsService::summaryReady,
-                                   [&] { classResults.requestSummary(ResultsPeriod::All); });
+        const double all = bench::msUntil(classResults, &ResultsService::summaryReady,
+                                          [&] { classResults.requestSummary(ResultsPeriod::All); });
         if (rows != pupils) {
             std::fprintf(stderr, "the summary has %lld rows\n", qlonglong(rows));
             return 1;
         }
-        const double thisWeek = msUntil(classResults, &ResultsService::summaryReady, [&] {
+        const double thisWeek = bench::msUntil(classResults, &ResultsService::summaryReady, [&] {
             classResults.requestSummary(ResultsPeriod::ThisWeek);
         });
-        const double oneDays = msUntil(classResults, &ResultsService::pupilDaysReady, [&] {
+        const double oneDays = bench::msUntil(classResults, &ResultsService::pupilDaysReady, [&] {
             classResults.requestPupilDays(QStringLiteral("Alunno 7"), ResultsPeriod::All);
         });
         // The first request opens the file and checks it.

@@ -107,20 +107,6 @@ bool onServer(const QString &statement)
     return done;
 }
 
-template<typename Signal>
-double msUntil(ResultsService &service, Signal signal, const std::function<void()> &request)
-{
-    QEventLoop loop;
-    const QMetaObject::Connection done = QObject::connect(&service, signal, &loop,
-                                                          &QEventLoop::quit);
-    const bench::Clock::time_point start = bench::Clock::now();
-    request();
-    loop.exec();
-    const double spent = bench::msSince(start);
-    QObject::disconnect(done);
-    return spent;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -193,8 +179,8 @@ int main(int argc, char **argv)
         const QString oneClass = QStringLiteral("Classe 7");
         // The first request opens the connection; the screen's next ones
         // find it open.
-        msUntil(*service, &ResultsService::summaryReady,
-                [&] { service->requestSummary(ResultsPeriod::Today, oneClass); });
+        bench::msUntil(*service, &ResultsService::summaryReady,
+                       [&] { service->requestSummary(ResultsPeriod::Today, oneClass); });
         struct Case
         {
             const char *figure;
@@ -219,8 +205,9 @@ int main(int argc, char **argv)
         for (const Case &c : cases) {
             std::vector<double> times;
             for (int run = 0; run < runs; ++run) {
-                times.push_back(msUntil(*service, &ResultsService::summaryReady,
-                                        [&] { service->requestSummary(c.period, c.className); }));
+                times.push_back(bench::msUntil(*service, &ResultsService::summaryReady, [&] {
+                    service->requestSummary(c.period, c.className);
+                }));
                 if (pupilsShown != c.pupils) {
                     std::fprintf(stderr, "%s: %lld rows\n", c.figure, qlonglong(pupilsShown));
                     status = 1;
