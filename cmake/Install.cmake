@@ -8,25 +8,9 @@ add_subdirectory(tools)
 
 set(GLI_APP_ID org.example.GliInsiemi)
 set(GLI_RELEASE_DATE 2026-12-08)
-set(GLI_ICON_SIZES 16 32 48 64 128 256)
 set(GLI_ICON_SVG ${PROJECT_SOURCE_DIR}/assets/icon/gli-insiemi.svg)
-set(GLI_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
-
-# The PNG sizes of the icon, rendered from the one SVG at build time. The
-# renderer needs no display; a sanitized build must not fail on Qt's own
-# start-up allocations.
-set(gli_icon_pngs)
-foreach(size IN LISTS GLI_ICON_SIZES)
-  list(APPEND gli_icon_pngs ${GLI_ICON_DIR}/${size}x${size}/apps/gli-insiemi.png)
-endforeach()
-add_custom_command(
-  OUTPUT ${gli_icon_pngs}
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-          $<TARGET_FILE:gli-render-icon> ${GLI_ICON_SVG} ${GLI_ICON_DIR} ${GLI_ICON_SIZES}
-  DEPENDS gli-render-icon ${GLI_ICON_SVG}
-  COMMENT "Rendering the icon sizes"
-  VERBATIM)
-add_custom_target(gli-icons ALL DEPENDS ${gli_icon_pngs})
+# The PNG sizes of the icon (GLI_ICON_SIZES in GLI_ICON_DIR) are rendered by
+# assets/, where the program takes them into its resources too.
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/${GLI_APP_ID}.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/packaging/${GLI_APP_ID}.metainfo.xml @ONLY)

@@ -2,33 +2,17 @@
 #include "shell/Screen.h"
 
 #include "shell/DesignLayout.h"
+#include "shell/ProgramIcon.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QWindow>
 
 #include <algorithm>
 
 namespace {
-QIcon programIcon()
-{
-    QIcon result;
-    QSvgRenderer svg(QStringLiteral(":/icon/gli-insiemi.svg"));
-    for (int side : {16, 32, 48, 64}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        svg.render(&painter);
-        painter.end();
-        result.addPixmap(pixmap);
-    }
-    return result;
-}
-
 // Without a screen (no display at all) the design's usual one.
 constexpr QRect fallbackArea(0, 0, 1024, 768);
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing elements: labels keep their laid-out text between repaints and
 // must still follow every change; rounded boxes repaint strips exactly; the
-// design layout places each kind of element at every size.
+// design layout places each kind of element at every size; the program's
+// icon gives every size a window system asks for.
 #include "shell/DesignLayout.h"
 #include "shell/Elements.h"
+#include "shell/ProgramIcon.h"
 #include "shell/ProgramTexts.h"
 
 #include <QDialogButtonBox>
@@ -46,6 +48,8 @@ private Q_SLOTS:
     void designLayoutPlacesEachKind();
     void qtOwnButtonsSpeakTheLanguage_data();
     void qtOwnButtonsSpeakTheLanguage();
+    void programIconGivesEverySize_data();
+    void programIconGivesEverySize();
 };
 
 void TestElements::labelBreaksLinesAndFollowsChanges()
@@ -220,6 +224,32 @@ void TestElements::qtOwnButtonsSpeakTheLanguage()
         QCOMPARE(texts(), saveCancelYes);
     }
     QCOMPARE(texts(), before);
+}
+
+void TestElements::programIconGivesEverySize_data()
+{
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<QSize>("given");
+    QTest::newRow("rendered 16") << QSize(16, 16) << QSize(16, 16);
+    QTest::newRow("rendered 64") << QSize(64, 64) << QSize(64, 64);
+    QTest::newRow("between, from the next larger") << QSize(20, 20) << QSize(20, 20);
+    QTest::newRow("not square") << QSize(48, 24) << QSize(24, 24);
+    QTest::newRow("larger than any") << QSize(256, 256) << QSize(64, 64);
+}
+
+void TestElements::programIconGivesEverySize()
+{
+    QFETCH(QSize, asked);
+    QFETCH(QSize, given);
+    const QIcon icon = programIcon();
+    QCOMPARE(icon.availableSizes(),
+             (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+    QCOMPARE(icon.actualSize(asked), given);
+    const QImage image = icon.pixmap(asked).toImage();
+    QCOMPARE(image.size(), given);
+    // The picture itself, not an empty square: its middle is drawn.
+    QCOMPARE(qAlpha(image.pixel(given.width() / 2, given.height() / 2)), 255);
+    QVERIFY(image.pixelColor(0, 0) != image.pixelColor(given.width() / 2, given.height() / 2));
 }
 
 QTEST_MAIN(TestElements)
