@@ -70,7 +70,8 @@ private:
 
     static std::size_t indexOf(int side)
     {
-        return static_cast<std::size_t>(std::find(sides.begin(), sides.end(), side) - sides.begin());
+        return static_cast<std::size_t>(std::find(sides.begin(), sides.end(), side)
+                                        - sides.begin());
     }
 
     std::array<QPixmap, sides.size()> m_read;

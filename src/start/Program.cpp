@@ -34,12 +34,31 @@ Program::Program(QObject *parent)
     : QObject(parent),
       m_drillState(m_random),
       m_worksheet(m_random),
-      m_settings(ProgramSettings::load()),
       m_output(std::make_unique<QThreadPool>())
 {
     m_output->setMaxThreadCount(1);
     m_random.reseedFromClock();
-    handOutSettings();
+}
+
+const ProgramSettings &Program::settings()
+{
+    if (!m_settings) {
+        m_settings = ProgramSettings::load();
+        handOutSettings();
+    }
+    return *m_settings;
+}
+
+DrillState &Program::drillState()
+{
+    settings(); // its level
+    return m_drillState;
+}
+
+Worksheet &Program::worksheet()
+{
+    settings(); // its level
+    return m_worksheet;
 }
 
 ResultsService &Program::results()
@@ -88,7 +107,7 @@ Voice &Program::voice()
 {
     if (!m_voice) {
         m_voice = std::make_unique<Voice>();
-        m_voice->setEnabled(m_settings.voice);
+        m_voice->setEnabled(settings().voice);
     }
     return *m_voice;
 }
@@ -118,18 +137,19 @@ void Program::applySettings(const ProgramSettings &settings)
     settings.save();
     m_settings = settings;
     handOutSettings();
-    Q_EMIT settingsChanged(m_settings);
+    Q_EMIT settingsChanged(*m_settings);
 }
 
 void Program::handOutSettings()
 {
-    m_drillState.drill.setLevel(m_settings.level);
+    const ProgramSettings &now = *m_settings;
+    m_drillState.drill.setLevel(now.level);
     // A pupil's drill open now has a state of its own.
     if (m_drill)
-        m_drill->drill().setLevel(m_settings.level);
-    m_worksheet.setLevel(m_settings.level);
+        m_drill->drill().setLevel(now.level);
+    m_worksheet.setLevel(now.level);
     if (m_voice)
-        m_voice->setEnabled(m_settings.voice);
+        m_voice->setEnabled(now.voice);
 }
 
 void Program::setPrinterSource(PrinterChooser::PrinterSource source)
@@ -168,7 +188,7 @@ StartScreen *Program::openStart()
 
 void Program::startDrill()
 {
-    if (m_drill || m_settings.pupils.isEmpty())
+    if (m_drill || settings().pupils.isEmpty())
         openDrill();
     else
         openWhoAreYou();
@@ -176,7 +196,7 @@ void Program::startDrill()
 
 DrillScreen *Program::openDrill()
 {
-    return showDrill(m_drillState);
+    return showDrill(drillState());
 }
 
 DrillScreen *Program::openPupilDrill(const QString &pupil)
@@ -186,7 +206,7 @@ DrillScreen *Program::openPupilDrill(const QString &pupil)
         return m_drill;
     }
     auto *own = new PupilDrillState(m_random, pupil);
-    own->state.drill.setLevel(m_settings.level);
+    own->state.drill.setLevel(settings().level);
     DrillScreen *drill = showDrill(own->state);
     own->setParent(drill);
     return drill;
@@ -204,7 +224,7 @@ DrillScreen *Program::showDrill(DrillState &state)
                                      double seconds) {
                     const QString sign = RelationDrill::text(chosen);
                     const int level = sets::levelValue(drill->drill().level());
-                    results().save(AnswerRecord::now(pupil, m_settings.className, level, left,
+                    results().save(AnswerRecord::now(pupil, settings().className, level, left,
                                                      right, sign.isEmpty() ? QChar() : sign.front(),
                                                      correct, seconds));
                 });
@@ -216,7 +236,7 @@ DrillScreen *Program::showDrill(DrillState &state)
 WhoAreYouScreen *Program::openWhoAreYou()
 {
     if (!m_whoAreYou) {
-        auto *who = track(m_whoAreYou, new WhoAreYouScreen(m_settings.pupils));
+        auto *who = track(m_whoAreYou, new WhoAreYouScreen(settings().pupils));
         connect(who, &WhoAreYouScreen::pupilChosen, this, &Program::openPupilDrill);
         connect(who, &WhoAreYouScreen::guestChosen, this, &Program::openDrill);
     }
@@ -228,7 +248,7 @@ ResultsScreen *Program::openResults()
 {
     if (!m_resultsScreen)
         track(m_resultsScreen,
-              new ResultsScreen(results(), m_printService, *m_output, m_settings.className));
+              new ResultsScreen(results(), m_printService, *m_output, settings().className));
     m_resultsScreen->present();
     return m_resultsScreen;
 }
@@ -269,7 +289,7 @@ WorksheetScreen *Program::openWorksheets()
     if (!m_worksheets) {
         auto *worksheets = track(
             m_worksheets,
-            new WorksheetScreen(m_figures, m_worksheet, m_printService, m_random, m_outputThread));
+            new WorksheetScreen(m_figures, worksheet(), m_printService, m_random, m_outputThread));
         connect(worksheets, &WorksheetScreen::printerChooserRequested, this,
                 &Program::openPrinterChooser);
     }
@@ -290,7 +310,7 @@ SettingsDialog *Program::openSettings()
     if (!m_start)
         return nullptr;
     if (!m_settingsDialog) {
-        m_settingsDialog = new SettingsDialog(m_settings, m_start);
+        m_settingsDialog = new SettingsDialog(settings(), m_start);
         connect(m_settingsDialog, &QDialog::finished, m_settingsDialog, &QObject::deleteLater);
         connect(m_settingsDialog, &SettingsDialog::settingsChanged, this, &Program::applySettings);
         auto *server = new ServerSection(m_settingsDialog);

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AboutScreen;
@@ -44,11 +45,12 @@ public:
     FigureCatalogue &figures() { return m_figures; }
     RandomSource &random() { return m_random; }
     PrintService &printService() { return m_printService; }
-    DrillState &drillState() { return m_drillState; }
-    Worksheet &worksheet() { return m_worksheet; }
-    // The teacher's settings as they apply now: read at the start and again
-    // when the settings dialog is confirmed.
-    const ProgramSettings &settings() const { return m_settings; }
+    DrillState &drillState();
+    Worksheet &worksheet();
+    // The teacher's settings as they apply now: read when a screen first
+    // needs them (not before the start screen shows), and again when the
+    // settings dialog is confirmed.
+    const ProgramSettings &settings();
     // Keeps the settings across runs and hands each screen its part: the
     // level to the drill and the worksheets, from their next exercise.
     void applySettings(const ProgramSettings &settings);
@@ -122,7 +124,7 @@ private:
     DrillState m_drillState;
     Worksheet m_worksheet;
     PrinterChoice m_printerChoice;
-    ProgramSettings m_settings;
+    std::optional<ProgramSettings> m_settings;
     ResultsService *m_results = nullptr;
     std::unique_ptr<Voice> m_voice;
     // After what its jobs use: it finishes the job under way first.

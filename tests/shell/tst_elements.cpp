@@ -242,8 +242,7 @@ void TestElements::programIconGivesEverySize()
     QFETCH(QSize, asked);
     QFETCH(QSize, given);
     const QIcon icon = programIcon();
-    QCOMPARE(icon.availableSizes(),
-             (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
     QCOMPARE(icon.actualSize(asked), given);
     const QImage image = icon.pixmap(asked).toImage();
     QCOMPARE(image.size(), given);
