@@ -41,9 +41,9 @@ add_custom_target(gli-docs ALL DEPENDS ${gli_compressed_docs})
 target_link_options(gli-insiemi PRIVATE LINKER:-z,relro LINKER:-z,now)
 
 install(TARGETS gli-insiemi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The drill's voice: the player module the program opens on first need (it
-# looks for it from its own folder) and the clips.
-install(TARGETS gli-insiemi-sound LIBRARY DESTINATION ${GLI_SOUND_MODULE_DIR})
+# The modules the program opens on first need (it looks for them from its
+# own folder): the drill's sound player and the results' stores; the clips.
+install(TARGETS gli-insiemi-sound gli-insiemi-results LIBRARY DESTINATION ${GLI_MODULE_DIR})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/voices/ DESTINATION ${CMAKE_INSTALL_DATADIR}/gli-insiemi/voices
         FILES_MATCHING PATTERN "*.wav")
 install(FILES ${CMAKE_BINARY_DIR}/packaging/gli-insiemi.1.gz

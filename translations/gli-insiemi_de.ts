@@ -761,6 +761,14 @@ Jede gespeicherte Antwort, von jedem Tag, wird für immer aus %1 gelöscht. Das 
         <source>Fonte dei risultati: %1. Ultimo invio di questo computer: %2.</source>
         <translation>Quelle der Ergebnisse: %1. Letzte Sendung dieses Computers: %2.</translation>
     </message>
+    <message>
+        <source>Le risposte non si possono salvare: il modulo dei risultati non si apre (%1).</source>
+        <translation>Die Antworten können nicht gespeichert werden: Das Ergebnismodul lässt sich nicht öffnen (%1).</translation>
+    </message>
+    <message>
+        <source>%1 non trovato</source>
+        <translation>%1 nicht gefunden</translation>
+    </message>
 </context>
 <context>
     <name>ScorePanel</name>

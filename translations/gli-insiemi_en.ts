@@ -761,6 +761,14 @@ Every saved answer, of every day, will be erased for good from %1. This cannot b
         <source>Fonte dei risultati: %1. Ultimo invio di questo computer: %2.</source>
         <translation>Source of the results: %1. Last sent from this computer: %2.</translation>
     </message>
+    <message>
+        <source>Le risposte non si possono salvare: il modulo dei risultati non si apre (%1).</source>
+        <translation>The answers cannot be saved: the results module does not open (%1).</translation>
+    </message>
+    <message>
+        <source>%1 non trovato</source>
+        <translation>%1 not found</translation>
+    </message>
 </context>
 <context>
     <name>ScorePanel</name>

@@ -4,7 +4,8 @@
 #include "start/Program.h"
 #include "storage/ResultsCsv.h"
 #include "storage/ResultsService.h"
-#include "storage/SqliteResultsStore.h"
+#include "storage/ResultsBackend.h"
+#include "storage/ResultsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -48,18 +49,18 @@ int exportResults(const QString &path)
     // Without a results file there is nothing to export yet: the table has
     // its heading only, and no file is made for it.
     if (QFileInfo::exists(file)) {
-        SqliteResultsStore store(file);
-        const std::optional<QList<PupilSummary>> kept = store.summary(
+        const std::unique_ptr<ResultsStore> store = results::backend().fileStore(file);
+        const std::optional<QList<PupilSummary>> kept = store->summary(
             periodBounds(ResultsPeriod::All, QDateTime::currentDateTime()));
         if (!kept) {
-            complain(store.problem());
+            complain(store->problem());
             return 1;
         }
         rows = *kept;
         // A damaged file was moved aside: the table is that of the new,
         // empty file, which is not what the administrator asked for.
-        if (!store.movedAside().isEmpty()) {
-            complain(store.notice());
+        if (!store->movedAside().isEmpty()) {
+            complain(store->notice());
             status = 1;
         }
     }

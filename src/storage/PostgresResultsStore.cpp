@@ -183,3 +183,11 @@ std::pair<ServerFault, QString> PostgresResultsStore::check(const ServerSettings
                 .arg(server.description())
                 .arg(version)};
 }
+
+ServerFault classifyServerFault(const QSqlError &error)
+{
+    if (error.type() == QSqlError::NoError)
+        return ServerFault::None;
+    return classifyServerFault(error.databaseText() + u' ' + error.driverText(),
+                               error.nativeErrorCode());
+}

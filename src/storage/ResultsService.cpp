@@ -3,14 +3,15 @@
 
 #include "storage/ResultsCsv.h"
 #include "storage/ResultsWorker.h"
-#include "storage/SqliteResultsStore.h"
+#include "storage/ResultsBackend.h"
+#include "storage/ResultsStore.h"
 
 #include <QDir>
 #include <QStandardPaths>
 #include <QThread>
 
 ResultsService::ResultsService(QObject *parent)
-    : ResultsService([file = localFile()] { return std::make_unique<SqliteResultsStore>(file); },
+    : ResultsService([file = localFile()] { return results::backend().fileStore(file); },
                      localFile(), parent)
 {}
 

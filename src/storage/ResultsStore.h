@@ -58,6 +58,8 @@ public:
     // What the teacher should know although the store works: a damaged file
     // moved aside, a file that takes no new answers. Empty when nothing.
     virtual QString notice() const { return {}; }
+    // Where a damaged store was moved aside, this run; empty when it was not.
+    virtual QString movedAside() const { return {}; }
 
 protected:
     void setProblem(const QString &text);

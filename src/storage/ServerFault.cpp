@@ -2,7 +2,6 @@
 #include "storage/ServerFault.h"
 
 #include <QCoreApplication>
-#include <QSqlError>
 
 #include <array>
 #include <utility>
@@ -88,14 +87,6 @@ ServerFault classifyServerFault(const QString &message, const QString &sqlState)
             return fault == ServerFault::Other ? faultOfMissing(message) : fault;
     }
     return ServerFault::Other;
-}
-
-ServerFault classifyServerFault(const QSqlError &error)
-{
-    if (error.type() == QSqlError::NoError)
-        return ServerFault::None;
-    return classifyServerFault(error.databaseText() + u' ' + error.driverText(),
-                               error.nativeErrorCode());
 }
 
 QString serverFaultText(ServerFault fault, const QString &where, const QString &detail)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/ServerProbe.h"
 
-#include "storage/PostgresResultsStore.h"
+#include "storage/ResultsBackend.h"
 
 #include <QThread>
 
@@ -18,7 +18,7 @@ void ServerProbe::start(const ServerSettings &server)
     // Not a child: a try still waiting for the network when the dialog
     // closes ends on its own and deletes itself then.
     QThread *thread = QThread::create(
-        [server, result] { *result = PostgresResultsStore::check(server); });
+        [server, result] { *result = results::backend().checkServer(server); });
     thread->setObjectName(QStringLiteral("server-probe"));
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connect(thread, &QThread::finished, this, [this, generation, result] {

@@ -1,70 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/ServerResults.h"
 
-#include "storage/ResultsSender.h"
+#include "storage/ResultsBackend.h"
 #include "storage/ResultsService.h"
+#include "storage/ResultsStore.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-
-ServerResultsStore::ServerResultsStore(const QString &localFile, const ServerSettings &server)
-    : m_local(localFile), m_server(server)
-{}
-
-bool ServerResultsStore::open()
-{
-    // The server is opened by the first request that needs it: the drill
-    // must save even when the server is out of reach.
-    if (m_local.open())
-        return true;
-    setProblem(m_local.problem());
-    return false;
-}
-
-void ServerResultsStore::close()
-{
-    m_local.close();
-    m_server.close();
-}
-
-ResultsStore::Saved ServerResultsStore::save(const AnswerRecord &answer)
-{
-    const Saved saved = m_local.save(answer);
-    if (saved == Saved::Failed)
-        setProblem(m_local.problem());
-    return saved;
-}
-
-template<typename Result> Result ServerResultsStore::fromServer(Result result)
-{
-    if (!result)
-        setProblem(m_server.problem());
-    return result;
-}
-
-std::optional<QList<PupilSummary>> ServerResultsStore::summary(const PeriodBounds &period)
-{
-    return fromServer(m_server.summary(period));
-}
-
-std::optional<QList<PupilDay>> ServerResultsStore::pupilDays(const QString &pupil,
-                                                             const PeriodBounds &period)
-{
-    return fromServer(m_server.pupilDays(pupil, period));
-}
-
-bool ServerResultsStore::remove(Whose whose, const QString &pupil)
-{
-    if (!m_server.remove(whose, pupil)) {
-        setProblem(m_server.problem());
-        return false;
-    }
-    if (!m_local.remove(whose, pupil)) {
-        setProblem(m_local.problem());
-        return false;
-    }
-    return true;
-}
+#include <QPointer>
+#include <QThreadPool>
 
 QString serverResultsText(const QString &location, const QDateTime &lastSent)
 {
@@ -78,6 +22,23 @@ QString serverResultsText(const QString &location, const QDateTime &lastSent)
                                        "computer: %2.")
         .arg(location, QLocale().toString(lastSent.toLocalTime(), QLocale::ShortFormat));
 }
+
+namespace {
+void addSender(ResultsService *service, const QString &localFile, const ServerSettings &server,
+               const ResultsSender::Timing &timing)
+{
+    SenderEvents events;
+    events.sent = [service](const QDateTime &when) { service->setLastSent(when); };
+    events.problem = [service](const QString &text) { Q_EMIT service->problem(text); };
+    AnswerSender *sender = results::backend().sender(localFile, server, timing, std::move(events),
+                                                     service);
+    if (!sender)
+        return; // the store says why, at the first save
+    QObject::connect(service, &ResultsService::saved, service, [sender] { sender->send(); });
+    // Answers left waiting when the program last ended go now.
+    sender->send();
+}
+} // namespace
 
 ResultsService *makeResultsService(const ServerSettings &server, QObject *parent)
 {
@@ -94,19 +55,22 @@ ResultsService *makeResultsService(const QString &localFile, const ServerSetting
                                    const ResultsSender::Timing &timing, QObject *parent)
 {
     if (!server.isSet())
-        return new ResultsService(
-            [localFile] { return std::make_unique<SqliteResultsStore>(localFile); }, localFile,
-            parent);
+        return new ResultsService([localFile] { return results::backend().fileStore(localFile); },
+                                  localFile, parent);
     const QString where =
         QCoreApplication::translate("ResultsStore", "il server %1").arg(server.description());
     auto *service = new ResultsService(
-        [localFile, server] { return std::make_unique<ServerResultsStore>(localFile, server); },
-        where, parent);
-    auto *sender = new ResultsSender(localFile, server, timing, service);
-    QObject::connect(service, &ResultsService::saved, sender, &ResultsSender::send);
-    QObject::connect(sender, &ResultsSender::sent, service, &ResultsService::setLastSent);
-    QObject::connect(sender, &ResultsSender::problem, service, &ResultsService::problem);
-    // Answers left waiting when the program last ended go now.
-    sender->send();
+        [localFile, server] { return results::backend().serverStore(localFile, server); }, where,
+        parent);
+    // The sender comes from the results module, which is opened off this
+    // thread; answers saved meanwhile wait in the file for its first send.
+    QThreadPool::globalInstance()->start(
+        [guard = QPointer<ResultsService>(service), localFile, server, timing] {
+            results::backend();
+            QMetaObject::invokeMethod(qApp, [guard, localFile, server, timing] {
+                if (guard)
+                    addSender(guard.data(), localFile, server, timing);
+            });
+        });
     return service;
 }

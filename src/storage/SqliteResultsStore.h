@@ -30,7 +30,7 @@ public:
     // saved.
     void verify() override;
     // Where a damaged file was moved; empty when none was.
-    QString movedAside() const { return m_movedAside; }
+    QString movedAside() const override { return m_movedAside; }
     // The name a damaged file gets when moved aside at `when`.
     static QString asideName(const QString &path, const QDateTime &when);
 

@@ -85,7 +85,9 @@ private Q_SLOTS:
     void entriesSpeakTheLanguages_data();
     void entriesSpeakTheLanguages();
     void binaryFindsItsLibraries();
-    void soundIsApartFromTheProgram();
+    void modulesAreApartFromTheProgram_data();
+    void modulesAreApartFromTheProgram();
+    void clipsAreInstalled();
     void compressedDocuments_data();
     void compressedDocuments();
     void changelogNamesThisRelease();
@@ -332,31 +334,47 @@ void TestPackage::binaryFindsItsLibraries()
     QVERIFY2(!dynamic.out.contains(QStringLiteral("PATH")), qPrintable(dynamic.out));
 }
 
-// Qt Multimedia is the sound module's alone: the program starts without it,
-// and opens the module, and so Qt Multimedia, when the drill first speaks.
-// Every clip is there in every language.
-void TestPackage::soundIsApartFromTheProgram()
+// Qt Multimedia is the sound module's alone, Qt SQL the results module's:
+// the program starts without them, and opens a module, and so its Qt
+// library, when the drill first speaks or the first answer is saved.
+void TestPackage::modulesAreApartFromTheProgram_data()
 {
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QStringList>("libraries");
+    QTest::newRow("sound") << "gli-insiemi-sound.so"
+                           << QStringList{QStringLiteral("libQt6Multimedia.so.6"),
+                                          QStringLiteral("libpulse")};
+    QTest::newRow("results") << "gli-insiemi-results.so"
+                             << QStringList{QStringLiteral("libQt6Sql.so.6")};
+}
+
+void TestPackage::modulesAreApartFromTheProgram()
+{
+    QFETCH(QString, module);
+    QFETCH(QStringList, libraries);
     const Run program = run(QStringLiteral("ldd"), {root(QStringLiteral("bin/gli-insiemi"))});
     QCOMPARE(program.code, 0);
-    QVERIFY2(!program.out.contains(QStringLiteral("Multimedia")), qPrintable(program.out));
-    QVERIFY2(!program.out.contains(QStringLiteral("libpulse")), qPrintable(program.out));
+    for (const QString &library : libraries)
+        QVERIFY2(!program.out.contains(library), qPrintable(program.out));
 
-    const QStringList modules =
+    const QStringList folders =
         QDir(root(QStringLiteral("lib"))).entryList({QStringLiteral("*")}, QDir::Dirs);
-    QString module;
-    for (const QString &folder : modules) {
-        const QString candidate = root(
-            QStringLiteral("lib/%1/gli-insiemi/gli-insiemi-sound.so").arg(folder));
+    QString file;
+    for (const QString &folder : folders) {
+        const QString candidate = root(QStringLiteral("lib/%1/gli-insiemi/%2").arg(folder, module));
         if (QFileInfo::exists(candidate))
-            module = candidate;
+            file = candidate;
     }
-    QVERIFY2(!module.isEmpty(), "no lib/*/gli-insiemi/gli-insiemi-sound.so");
-    const Run sound = run(QStringLiteral("ldd"), {module});
-    QCOMPARE(sound.code, 0);
-    QVERIFY2(sound.out.contains(QStringLiteral("libQt6Multimedia.so.6")), qPrintable(sound.out));
-    QVERIFY2(!sound.out.contains(QStringLiteral("not found")), qPrintable(sound.out));
+    QVERIFY2(!file.isEmpty(), qPrintable(QStringLiteral("no lib/*/gli-insiemi/") + module));
+    const Run linked = run(QStringLiteral("ldd"), {file});
+    QCOMPARE(linked.code, 0);
+    QVERIFY2(linked.out.contains(libraries.first()), qPrintable(linked.out));
+    QVERIFY2(!linked.out.contains(QStringLiteral("not found")), qPrintable(linked.out));
+}
 
+// Every clip is there in every language.
+void TestPackage::clipsAreInstalled()
+{
     const QStringList clips = phrases::clipNames();
     for (const QString &language : language::spoken()) {
         const QDir folder(root(QStringLiteral("share/gli-insiemi/voices/") + language));

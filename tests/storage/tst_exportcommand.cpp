@@ -3,6 +3,7 @@
 // without a display, say what went wrong, and end with the right status.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,12 +16,26 @@ private Q_SLOTS:
     void initTestCase();
     void runs_data();
     void runs();
+    void withoutItsResultsModuleSaysSo();
 
 private:
     QTemporaryDir m_dir;
     // The data folders: "data" with two pupils' answers, "damaged" with a
     // results file that is no database, "empty" without a results file.
     QString dataHome(const QString &name) const { return m_dir.filePath(name); }
+    // Starts program with the data folder `data`, the texts in `language`
+    // and no display of any kind: the command line must not need one.
+    void start(QProcess &process, const QString &program, const QStringList &arguments,
+               const QString &language, const QString &data) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("LANGUAGE"), language);
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome(data));
+        process.setProcessEnvironment(env);
+        process.start(program, arguments);
+    }
     QString resultsIn(const QString &name) const
     {
         return dataHome(name) + QStringLiteral("/gli-insiemi/results.sqlite");
@@ -113,14 +128,7 @@ void TestExportCommand::runs()
         argument = argument.arg(m_dir.path());
 
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // No display of any kind: the command line must not need one.
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    env.insert(QStringLiteral("LANGUAGE"), language);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome(data));
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(GLI_PROGRAM), arguments);
+    start(program, QStringLiteral(GLI_PROGRAM), arguments, language, data);
     QVERIFY(program.waitForFinished(60'000));
     const QString out = QString::fromUtf8(program.readAllStandardOutput());
     const QString err = QString::fromUtf8(program.readAllStandardError());
@@ -144,6 +152,26 @@ void TestExportCommand::runs()
     QCOMPARE(written.size(), lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i)
         QVERIFY2(written.at(i).startsWith(lines.at(i)), qPrintable(written.at(i)));
+}
+
+// A copy of the program without the results module beside it (or in its
+// library folder) writes nothing and says which module it missed.
+void TestExportCommand::withoutItsResultsModuleSaysSo()
+{
+    const QString alone = m_dir.filePath(QStringLiteral("alone/bin/gli-insiemi"));
+    QVERIFY(QDir().mkpath(QFileInfo(alone).absolutePath()));
+    QVERIFY(QFile::copy(QStringLiteral(GLI_PROGRAM), alone));
+    const QString csv = m_dir.filePath(QStringLiteral("alone/risultati.csv"));
+    QProcess program;
+    start(program, alone, {QStringLiteral("--export-results"), csv}, QStringLiteral("it"),
+          QStringLiteral("data"));
+    QVERIFY(program.waitForFinished(60'000));
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == 1, qPrintable(err));
+    QVERIFY2(err.contains(QStringLiteral("gli-insiemi-results.so")), qPrintable(err));
+    QCOMPARE(err.count(u'\n'), 1);
+    QVERIFY(!QFile::exists(csv));
 }
 
 QTEST_GUILESS_MAIN(TestExportCommand)

@@ -4,8 +4,11 @@
 // survive a killed program and a second copy writing at once.
 #include "ResultsFixture.h"
 
+#include "storage/ResultsBackend.h"
 #include "storage/ResultsCsv.h"
 #include "storage/ResultsService.h"
+#include "storage/ServerResults.h"
+#include "storage/SqlBackend.h"
 #include "storage/SqliteResultsStore.h"
 
 #include <QDir>
@@ -191,6 +194,8 @@ private Q_SLOTS:
     void serviceOpensNothingUntilFirstUseAndAnswersBySignals();
     void defaultServiceKeepsItsFileInTheDataFolder();
     void serviceTellsProblemsAndGoesOn();
+    void withoutTheResultsModuleEverySaveSaysSo_data();
+    void withoutTheResultsModuleEverySaveSaysSo();
     void serviceTellsTheResultsScreenOfAFileMovedAside_data();
     void serviceTellsTheResultsScreenOfAFileMovedAside();
     void serviceSavesEveryQueuedAnswerBeforeItEnds();
@@ -652,6 +657,53 @@ void TestResultsStore::serviceTellsProblemsAndGoesOn()
     // Once for the saves, once more for the teacher's request.
     QCOMPARE(problems.size(), 2);
     QVERIFY(problems.last().first().toString().contains(blocker));
+}
+
+void TestResultsStore::withoutTheResultsModuleEverySaveSaysSo_data()
+{
+    QTest::addColumn<QString>("module"); // in the test's folder
+    QTest::addColumn<QByteArray>("contents"); // empty: no such file
+    QTest::newRow("no module") << "nowhere/gli-insiemi-results.so" << QByteArray();
+    QTest::newRow("not a module") << "broken/gli-insiemi-results.so"
+                                  << QByteArray("not a shared object");
+}
+
+// A program whose results module cannot be opened still runs the drill; every
+// save and every request says why, and the connection test too.
+void TestResultsStore::withoutTheResultsModuleEverySaveSaysSo()
+{
+    QFETCH(QString, module);
+    QFETCH(QByteArray, contents);
+    const QString file = m_dir.filePath(module);
+    if (!contents.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QFile broken(file);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        QVERIFY(broken.write(contents) > 0);
+    }
+    const auto builtIn = qScopeGuard([] {
+        results::setModuleFile(QString());
+        results::setBackend(&sqlResultsBackend());
+    });
+    results::setBackend(nullptr);
+    results::setModuleFile(file);
+
+    const QString path = freshFile();
+    std::unique_ptr<ResultsService> service(makeResultsService(path, ServerSettings()));
+    QSignalSpy problems(service.get(), &ResultsService::problem);
+    QSignalSpy summary(service.get(), &ResultsService::summaryReady);
+    service->save(AnswerRecord::now(QStringLiteral("Anna"), {}, 10, 1, 2, u'<', true, 1));
+    service->requestSummary(ResultsPeriod::All);
+    QTRY_COMPARE(summary.size(), 1);
+    QCOMPARE(problems.size(), 2);
+    for (const QList<QVariant> &problem : problems)
+        QVERIFY2(problem.first().toString().contains(QStringLiteral("gli-insiemi-results.so")),
+                 qPrintable(problem.first().toString()));
+    QVERIFY(!QFile::exists(path));
+
+    const auto [fault, text] = results::backend().checkServer(ServerSettings());
+    QCOMPARE(fault, ServerFault::Other);
+    QVERIFY(text.contains(QStringLiteral("gli-insiemi-results.so")));
 }
 
 void TestResultsStore::serviceTellsTheResultsScreenOfAFileMovedAside_data()
