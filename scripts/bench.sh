@@ -32,10 +32,18 @@ if [[ -z ${GLI_BENCH_PRINT_SYSTEM:-} ]]; then
   GLI_BENCH_PRINT_SYSTEM=1 exec scripts/print-system.sh run "$0" "$runs"
 fi
 
+# Everything made below goes however the script ends: one trap for all.
+sound_dir='' postgres_dir='' table='' errors=''
+clean_up() {
+  [[ -z $postgres_dir ]] || scripts/postgres.sh stop "$postgres_dir" >/dev/null 2>&1 || true
+  [[ -z $sound_dir ]] || scripts/sound-system.sh stop "$sound_dir" || true
+  rm -f "$table" "$errors"
+}
+trap clean_up EXIT
+
 # The drill speaks through a sound system of the project's own
 # (scripts/sound-system.sh); where that cannot start, it is silent.
 sound_dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-sound.XXXXXXXX")
-trap 'scripts/sound-system.sh stop "$sound_dir"' EXIT
 if server=$(scripts/sound-system.sh start "$sound_dir" 2>/dev/null); then
   export PULSE_SERVER=$server
 else
@@ -54,7 +62,6 @@ echo
 
 table=$(mktemp)
 errors=$(mktemp)
-trap 'rm -f "$table" "$errors"; scripts/sound-system.sh stop "$sound_dir"' EXIT
 {
   echo "| Figure | median | min | max | p95 | runs | goal | met |"
   echo "|---|---:|---:|---:|---:|---:|---|---|"
@@ -83,7 +90,6 @@ run "$bin/gli-bench-results" "$runs"
 # project's own (scripts/postgres.sh) in a temporary folder, stopped and
 # removed however this ends; without PostgreSQL the row says so.
 postgres_dir=$(mktemp -d "${TMPDIR:-/tmp}/gli-bench-postgres.XXXXXXXX")
-trap 'scripts/postgres.sh stop "$postgres_dir" >/dev/null 2>&1 || true; rm -f "$table" "$errors"' EXIT
 if scripts/postgres.sh start "$postgres_dir" >/dev/null 2>"$errors"; then
   # shellcheck disable=SC2046 # one NAME=VALUE a line, no blanks in them
   run env $(scripts/postgres.sh env "$postgres_dir") "$bin/gli-bench-results-server" "$runs"
